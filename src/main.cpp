@@ -1,0 +1,29 @@
+// ヨルマ式: a desktop companion for someone who has just stopped smoking.
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "startup/Module1.h"
+#include "ui/QtPlatform.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("yoruma"));
+    // Windows stay loaded while hidden (in the tray, behind the mini window);
+    // the program ends when the last one is unloaded, not when the last one is hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTranslations);
+    }
+
+    QtPlatform platform;
+    Module1 module(platform);
+    module.StartUp();
+    if (module.ProgramEnded()) return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,114 @@
+#include "startup/Module1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QUrl>
+#include <QWidget>
+
+#include "dialogs/Form3.h"
+#include "engine/RefreshStatus.h"
+#include "engine/ReportText.h"
+#include "startup/DataFiles.h"
+#include "ui/Form1.h"
+#include "ui/Platform.h"
+
+Module1::Module1(Platform& p) : platform(p) {}
+
+Module1::~Module1() {
+    for (const QPointer<QWidget>& window : loadedWindows_) delete window.data();
+}
+
+void Module1::StartUp() {
+    basePath = QDir::currentPath();
+    // Already there, or impossible to make: either way the file steps below decide.
+    QDir(basePath).mkdir(QStringLiteral("yorumadata"));
+
+    // The profile is only tested here; the main window reads it when it loads.
+    if (!QFile(ProfileFilePath(basePath)).open(QIODevice::ReadOnly)) {
+        SetProfileDefaults(settings, platform.CurrentMoment());
+        SaveProfile(settings, basePath);
+    }
+
+    switch (LoadOptions(settings, basePath)) {
+        case LoadResult::Complete:
+            break;
+        case LoadResult::NotOpened:
+            SetOptionDefaults(settings);
+            SaveOptions(settings, basePath);
+            break;
+        case LoadResult::Incomplete:
+            // A short or damaged file counts as no set-up at all; it keeps its
+            // content until the next save.
+            SetOptionDefaults(settings);
+            break;
+    }
+
+    if (settings.setupDone == 0) {
+        auto* form3 = new Form3(*this);
+        if (form3->Form_Load()) form3->show();
+        return;
+    }
+    Form1* form1 = LoadForm1();
+    if (form1 == nullptr) return;
+    // The mini window arrives with its own window; until then the main window
+    // stands in for both modes.
+    form1->show();
+}
+
+void Module1::RefreshStatus() {
+    status = ComputeStatus(settings, platform.CurrentMoment(), platform.RandomDraw(), elapsedViewMode);
+    if (form1_) form1_->ApplyStatus(status);
+    elapsedViewMode = 0;
+}
+
+void Module1::CopyReportToClipboard() {
+    std::string rank = status.captions[kRankCaption];
+    std::string money = status.captions[kMoneyCaption];
+    std::string cigarettes = status.captions[kCigaretteCaption];
+    if (form1_) {
+        rank = form1_->Label2(kRankCaption)->text().toStdString();
+        money = form1_->Label2(kMoneyCaption)->text().toStdString();
+        cigarettes = form1_->Label2(kCigaretteCaption)->text().toStdString();
+    }
+    const std::string report = BuildReportText(settings, status, elapsedViewMode, rank, money, cigarettes);
+    platform.SetClipboardText(QString::fromStdString(report));
+}
+
+void Module1::OpenBlogPage(QWidget* parent) {
+    const QUrl url(QStringLiteral("http://") + QString::fromStdString(settings.blogUrl));
+    if (!platform.OpenUrl(url)) {
+        platform.ShowMessage(parent, QStringLiteral("エラーです。フォルダオプションの関連付けなどを確認してください"));
+    }
+}
+
+Form1* Module1::LoadedForm1() const { return form1_; }
+
+Form1* Module1::LoadForm1() {
+    if (form1_) return form1_;
+    auto* form1 = new Form1(*this);
+    form1_ = form1;
+    if (!form1->Form_Load()) {
+        delete form1;
+        return nullptr;
+    }
+    return form1;
+}
+
+void Module1::WindowLoaded(QWidget* window) {
+    if (!loadedWindows_.contains(window)) loadedWindows_.append(window);
+}
+
+void Module1::WindowUnloaded(QWidget* window) {
+    loadedWindows_.removeAll(window);
+    loadedWindows_.removeAll(nullptr);
+    if (loadedWindows_.isEmpty() && !programEnded_) {
+        programEnded_ = true;
+        platform.EndProgram();
+    }
+}
+
+void Module1::EndProgram() {
+    programEnded_ = true;
+    platform.EndProgram();
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The program-wide records and the two central routines: StartUp, which
+// decides the first window, and RefreshStatus, which recomputes every figure
+// and writes it into the display windows. One Module1 exists per run; the
+// windows hold it by reference.
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+
+#include "engine/TrackerStatus.h"
+#include "startup/TrackerSettings.h"
+
+class Platform;
+class QWidget;
+class Form1;
+
+class Module1 {
+public:
+    explicit Module1(Platform& platform);
+    ~Module1();
+    Module1(const Module1&) = delete;
+    Module1& operator=(const Module1&) = delete;
+
+    // Fixes basePath to the current directory, brings both data files into
+    // memory with their fallbacks and opens the first window.
+    void StartUp();
+    void RefreshStatus();
+
+    // The report of the last refresh, with the main window's captions as they
+    // stand, put on the clipboard as plain text.
+    void CopyReportToClipboard();
+    // Opens "http://" followed by the stored address in the default browser.
+    void OpenBlogPage(QWidget* parent);
+
+    // The main window, loaded (and so its load sequence run) when needed.
+    // Null when the load ended the program.
+    Form1* LoadForm1();
+    Form1* LoadedForm1() const;
+
+    // Every window reports its loading and unloading here; the program ends
+    // when the last loaded window, shown or hidden, is unloaded.
+    void WindowLoaded(QWidget* window);
+    void WindowUnloaded(QWidget* window);
+    // Ends the program at once: the single-instance refusal.
+    void EndProgram();
+    bool ProgramEnded() const { return programEnded_; }
+
+    Platform& platform;
+    TrackerSettings settings;
+    TrackerStatus status;
+    QString basePath;
+    int elapsedViewMode = 0;  // 0: the elapsed figure in calendar form, 1: in day form
+
+private:
+    QPointer<Form1> form1_;
+    QList<QPointer<QWidget>> loadedWindows_;
+    bool programEnded_ = false;
+};

@@ -1,0 +1,46 @@
+#pragma once
+// Everything the windows need from the desktop passes through here, so that
+// tests can run the windows with a fake clock, a fixed random draw and
+// recorded message boxes.
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+#include <QUrl>
+
+#include <cstdint>
+#include <optional>
+
+#include "engine/MomentParts.h"
+
+class QWidget;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // The local clock, to the minute.
+    virtual MomentParts CurrentMoment() = 0;
+    // A whole number from 0 to 99, each equally likely.
+    virtual std::int32_t RandomDraw() = 0;
+
+    // A message box with an OK button only and the program's title.
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // The screen the windows are placed on, in twips.
+    virtual QSize ScreenSizeTwips() = 0;
+
+    // True when an earlier copy of the program is still running. The first
+    // call that finds none claims the place for this copy.
+    virtual bool AnotherCopyRunning() = 0;
+    // Ends the program at once, without unloading any window.
+    virtual void EndProgram() = 0;
+
+    virtual void SetClipboardText(const QString& text) = 0;
+    // False when the desktop could not open the page.
+    virtual bool OpenUrl(const QUrl& url) = 0;
+    virtual std::optional<QColor> ChooseColor(const QColor& initial, QWidget* parent) = 0;
+    virtual bool TrayAvailable() = 0;
+};
+
+// The program's title: the caption of every message box.
+inline const QString kProgramTitle = QStringLiteral("ヨルマ式");

@@ -1,0 +1,77 @@
+#include "ui/QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+
+#include "ui/Twips.h"
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+MomentParts QtPlatform::CurrentMoment() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return {date.year(), date.month(), date.day(), time.hour(), time.minute()};
+}
+
+std::int32_t QtPlatform::RandomDraw() {
+    return static_cast<std::int32_t>(QRandomGenerator::global()->bounded(100));
+}
+
+void QtPlatform::ShowMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QSize QtPlatform::ScreenSizeTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize pixels = screen ? screen->geometry().size() : QSize(1024, 768);
+    return {PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height())};
+}
+
+bool QtPlatform::AnotherCopyRunning() {
+    if (instanceLock_) return false;  // this copy already holds the place
+    // One lock per user. QLockFile records the holder's process id, so the lock
+    // of a copy that crashed or was killed is found stale and taken over.
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    QDir().mkpath(folder);
+    auto lock = std::make_unique<QLockFile>(folder + QStringLiteral("/yoruma-single-instance.lock"));
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        // Only a live holder counts; an unreadable lock folder must not lock the user out.
+        if (lock->error() == QLockFile::LockFailedError) return true;
+        return false;
+    }
+    instanceLock_ = std::move(lock);
+    return false;
+}
+
+void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
+
+void QtPlatform::SetClipboardText(const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+bool QtPlatform::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+std::optional<QColor> QtPlatform::ChooseColor(const QColor& initial, QWidget* parent) {
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid()) return std::nullopt;
+    return chosen;
+}
+
+bool QtPlatform::TrayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
