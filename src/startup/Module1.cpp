@@ -11,6 +11,7 @@
 #include "engine/ReportText.h"
 #include "startup/DataFiles.h"
 #include "ui/Form1.h"
+#include "ui/Form7.h"
 #include "ui/Platform.h"
 
 Module1::Module1(Platform& p) : platform(p) {}
@@ -49,16 +50,13 @@ void Module1::StartUp() {
         if (form3->Form_Load()) form3->show();
         return;
     }
-    Form1* form1 = LoadForm1();
-    if (form1 == nullptr) return;
-    // The mini window arrives with its own window; until then the main window
-    // stands in for both modes.
-    form1->show();
+    ShowDisplayWindow();
 }
 
 void Module1::RefreshStatus() {
     status = ComputeStatus(settings, platform.CurrentMoment(), platform.RandomDraw(), elapsedViewMode);
     if (form1_) form1_->ApplyStatus(status);
+    if (form7_) form7_->ApplyReport(QString::fromStdString(status.reportText));
     elapsedViewMode = 0;
 }
 
@@ -76,8 +74,7 @@ void Module1::CopyReportToClipboard() {
 }
 
 void Module1::OpenBlogPage(QWidget* parent) {
-    const QUrl url(QStringLiteral("http://") + QString::fromStdString(settings.blogUrl));
-    if (!platform.OpenUrl(url)) {
+    if (!platform.OpenUrl(QStringLiteral("http://") + QString::fromStdString(settings.blogUrl))) {
         platform.ShowMessage(parent, QStringLiteral("エラーです。フォルダオプションの関連付けなどを確認してください"));
     }
 }
@@ -92,7 +89,30 @@ Form1* Module1::LoadForm1() {
         delete form1;
         return nullptr;
     }
+    // The two display windows always exist together.
+    LoadForm7();
     return form1;
+}
+
+Form7* Module1::LoadedForm7() const { return form7_; }
+
+Form7* Module1::LoadForm7() {
+    if (form7_) return form7_;
+    // The main window's load (single-instance test, both files) comes first;
+    // it loads this window itself.
+    if (!form1_) return LoadForm1() ? form7_.data() : nullptr;
+    auto* form7 = new Form7(*this);
+    form7_ = form7;
+    form7->Form7_Form_Load();
+    return form7;
+}
+
+void Module1::ShowDisplayWindow() {
+    if (settings.windowMode == 1) {
+        if (Form7* form7 = LoadForm7()) form7->show();
+    } else {
+        if (Form1* form1 = LoadForm1()) form1->show();
+    }
 }
 
 void Module1::WindowLoaded(QWidget* window) {
@@ -102,7 +122,7 @@ void Module1::WindowLoaded(QWidget* window) {
 void Module1::WindowUnloaded(QWidget* window) {
     loadedWindows_.removeAll(window);
     loadedWindows_.removeAll(nullptr);
-    if (loadedWindows_.isEmpty() && !programEnded_) {
+    if (loadedWindows_.isEmpty() && handOvers_ == 0 && !programEnded_) {
         programEnded_ = true;
         platform.EndProgram();
     }
@@ -111,4 +131,10 @@ void Module1::WindowUnloaded(QWidget* window) {
 void Module1::EndProgram() {
     programEnded_ = true;
     platform.EndProgram();
+}
+
+WindowHandOver::WindowHandOver(Module1& module) : module_(module) { ++module_.handOvers_; }
+
+WindowHandOver::~WindowHandOver() {
+    if (--module_.handOvers_ == 0) module_.WindowUnloaded(nullptr);
 }

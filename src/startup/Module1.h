@@ -14,6 +14,7 @@
 class Platform;
 class QWidget;
 class Form1;
+class Form7;
 
 class Module1 {
 public:
@@ -38,6 +39,19 @@ public:
     Form1* LoadForm1();
     Form1* LoadedForm1() const;
 
+    // The mini window, loaded when needed; loading it loads the main window too.
+    Form7* LoadForm7();
+    Form7* LoadedForm7() const;
+
+    // Loads both display windows and shows the one windowMode names: the mini
+    // window for 1, the main window for anything else.
+    void ShowDisplayWindow();
+
+    // The settings window, opened after the display windows have been unloaded.
+    void OpenSettingsWindow();
+    // The help window: one only, shown again when already open.
+    void OpenHelpWindow();
+
     // Every window reports its loading and unloading here; the program ends
     // when the last loaded window, shown or hidden, is unloaded.
     void WindowLoaded(QWidget* window);
@@ -53,7 +67,24 @@ public:
     int elapsedViewMode = 0;  // 0: the elapsed figure in calendar form, 1: in day form
 
 private:
+    friend class WindowHandOver;
+
     QPointer<Form1> form1_;
+    QPointer<Form7> form7_;
     QList<QPointer<QWidget>> loadedWindows_;
     bool programEnded_ = false;
+    int handOvers_ = 0;
+};
+
+// While one window hands over to the next (unloading itself before the next
+// one is loaded), the program must not end for want of a loaded window.
+class WindowHandOver {
+public:
+    explicit WindowHandOver(Module1& module);
+    ~WindowHandOver();
+    WindowHandOver(const WindowHandOver&) = delete;
+    WindowHandOver& operator=(const WindowHandOver&) = delete;
+
+private:
+    Module1& module_;
 };

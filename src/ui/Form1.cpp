@@ -10,7 +10,9 @@
 #include "startup/DataFiles.h"
 #include "startup/Module1.h"
 #include "ui/ClickLabel.h"
+#include "ui/Form7.h"
 #include "ui/Platform.h"
+#include "ui/ScreenPlacement.h"
 #include "ui/Twips.h"
 
 namespace {
@@ -66,9 +68,8 @@ QPushButton* Button(QWidget* parent, const char* caption, int left) {
 
 }  // namespace
 
-Form1::Form1(Module1& module) : FormBase(module, 5625, 3330, QStringLiteral(" ヨルマ式 - nubera")) {
+Form1::Form1(Module1& module) : DisplayWindow(module, 5625, 3330, QStringLiteral(" ヨルマ式 - nubera")) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(ProgramIcon());
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -77,7 +78,7 @@ Form1::Form1(Module1& module) : FormBase(module, 5625, 3330, QStringLiteral(" �
     const int captionIndexes[] = {0, 1, 2, 4, 5, 6, 19};
     int i = 0;
     for (const CaptionPlace& place : kCaptions) {
-        auto* caption = new QLabel(QString::fromUtf8(place.text), this);
+        auto* caption = new ClickLabel(QString::fromUtf8(place.text), this);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(captionIndexes[i++]));
         caption->setFont(ProgramFont(8.25));
         caption->setStyleSheet(QStringLiteral("color: white;"));
@@ -116,9 +117,23 @@ Form1::Form1(Module1& module) : FormBase(module, 5625, 3330, QStringLiteral(" �
     QPushButton* command2 = Button(this, "ブログ", 960);
     command2->setObjectName(QStringLiteral("Command2"));
     connect(command2, &QPushButton::clicked, this, &Form1::Form1_Command2_Click);
-    // Help and settings open windows of their own, which are not part of the program yet.
-    Button(this, "ヘルプ", 3960)->setObjectName(QStringLiteral("Command4"));
-    Button(this, "設定", 4800)->setObjectName(QStringLiteral("Command1"));
+    QPushButton* command4 = Button(this, "ヘルプ", 3960);
+    command4->setObjectName(QStringLiteral("Command4"));
+    connect(command4, &QPushButton::clicked, this, &Form1::Form1_Command4_Click);
+    QPushButton* command1 = Button(this, "設定", 4800);
+    command1->setObjectName(QStringLiteral("Command1"));
+    connect(command1, &QPushButton::clicked, this, &Form1::Form1_Command1_Click);
+
+    // The first four entries are the buttons' own commands.
+    BuildPopupMenu({
+        {"mnuCopy", "コピーする", [this] { Form1_Command3_Click(); }},
+        {"mnuBlog", "ブログや掲示板を開く", [this] { Form1_Command2_Click(); }},
+        {"mnuHelp", "ヘルプを読む", [this] { Form1_Command4_Click(); }},
+        {"mnuSettei", "設定変更をする", [this] { Form1_Command1_Click(); }},
+        {"mnuVer", "バージョン情報", [this] { ShowVersionBox(QStringLiteral("　ヨルマ式バージョン１．１２　")); }},
+        {"mnuMini", "ミニサイズで運転する", [this] { Form1_mnuMini_Click(); }},
+        {"mnuExit", "アプリケーションの終了", [this] { Unload(); }},
+    });
 
     timer1_.setInterval(kRefreshIntervalMs);
     connect(&timer1_, &QTimer::timeout, this, &Form1::Form1_Timer1_Timer);
@@ -142,19 +157,8 @@ bool Form1::Form_Load() {
 
     module_.RefreshStatus();
 
-    // A position (nearly) off the screen is pulled back to its middle.
     TrackerSettings& s = module_.settings;
-    const QSize screen = module_.platform.ScreenSizeTwips();
-    if (s.mainLeft > screen.width() - 5000) {
-        s.mainLeft = screen.width() / 2;
-        s.mainTop = screen.height() / 2;
-    }
-    if (s.mainTop > screen.height() - 3000) {
-        s.mainTop = screen.height() / 2;
-        s.mainLeft = screen.width() / 2;
-    }
-    if (s.mainLeft < 0) s.mainLeft = 0;
-    if (s.mainTop < 0) s.mainTop = 0;
+    PullOntoScreen(s.mainLeft, s.mainTop, module_.platform.ScreenSizeTwips(), 5000, 3000);
     MoveTwips(s.mainLeft, s.mainTop);
 
     for (QLabel* value : label2_) {
@@ -207,15 +211,36 @@ void Form1::Form1_Command3_Click() { module_.CopyReportToClipboard(); }
 
 void Form1::Form1_Command2_Click() { module_.OpenBlogPage(this); }
 
+void Form1::Form1_Command4_Click() { module_.OpenHelpWindow(); }
+
+void Form1::Form1_Command1_Click() {
+    WindowHandOver handOver(module_);
+    hide();
+    Unload();
+    module_.OpenSettingsWindow();
+}
+
+void Form1::Form1_mnuMini_Click() {
+    Form7* form7 = module_.LoadForm7();
+    if (form7 == nullptr) return;
+    // The first use of the mini window opens it where the main window stands.
+    if (module_.settings.windowMode == 2) form7->MoveTwips(LeftTwips(), TopTwips());
+    module_.settings.windowMode = 1;
+    hide();
+    form7->show();
+}
+
 void Form1::Form_Unload() {
-    showNormal();
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     module_.settings.mainLeft = LeftTwips();
     module_.settings.mainTop = TopTwips();
     SaveOptions(module_.settings, module_.basePath);
+    RemoveTrayIcon();
+    if (Form7* form7 = module_.LoadedForm7()) form7->Unload();
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
-    FormBase::paintEvent(event);
+    DisplayWindow::paintEvent(event);
     QPainter painter(this);
     painter.setPen(QPen(Qt::white, 1));
     for (const LinePlace& line : kFrameLines) {

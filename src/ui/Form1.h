@@ -8,13 +8,13 @@
 #include <array>
 
 #include "engine/TrackerStatus.h"
-#include "ui/FormBase.h"
+#include "ui/DisplayWindow.h"
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
 
-class Form1 : public FormBase {
+class Form1 : public DisplayWindow {
     Q_OBJECT
 public:
     explicit Form1(Module1& module);
@@ -30,6 +30,9 @@ public:
     void Form1_Label2_Click(int index);
     void Form1_Command3_Click();
     void Form1_Command2_Click();
+    void Form1_Command4_Click();
+    void Form1_Command1_Click();
+    void Form1_mnuMini_Click();
 
     QLabel* Label2(int index) const { return label2_[static_cast<std::size_t>(index)]; }
     QProgressBar* ProgressBar1() const { return progressBar1_; }

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "engine/MomentParts.h"
@@ -36,10 +37,18 @@ public:
     virtual void EndProgram() = 0;
 
     virtual void SetClipboardText(const QString& text) = 0;
-    // False when the desktop could not open the page.
-    virtual bool OpenUrl(const QUrl& url) = 0;
+    // Opens the address with the desktop's default program, exactly as given.
+    // False when that failed.
+    virtual bool OpenUrl(const QString& address) = 0;
     virtual std::optional<QColor> ChooseColor(const QColor& initial, QWidget* parent) = 0;
+    // False where the desktop has no notification area.
     virtual bool TrayAvailable() = 0;
+    // Puts the owner's icon, with the tip "ヨルマ式", into the notification
+    // area. A release of the left button on it runs restore; every other
+    // event on the icon is ignored. Adding twice keeps one icon.
+    virtual void AddTrayIcon(QWidget* owner, std::function<void()> restore) = 0;
+    // Harmless when the owner has no icon there.
+    virtual void RemoveTrayIcon(QWidget* owner) = 0;
 };
 
 // The program's title: the caption of every message box.

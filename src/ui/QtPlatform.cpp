@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 
+#include "resources/Pictures.h"
 #include "ui/Twips.h"
 
 QtPlatform::QtPlatform() = default;
@@ -30,7 +31,9 @@ std::int32_t QtPlatform::RandomDraw() {
 }
 
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, text, QMessageBox::Ok, parent);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, shown, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -66,7 +69,10 @@ void QtPlatform::SetClipboardText(const QString& text) {
     clipboard->setText(text);
 }
 
-bool QtPlatform::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtPlatform::OpenUrl(const QString& address) {
+    const QUrl url(address, QUrl::TolerantMode);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
 
 std::optional<QColor> QtPlatform::ChooseColor(const QColor& initial, QWidget* parent) {
     const QColor chosen = QColorDialog::getColor(initial, parent);
@@ -75,3 +81,26 @@ std::optional<QColor> QtPlatform::ChooseColor(const QColor& initial, QWidget* pa
 }
 
 bool QtPlatform::TrayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+void QtPlatform::AddTrayIcon(QWidget* owner, std::function<void()> restore) {
+    if (trayIcons_.count(owner) != 0) return;
+    auto icon = std::make_unique<QSystemTrayIcon>(ProgramIcon());
+    icon->setToolTip(kProgramTitle);
+    // Trigger is the release of the left button; a double click brings one
+    // Trigger first, which already restores and removes the icon.
+    QObject::connect(icon.get(), &QSystemTrayIcon::activated,
+                     [restore = std::move(restore)](QSystemTrayIcon::ActivationReason reason) {
+                         if (reason == QSystemTrayIcon::Trigger) restore();
+                     });
+    icon->show();
+    trayIcons_[owner] = std::move(icon);
+}
+
+void QtPlatform::RemoveTrayIcon(QWidget* owner) {
+    const auto found = trayIcons_.find(owner);
+    if (found == trayIcons_.end()) return;
+    found->second->hide();
+    // The icon may be the sender of the click that is restoring the window.
+    found->second.release()->deleteLater();
+    trayIcons_.erase(found);
+}

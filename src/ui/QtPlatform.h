@@ -2,7 +2,9 @@
 // The platform of the real program, on Qt.
 
 #include <QLockFile>
+#include <QSystemTrayIcon>
 
+#include <map>
 #include <memory>
 
 #include "ui/Platform.h"
@@ -19,10 +21,13 @@ public:
     bool AnotherCopyRunning() override;
     void EndProgram() override;
     void SetClipboardText(const QString& text) override;
-    bool OpenUrl(const QUrl& url) override;
+    bool OpenUrl(const QString& address) override;
     std::optional<QColor> ChooseColor(const QColor& initial, QWidget* parent) override;
     bool TrayAvailable() override;
+    void AddTrayIcon(QWidget* owner, std::function<void()> restore) override;
+    void RemoveTrayIcon(QWidget* owner) override;
 
 private:
     std::unique_ptr<QLockFile> instanceLock_;
+    std::map<QWidget*, std::unique_ptr<QSystemTrayIcon>> trayIcons_;
 };

@@ -13,7 +13,7 @@
 
 namespace {
 
-// ---- Worked values, checked when the program is compiled --------------------
+// ---- Known values, checked when the program is compiled ---------------------
 
 static_assert(DaysFromCivil(1970, 1, 1) == 0);
 static_assert(DaysFromCivil(1969, 12, 31) == -1);

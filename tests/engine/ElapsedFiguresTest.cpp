@@ -57,7 +57,7 @@ std::string Text(const MomentParts& m) {
 
 // ---- Elapsed time ---------------------------------------------------------------
 
-TEST(ElapsedFiguresTest, CalendarPartsTotalsAndCaptionOfTheWorkedCases) {
+TEST(ElapsedFiguresTest, CalendarPartsTotalsAndCaptionOfTypicalMoments) {
     struct Case {
         const char* what;
         MomentParts quit;
@@ -206,7 +206,7 @@ TEST(ElapsedFiguresTest, DayCaptionShowsDayNumberWithHoursAndMinutes) {
 
 // ---- Money, life, cigarettes and length ---------------------------------------
 
-TEST(ElapsedFiguresTest, MoneyAndLifeOfTheWorkedCases) {
+TEST(ElapsedFiguresTest, MoneyAndLifeOfTypicalProfiles) {
     struct Case {
         const char* what;
         std::int64_t minutes;

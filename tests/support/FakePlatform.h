@@ -2,6 +2,7 @@
 // The platform for window tests: a clock the test sets, a fixed draw, and
 // message boxes, clipboard and web pages recorded instead of shown.
 
+#include <QHash>
 #include <QStringList>
 
 #include "ui/Platform.h"
@@ -18,8 +19,9 @@ public:
 
     QStringList messages;
     QString clipboard;
-    QList<QUrl> openedUrls;
+    QStringList openedUrls;
     int endProgramCalls = 0;
+    QHash<QWidget*, std::function<void()>> trayIcons;
 
     MomentParts CurrentMoment() override { return now; }
     std::int32_t RandomDraw() override { return draw; }
@@ -28,10 +30,19 @@ public:
     bool AnotherCopyRunning() override { return anotherCopy; }
     void EndProgram() override { ++endProgramCalls; }
     void SetClipboardText(const QString& text) override { clipboard = text; }
-    bool OpenUrl(const QUrl& url) override {
-        openedUrls << url;
+    bool OpenUrl(const QString& address) override {
+        openedUrls << address;
         return openUrlSucceeds;
     }
     std::optional<QColor> ChooseColor(const QColor&, QWidget*) override { return colorChoice; }
     bool TrayAvailable() override { return trayAvailable; }
+    void AddTrayIcon(QWidget* owner, std::function<void()> restore) override { trayIcons[owner] = std::move(restore); }
+    void RemoveTrayIcon(QWidget* owner) override { trayIcons.remove(owner); }
+
+    // A left click on the owner's tray icon.
+    bool ClickTrayIcon(QWidget* owner) {
+        if (!trayIcons.contains(owner)) return false;
+        trayIcons.value(owner)();
+        return true;
+    }
 };

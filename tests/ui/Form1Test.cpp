@@ -151,7 +151,7 @@ TEST_F(Form1Test, TheBlogButtonOpensTheStoredAddress) {
     ASSERT_NE(form, nullptr);
     QTest::mouseClick(Find<QPushButton>(form, "Command2"), Qt::LeftButton);
     ASSERT_EQ(platform.openedUrls.size(), 1);
-    EXPECT_EQ(platform.openedUrls[0].toString(), QStringLiteral("http://blog.example/me"));
+    EXPECT_EQ(platform.openedUrls[0], QStringLiteral("http://blog.example/me"));
     EXPECT_TRUE(platform.messages.isEmpty());
 
     platform.openUrlSucceeds = false;

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing yoruma needs on Debian 12, and
+# only what is missing. Runs apt-get (through sudo when not root) only when
+# something is missing.
+set -euo pipefail
+
+PACKAGES=(
+    build-essential cmake ninja-build                 # compilers and build tools
+    qt6-base-dev qt6-translations-l10n                # Qt 6 Widgets, Qt's own Japanese texts
+    libgtest-dev libgmock-dev libbenchmark-dev clang  # tests and benchmarks
+    xvfb xdotool xclip x11-utils                      # the program on a virtual display
+    libfaketime faketime                              # a faked clock for the end-to-end tests
+    imagemagick                                       # screenshots
+    fonts-ipafont-gothic                              # a Japanese monospaced font
+    trayer                                            # a tray host for headless runs
+)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == installed ]] || missing+=("$package")
+done
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+    echo "install-deps: all ${#PACKAGES[@]} packages are installed"
+    exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "install-deps: not root and no sudo; install as root: apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+echo "install-deps: done"

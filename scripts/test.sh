@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite
+# twice: in build/ (Release) and in build-sanitize/ (AddressSanitizer and
+# UndefinedBehaviorSanitizer). Warnings are errors in both. Exits non-zero
+# when a build or any test fails.
+#
+#     bash scripts/test.sh
+#
+# The end-to-end tests start their own virtual displays (Xvfb); no display is
+# needed. Their working folders (data, screenshots, program output) are kept
+# in build*/e2e-runs/.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+jobs=${YORUMA_JOBS:-2}
+started=$SECONDS
+summary=()
+failed=0
+
+step_time() { printf '%dm%02ds' $(($1 / 60)) $(($1 % 60)); }
+
+bash scripts/install-deps.sh
+
+# build_and_test NAME BUILD-DIR [CTEST-ARGS...] -- [CMAKE-ARGS...]
+build_and_test() {
+    local name=$1 dir=$2
+    shift 2
+    local ctest_args=() cmake_args=()
+    while [[ $# -gt 0 && "$1" != -- ]]; do ctest_args+=("$1"); shift; done
+    [[ $# -gt 0 ]] && shift
+    cmake_args=("$@")
+
+    echo
+    echo "=== $name: configure and build in $dir"
+    local t0=$SECONDS
+    cmake -S "$root" -B "$dir" -G Ninja -DYORUMA_WERROR=ON "${cmake_args[@]}"
+    if ! cmake --build "$dir" -- -j"$jobs"; then
+        echo "=== $name: BUILD FAILED"
+        exit 1
+    fi
+    local built=$((SECONDS - t0))
+
+    echo
+    echo "=== $name: tests"
+    rm -rf "$dir/e2e-runs"
+    local log="$dir/ctest.log" rc t1=$SECONDS
+    set +e
+    YORUMA_E2E_ROOT="$dir/e2e-runs" YORUMA_E2E_KEEP=1 \
+        ctest --test-dir "$dir" --output-on-failure -j"$jobs" "${ctest_args[@]}" 2>&1 | tee "$log"
+    rc=${PIPESTATUS[0]}
+    set -e
+    local tested=$((SECONDS - t1))
+    local result
+    result=$(grep -E 'tests passed|tests failed out of' "$log" | tail -n 1 || true)
+    [[ -n "$result" ]] || result="ctest printed no summary"
+    summary+=("$name: $result (build $(step_time "$built"), tests $(step_time "$tested"))")
+    if [[ $rc -ne 0 ]]; then
+        failed=1
+        summary+=("$name: FAILED (ctest exit status $rc)")
+    fi
+}
+
+build_and_test "Release" "$root/build" -- -DCMAKE_BUILD_TYPE=Release
+build_and_test "Sanitizers" "$root/build-sanitize" -- -DCMAKE_BUILD_TYPE=Debug -DYORUMA_SANITIZE=ON
+
+echo
+echo "=== Summary"
+for line in "${summary[@]}"; do echo "$line"; done
+echo "Total time: $(step_time $((SECONDS - started)))"
+if [[ $failed -ne 0 ]]; then
+    echo "RESULT: FAILED"
+    exit 1
+fi
+echo "RESULT: all tests passed"

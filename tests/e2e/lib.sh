@@ -1,0 +1,308 @@
+# Shared helpers for the end-to-end tests: the real program on its own Xvfb
+# display, with a faked clock, in a fresh folder and a fresh home.
+#
+# A test script does:
+#     source "$(dirname "$0")/lib.sh" "$1"     # $1: the built yoruma binary
+#     e2e_start_display
+#     e2e_start_program '2008-10-15 12:07:00'
+#     ...
+#     e2e_pass
+#
+# Everything a test starts is stopped by the exit trap, by process id.
+# Each test works in a folder of its own under $YORUMA_E2E_ROOT (default
+# $TMPDIR or /tmp), holding the program's data folder, its home, its output
+# and the screenshots. The folder is removed after a pass unless
+# YORUMA_E2E_KEEP is set, and always kept after a failure; its path is
+# printed at the start.
+
+set -euo pipefail
+
+if [[ $# -lt 1 || ! -x "$1" ]]; then
+    echo "usage: $0 PATH/TO/yoruma" >&2
+    exit 2
+fi
+
+E2E_BIN=$(readlink -f "$1")
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_NAME=$(basename "$0" .sh)
+E2E_FAKETIME_LIB=${YORUMA_FAKETIME_LIB:-}
+if [[ -z "$E2E_FAKETIME_LIB" ]]; then
+    for candidate in /usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 /usr/lib/*/faketime/libfaketime.so.1; do
+        if [[ -f "$candidate" ]]; then E2E_FAKETIME_LIB=$candidate; break; fi
+    done
+fi
+
+for tool in Xvfb xdotool xclip import od cmp cc; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "FAIL: '$tool' is not installed (run scripts/install-deps.sh)" >&2
+        exit 1
+    fi
+done
+if [[ -z "$E2E_FAKETIME_LIB" || ! -f "$E2E_FAKETIME_LIB" ]]; then
+    echo "FAIL: libfaketime.so.1 not found (run scripts/install-deps.sh)" >&2
+    exit 1
+fi
+
+E2E_ROOT=${YORUMA_E2E_ROOT:-${TMPDIR:-/tmp}}
+mkdir -p "$E2E_ROOT"
+E2E_WORK=$(mktemp -d "$E2E_ROOT/yoruma-e2e-$E2E_NAME.XXXXXX")
+E2E_DATA="$E2E_WORK/data"        # the program's current directory
+E2E_SHOTS="$E2E_WORK/screenshots"
+mkdir -p "$E2E_DATA" "$E2E_SHOTS" "$E2E_WORK/home" "$E2E_WORK/runtime"
+chmod 700 "$E2E_WORK/runtime"
+echo "== $E2E_NAME: working in $E2E_WORK"
+
+# A home and runtime folder of the test's own: the single-instance lock and
+# Qt's caches never touch the user's, and never meet another test's.
+export HOME="$E2E_WORK/home"
+export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
+unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME XDG_SESSION_TYPE WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_WORK/no-bus"
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset DISPLAY
+cd "$E2E_DATA"
+
+E2E_XVFB_PID=""
+E2E_PIDS=()
+E2E_PASSED=0
+
+e2e_cleanup() {
+    local status=$?
+    set +e
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill -9 "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    if [[ -n "$E2E_XVFB_PID" ]]; then
+        kill "$E2E_XVFB_PID" 2>/dev/null
+        wait "$E2E_XVFB_PID" 2>/dev/null
+    fi
+    if [[ $E2E_PASSED -eq 1 && $status -eq 0 && -z "${YORUMA_E2E_KEEP:-}" ]]; then
+        cd / && rm -rf "$E2E_WORK"
+        echo "== $E2E_NAME: removed $E2E_WORK (YORUMA_E2E_KEEP=1 keeps it)"
+    else
+        echo "== $E2E_NAME: kept $E2E_WORK (program output: $E2E_WORK/program.log)"
+    fi
+    exit "$status"
+}
+trap e2e_cleanup EXIT
+trap 'exit 130' INT TERM
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    if [[ -n "${DISPLAY:-}" ]]; then e2e_screenshot failure >/dev/null 2>&1 || true; fi
+    if [[ -s "$E2E_WORK/program.log" ]]; then
+        echo "--- program output ---" >&2
+        tail -n 40 "$E2E_WORK/program.log" >&2
+    fi
+    exit 1
+}
+
+e2e_ok() { echo "ok: $*"; }
+
+e2e_pass() {
+    E2E_PASSED=1
+    echo "== $E2E_NAME: passed"
+    exit 0
+}
+
+# Starts a private Xvfb on a free display and exports DISPLAY.
+e2e_start_display() {
+    local dispfile="$E2E_WORK/display"
+    : >"$dispfile"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset \
+        3>"$dispfile" >"$E2E_WORK/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    local i
+    for ((i = 0; i < 100; i++)); do
+        if grep -q '^[0-9][0-9]*$' "$dispfile" 2>/dev/null; then
+            export DISPLAY=":$(head -n 1 "$dispfile")"
+            echo "   display $DISPLAY (Xvfb pid $E2E_XVFB_PID)"
+            return 0
+        fi
+        kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$E2E_WORK/xvfb.log" >&2
+    e2e_fail "Xvfb did not start"
+}
+
+# Starts the program in the data folder with the clock set to MOMENT (local
+# time in Tokyo; the clock runs on from there). Sets E2E_PID.
+e2e_start_program() {
+    local moment=$1
+    env TZ=Asia/Tokyo FAKETIME="@$moment" LD_PRELOAD="$E2E_FAKETIME_LIB" \
+        "$E2E_BIN" >>"$E2E_WORK/program.log" 2>&1 &
+    E2E_PID=$!
+    E2E_PIDS+=("$E2E_PID")
+    echo "   started yoruma (pid $E2E_PID) at faked $moment"
+}
+
+e2e_running() { kill -0 "$1" 2>/dev/null; }
+
+# Waits up to SECONDS for process PID (started by this shell) to end and
+# leaves its exit status in E2E_EXIT_STATUS. Not for use in $(...): only
+# this shell can collect its children's status.
+e2e_wait_exit() {
+    local pid=$1 seconds=${2:-10} i
+    for ((i = 0; i < seconds * 10; i++)); do
+        if ! e2e_running "$pid"; then
+            E2E_EXIT_STATUS=0
+            wait "$pid" 2>/dev/null || E2E_EXIT_STATUS=$?
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Prints the id of the visible window of process PID whose title matches the
+# regular expression TITLE, waiting up to SECONDS for it.
+e2e_find_window() {
+    local pid=$1 title=$2 seconds=${3:-10} i wid
+    for ((i = 0; i < seconds * 10; i++)); do
+        wid=$(timeout 5 xdotool search --onlyvisible --all --pid "$pid" --name "$title" 2>/dev/null | head -n 1) || true
+        if [[ -n "$wid" ]]; then
+            echo "$wid"
+            return 0
+        fi
+        e2e_running "$pid" || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits until window WID is no longer visible (unmapped or destroyed).
+e2e_wait_window_gone() {
+    local wid=$1 seconds=${2:-10} i
+    for ((i = 0; i < seconds * 10; i++)); do
+        if ! timeout 5 xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$wid"; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Window titles, exactly (the program's titles begin with a blank).
+E2E_TITLE_FIRST_RUN='^ ヨルマ式初期設定 - nubera$'
+E2E_TITLE_CONFIRM='^ \( ・◇・\)  - nubera$'
+E2E_TITLE_MAIN='^ ヨルマ式 - nubera$'
+E2E_TITLE_MESSAGE='^ヨルマ式$'
+
+# Like e2e_find_window, but fails the test when the window does not come;
+# leaves the window id in E2E_WID.
+e2e_expect_window() {
+    local pid=$1 title=$2 what=$3
+    E2E_WID=$(e2e_find_window "$pid" "$title" "${4:-10}") || e2e_fail "$what did not appear (title $title)"
+    e2e_ok "$what is shown (window $E2E_WID)"
+}
+
+e2e_expect_no_window() {
+    local pid=$1 title=$2 what=$3
+    if timeout 5 xdotool search --onlyvisible --all --pid "$pid" --name "$title" >/dev/null 2>&1; then
+        e2e_fail "$what is shown, but should not be"
+    fi
+    e2e_ok "$what is not shown"
+}
+
+e2e_expect_window_gone() {
+    e2e_wait_window_gone "$1" "${3:-10}" || e2e_fail "$2 is still shown"
+    e2e_ok "$2 has gone"
+}
+
+# Clicks at client pixel X,Y of window WID (twips / 15).
+e2e_click() {
+    local wid=$1 x=$2 y=$3
+    timeout 5 xdotool mousemove --sync --window "$wid" "$x" "$y" click 1 \
+        || e2e_fail "could not click at $x,$y in window $wid"
+}
+
+# Gives window WID the keyboard focus, so that typed keys reach it.
+e2e_focus() {
+    timeout 5 xdotool windowfocus --sync "$1" || e2e_fail "could not focus window $1"
+}
+
+# Types TEXT into whatever has the keyboard focus, as real key presses.
+e2e_type() {
+    timeout 10 xdotool type --delay 30 "$1" || e2e_fail "could not type '$1'"
+}
+
+e2e_key() {
+    timeout 5 xdotool key "$@" || e2e_fail "could not press $*"
+}
+
+# Prints "X Y" of window WID's top-left corner on the screen.
+e2e_window_position() {
+    timeout 5 xdotool getwindowgeometry --shell "$1" | awk -F= '$1=="X"{x=$2} $1=="Y"{y=$2} END{print x, y}'
+}
+
+# Saves a picture of the whole screen as screenshots/NAME.png and prints its path.
+e2e_screenshot() {
+    local file="$E2E_SHOTS/$1.png"
+    timeout 10 import -window root "$file" >/dev/null 2>&1 || return 1
+    echo "$file"
+}
+
+# Asserts that FILE holds exactly the bytes printed by printf FORMAT.
+e2e_expect_bytes() {
+    local file=$1 format=$2 what=$3
+    [[ -f "$file" ]] || e2e_fail "$what: $file does not exist"
+    # shellcheck disable=SC2059
+    printf "$format" >"$E2E_WORK/expected.bin"
+    if ! cmp -s "$E2E_WORK/expected.bin" "$file"; then
+        echo "expected:" >&2
+        od -c "$E2E_WORK/expected.bin" >&2
+        echo "actual:" >&2
+        od -c "$file" >&2
+        e2e_fail "$what: $file differs from the expected bytes"
+    fi
+    e2e_ok "$what: $(basename "$file") is exactly $format"
+}
+
+# Prints field N (1-based) of the one line of a data file, quotes kept.
+e2e_field() {
+    local file=$1 n=$2
+    head -n 1 "$file" | tr -d '\r' | awk -F, -v n="$n" '{print $n}'
+}
+
+e2e_field_count() {
+    head -n 1 "$1" | tr -d '\r' | awk -F, '{print NF}'
+}
+
+# Writes a data file line, ended by CR LF as the program writes it.
+e2e_write_data_file() {
+    mkdir -p "$E2E_DATA/yorumadata"
+    printf '%s\r\n' "$2" >"$E2E_DATA/yorumadata/$1"
+}
+
+# The settled state of a started tracker used by several tests: quit on
+# 5 October 2008 at 9:00, 20 a day at 300 yen, standard size; copy with the
+# details (field 4), main window at 1200, 900 twips.
+E2E_PREPARED_PROFILE='2008,10,5,9,0,20,300,85'
+E2E_PREPARED_OPTIONS='1,8744,5,1,5,1,1200,900,9241372,16777215,"",2,0,0,"ソルジャー"'
+
+e2e_prepare_started_tracker() {
+    e2e_write_data_file initial.ini "$E2E_PREPARED_PROFILE"
+    e2e_write_data_file option.ini "$E2E_PREPARED_OPTIONS"
+}
+
+# Reads the clipboard's text as UTF-8, bytes unchanged, into FILE. The
+# clipboard belongs to the running program, so read it while it runs.
+e2e_read_clipboard() {
+    timeout 5 xclip -o -selection clipboard -t UTF8_STRING >"$1" 2>"$E2E_WORK/xclip.err" \
+        || e2e_fail "could not read the clipboard: $(cat "$E2E_WORK/xclip.err")"
+}
+
+# Sends window WID the WM_DELETE_WINDOW message, as a window manager does for
+# the close box (xdotool windowclose would destroy the window instead).
+e2e_close_window() {
+    local helper="$E2E_WORK/close-window"
+    if [[ ! -x "$helper" ]]; then
+        cc -O1 -o "$helper" "$E2E_DIR/close_window.c" -lX11 2>"$E2E_WORK/cc.log" \
+            || e2e_fail "could not build the close helper: $(cat "$E2E_WORK/cc.log")"
+    fi
+    timeout 5 "$helper" "$1" || e2e_fail "could not send WM_DELETE_WINDOW to $1"
+}
