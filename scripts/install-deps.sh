@@ -8,6 +8,7 @@ PACKAGES=(
     build-essential cmake ninja-build                 # compilers and build tools
     qt6-base-dev qt6-translations-l10n                # Qt 6 Widgets, Qt's own Japanese texts
     libgtest-dev libgmock-dev libbenchmark-dev clang  # tests and benchmarks
+    libclang-rt-14-dev                                # libFuzzer and sanitizer runtimes for fuzz/
     xvfb xdotool xclip x11-utils                      # the program on a virtual display
     libfaketime faketime                              # a faked clock for the end-to-end tests
     imagemagick                                       # screenshots

@@ -51,7 +51,8 @@ for ((i = 0; i < 100; i++)); do
     sleep 0.1
 done
 grep -q '^[0-9][0-9]*$' "$work/display" || { cat "$work/xvfb.log" >&2; echo "run: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY
 export QT_QPA_PLATFORM=xcb
 
 echo "run: starting $program on $DISPLAY in $run_dir (data in $run_dir/yorumadata)"

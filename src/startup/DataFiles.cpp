@@ -127,7 +127,8 @@ template <std::size_t N>
 LoadResult LoadFields(TrackerSettings& settings, const QString& path, const std::array<Field, N>& fields) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return LoadResult::NotOpened;
-    const QByteArray bytes = file.read(kLongestLineRead);
+    // Asking for no more than the file holds spares a large buffer on every load.
+    const QByteArray bytes = file.read(std::min(file.size(), kLongestLineRead));
     QStringDecoder decoder(QStringConverter::System);
     QString text = decoder.decode(bytes);
     for (qsizetype i = 0; i < text.size(); ++i) {

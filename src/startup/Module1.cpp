@@ -56,7 +56,7 @@ void Module1::StartUp() {
 void Module1::RefreshStatus() {
     status = ComputeStatus(settings, platform.CurrentMoment(), platform.RandomDraw(), elapsedViewMode);
     if (form1_) form1_->ApplyStatus(status);
-    if (form7_) form7_->ApplyReport(QString::fromStdString(status.reportText));
+    if (form7_) form7_->ApplyReport(status.reportText);
     elapsedViewMode = 0;
 }
 

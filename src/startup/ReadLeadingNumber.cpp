@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -37,6 +38,37 @@ std::size_t NumberPrefixLength(const std::string& s) {
     return i;
 }
 
+// How many places the number's first significant digit stands before the
+// decimal mark, exponent included: the value lies in [10^(places-1), 10^places).
+// Empty when every digit is zero. Exact however long the number is.
+std::optional<std::int64_t> DecimalPlaces(const std::string& number) {
+    constexpr std::int64_t kFar = 1'000'000'000'000;  // beyond any text's length: decides alone
+    std::size_t i = (number[0] == '+' || number[0] == '-') ? 1 : 0;
+    std::int64_t wholeDigits = 0;
+    std::int64_t digitsBeforeFirst = 0;  // zeros before the first significant digit
+    bool significant = false;
+    bool afterMark = false;
+    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+        if (number[i] == '.') {
+            afterMark = true;
+            continue;
+        }
+        if (!afterMark) ++wholeDigits;
+        if (number[i] != '0') significant = true;
+        if (!significant) ++digitsBeforeFirst;
+    }
+    if (!significant) return std::nullopt;
+    std::int64_t exponent = 0;
+    if (i < number.size()) {
+        ++i;
+        const bool negative = number[i] == '-';
+        if (number[i] == '+' || number[i] == '-') ++i;
+        for (; i < number.size(); ++i) exponent = std::min(exponent * 10 + (number[i] - '0'), kFar);
+        if (negative) exponent = -exponent;
+    }
+    return wholeDigits - digitsBeforeFirst + exponent;
+}
+
 }  // namespace
 
 std::int32_t ReadLeadingNumber(std::string_view text) {
@@ -44,24 +76,28 @@ std::int32_t ReadLeadingNumber(std::string_view text) {
     compact.reserve(std::min<std::size_t>(text.size(), 64));
     for (const char c : text) {
         if (c == ' ' || c == '\t' || c == '\n') continue;
+        // No other character can be part of a number: the text read ends here.
+        if (!IsDigit(c) && c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E') break;
         compact += c;
-        // Nothing past the number matters, and a number needs no more room than this.
-        if (compact.size() > 400) break;
     }
-    std::size_t length = NumberPrefixLength(compact);
+    const std::size_t length = NumberPrefixLength(compact);
     if (length == 0) return 0;
-    std::size_t start = 0;
-    if (compact[0] == '+') start = 1;  // from_chars takes no plus sign
+    compact.resize(length);
+    const bool negative = compact[0] == '-';
+
+    // The size of the number decides before any conversion, so that neither a
+    // long run of digits nor a value beyond a double's range is misread.
+    const std::optional<std::int64_t> places = DecimalPlaces(compact);
+    if (!places) return 0;
+    if (*places > 10) {  // 10^10 and more
+        return negative ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int32_t>::max();
+    }
+    if (*places <= 0) return negative ? -1 : 0;  // between 0 and 1 in size
+
+    const std::size_t start = compact[0] == '+' ? 1 : 0;  // from_chars takes no plus sign
     double value = 0;
     const auto [end, error] = std::from_chars(compact.data() + start, compact.data() + length, value);
     (void)end;
-    if (error == std::errc::result_out_of_range) {
-        // Too large in magnitude for a double, or too small: the sign and the exponent's sign decide.
-        const bool negative = compact[0] == '-';
-        const bool tiny = compact.find("e-") < length || compact.find("E-") < length;
-        if (tiny) return negative ? -1 : 0;
-        return negative ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int32_t>::max();
-    }
     if (error != std::errc()) return 0;
     const double floored = std::floor(value);
     if (floored <= static_cast<double>(std::numeric_limits<std::int32_t>::min())) {

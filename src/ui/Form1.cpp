@@ -171,18 +171,20 @@ bool Form1::Form_Load() {
 }
 
 void Form1::ApplyStatus(const TrackerStatus& status) {
-    for (std::size_t index = 0; index < label2_.size(); ++index) {
-        label2_[index]->setText(QString::fromStdString(status.captions[index]));
-    }
+    for (std::size_t index = 0; index < label2_.size(); ++index) SetValueText(index, status.captions[index]);
 
-    lungColor_ = ColorFromStored(status.lungColor);
-    update(TwipsRect(4080, 720, 1335, 975));
+    // The lungs are repainted only on the days their colour changes.
+    const QColor lungColor = ColorFromStored(status.lungColor);
+    if (lungColor != lungColor_) {
+        lungColor_ = lungColor;
+        update(TwipsRect(4080, 720, 1335, 975));
+    }
 
     const CharacterView& view = status.characters;
     for (std::size_t slot = 0; slot < 3; ++slot) {
         QLabel* plain = image1_[slot];
         QLabel* rejoicing = image3_[slot];
-        if (view.movedDown) {
+        if (view.movedDown && plain->y() != TwipsToPixels(kCharactersMovedTop)) {
             plain->move(plain->x(), TwipsToPixels(kCharactersMovedTop));
             rejoicing->move(rejoicing->x(), TwipsToPixels(kCharactersMovedTop));
         }
@@ -194,16 +196,22 @@ void Form1::ApplyStatus(const TrackerStatus& status) {
     progressBar1_->setValue(status.progressValue);
 }
 
+void Form1::SetValueText(std::size_t index, const std::string& text) {
+    if (text == valueTexts_[index]) return;
+    valueTexts_[index] = text;
+    label2_[index]->setText(QString::fromStdString(text));
+}
+
 void Form1::Form1_Timer1_Timer() { module_.RefreshStatus(); }
 
 void Form1::Form1_Label2_Click(int index) {
     if (index != 0) return;
     if (module_.elapsedViewMode == 0) {
         module_.elapsedViewMode = 1;
-        label2_[0]->setText(QString::fromStdString(ElapsedDayCaption(module_.status)));
+        SetValueText(0, ElapsedDayCaption(module_.status));
     } else {
         module_.elapsedViewMode = 0;
-        label2_[0]->setText(QString::fromStdString(ElapsedCalendarCaption(module_.status)));
+        SetValueText(0, ElapsedCalendarCaption(module_.status));
     }
 }
 
@@ -247,11 +255,11 @@ void Form1::paintEvent(QPaintEvent* event) {
         painter.drawLine(TwipsToPixels(line.x1), TwipsToPixels(line.y1), TwipsToPixels(line.x2),
                          TwipsToPixels(line.y2));
     }
-    // The lungs and the piece between them, filled with the colour of the day.
+    // The lungs, filled with the colour of the day, over the piece that joins them.
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
     painter.setBrush(lungColor_);
+    painter.drawRect(TwipsRect(4560, 1100, 375, 210));
     painter.drawEllipse(TwipsRect(4320, 860, 375, 735));
     painter.drawEllipse(TwipsRect(4800, 860, 375, 735));
-    painter.drawRect(TwipsRect(4560, 1100, 375, 210));
 }

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <array>
+#include <string>
 
 #include "engine/TrackerStatus.h"
 #include "ui/DisplayWindow.h"
@@ -43,7 +44,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Sets a value label's text, converting it only when it is not the text
+    // the label already shows: most ticks change one or two figures.
+    void SetValueText(std::size_t index, const std::string& text);
+
     std::array<QLabel*, 6> label2_{};
+    std::array<std::string, 6> valueTexts_;  // what each value label shows, as UTF-8
     std::array<QLabel*, 3> image1_{};  // Image1(10), (11), (12)
     std::array<QLabel*, 3> image3_{};  // Image3(0), (1), (2)
     QLabel* image2_ = nullptr;

@@ -8,6 +8,7 @@
 #include "startup/Module1.h"
 #include "ui/Form1.h"
 #include "ui/Platform.h"
+#include "ui/ReportLabel.h"
 #include "ui/ScreenPlacement.h"
 #include "ui/Twips.h"
 
@@ -45,12 +46,13 @@ Form7::Form7(Module1& module) : DisplayWindow(module, 4230, 1320, QStringLiteral
 
     // Wider than the window on purpose: long report lines end at its edge.
     // Its clicks reach the window: a double click hides, a right click opens the menu.
-    label1_ = new QLabel(this);
+    label1_ = new ReportLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAutoFillBackground(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setTextFormat(Qt::PlainText);
     label1_->setGeometry(TwipsRect(120, 120, 5000, 1095));
+    image2_->raise();  // the icon stays whole where the text runs under it
 
     BuildPopupMenu({
         {"mnuCopy", "コピーする", [this] { module_.CopyReportToClipboard(); }},
@@ -77,9 +79,12 @@ void Form7::Form7_Form_Load() {
     module_.RefreshStatus();
 }
 
-void Form7::ApplyReport(const QString& report) {
+void Form7::ApplyReport(const std::string& report) {
+    // Two ticks a minute: every other one brings the same report.
+    if (report == report_) return;
+    report_ = report;
     // Lines end in CR LF in the report; the label breaks at LF alone.
-    QString shown = report;
+    QString shown = QString::fromStdString(report);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     label1_->setText(shown);
 }

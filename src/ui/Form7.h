@@ -2,6 +2,8 @@
 // The mini window: the six-line report next to the program's icon, refreshed
 // by the main window's timer while that one waits hidden behind it.
 
+#include <string>
+
 #include "ui/DisplayWindow.h"
 
 class QLabel;
@@ -12,7 +14,9 @@ public:
     explicit Form7(Module1& module);
 
     void Form7_Form_Load();
-    void ApplyReport(const QString& report);
+    // Shows the report (UTF-8, lines ended by CR LF); the same report again
+    // changes nothing.
+    void ApplyReport(const std::string& report);
 
     void Form7_mnuSt_Click();
     void Form7_mnuSettei_Click();
@@ -26,4 +30,5 @@ protected:
 private:
     QLabel* label1_ = nullptr;
     QLabel* image2_ = nullptr;
+    std::string report_;  // the report the label shows
 };

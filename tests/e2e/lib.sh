@@ -1,8 +1,9 @@
+# shellcheck shell=bash disable=SC2034  # (the variables are for the test scripts)
 # Shared helpers for the end-to-end tests: the real program on its own Xvfb
 # display, with a faked clock, in a fresh folder and a fresh home.
 #
 # A test script does:
-#     source "$(dirname "$0")/lib.sh" "$1"     # $1: the built yoruma binary
+#     source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" "$@"   # $1: the built yoruma
 #     e2e_start_display
 #     e2e_start_program '2008-10-15 12:07:00'
 #     ...
@@ -118,7 +119,8 @@ e2e_start_display() {
     local i
     for ((i = 0; i < 100; i++)); do
         if grep -q '^[0-9][0-9]*$' "$dispfile" 2>/dev/null; then
-            export DISPLAY=":$(head -n 1 "$dispfile")"
+            DISPLAY=":$(head -n 1 "$dispfile")"
+            export DISPLAY
             echo "   display $DISPLAY (Xvfb pid $E2E_XVFB_PID)"
             return 0
         fi
@@ -133,7 +135,12 @@ e2e_start_display() {
 # time in Tokyo; the clock runs on from there). Sets E2E_PID.
 e2e_start_program() {
     local moment=$1
+    # A sanitizer build wants its runtime first among the libraries; the
+    # preloaded clock comes before it, which is harmless here. Leaks inside
+    # system libraries are not ours to fix.
     env TZ=Asia/Tokyo FAKETIME="@$moment" LD_PRELOAD="$E2E_FAKETIME_LIB" \
+        ASAN_OPTIONS="verify_asan_link_order=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}" \
+        LSAN_OPTIONS="suppressions=$E2E_DIR/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
         "$E2E_BIN" >>"$E2E_WORK/program.log" 2>&1 &
     E2E_PID=$!
     E2E_PIDS+=("$E2E_PID")
@@ -141,6 +148,11 @@ e2e_start_program() {
 }
 
 e2e_running() { kill -0 "$1" 2>/dev/null; }
+
+# Kills process PID (started by this shell) at once, as a crash would.
+e2e_kill() {
+    { kill -9 "$1" && wait "$1"; } 2>/dev/null || true
+}
 
 # Waits up to SECONDS for process PID (started by this shell) to end and
 # leaves its exit status in E2E_EXIT_STATUS. Not for use in $(...): only
@@ -216,7 +228,7 @@ e2e_expect_window_gone() {
 # Clicks at client pixel X,Y of window WID (twips / 15).
 e2e_click() {
     local wid=$1 x=$2 y=$3
-    timeout 5 xdotool mousemove --sync --window "$wid" "$x" "$y" click 1 \
+    timeout 5 xdotool mousemove --window "$wid" "$x" "$y" click 1 \
         || e2e_fail "could not click at $x,$y in window $wid"
 }
 
@@ -287,6 +299,31 @@ E2E_PREPARED_OPTIONS='1,8744,5,1,5,1,1200,900,9241372,16777215,"",2,0,0,"ソル�
 e2e_prepare_started_tracker() {
     e2e_write_data_file initial.ini "$E2E_PREPARED_PROFILE"
     e2e_write_data_file option.ini "$E2E_PREPARED_OPTIONS"
+}
+
+# Checks that the copy PID refuses to run: it shows "プログラムは既に起動されています。"
+# in a message box titled "ヨルマ式" and no other window, and ends with
+# status 0 after OK (Return).
+e2e_expect_refusal() {
+    local pid=$1 box i
+    e2e_expect_window "$pid" "$E2E_TITLE_MESSAGE" "message box 'ヨルマ式' of the second copy"
+    box=$E2E_WID
+    e2e_expect_no_window "$pid" "$E2E_TITLE_MAIN" "main window of the second copy"
+    e2e_expect_no_window "$pid" "$E2E_TITLE_FIRST_RUN" "first-run window of the second copy"
+    # Select the message's text with the mouse (a triple click selects it
+    # all); on X11 the selection is readable as PRIMARY.
+    timeout 5 xdotool mousemove --window "$box" 120 16 click --repeat 3 --delay 80 1 \
+        || e2e_fail "could not click into the message box"
+    local message="$E2E_WORK/message.bin"
+    for ((i = 0; i < 20; i++)); do
+        timeout 5 xclip -o -selection primary -t UTF8_STRING >"$message" 2>/dev/null && [[ -s "$message" ]] && break
+        sleep 0.1
+    done
+    e2e_expect_bytes "$message" 'プログラムは既に起動されています。' "message text"
+    e2e_key Return
+    e2e_wait_exit "$pid" 10 || e2e_fail "the second copy did not end after OK"
+    [[ "$E2E_EXIT_STATUS" == 0 ]] || e2e_fail "the second copy ended with status $E2E_EXIT_STATUS"
+    e2e_ok "the second copy ended after OK (exit status 0)"
 }
 
 # Reads the clipboard's text as UTF-8, bytes unchanged, into FILE. The

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Closing the main window (its close box) ends the program and stores the
 # window's position in option.ini, fields 7 and 8, in twips.
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" "$@"
 
 e2e_start_display
@@ -20,8 +21,20 @@ e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program did not end after its main 
 [[ "$E2E_EXIT_STATUS" == 0 ]] || e2e_fail "the program ended with status $E2E_EXIT_STATUS"
 e2e_ok "the program ended (exit status 0)"
 
-# Only the position has changed.
-e2e_expect_bytes yorumadata/option.ini '1,8744,5,1,5,1,3000,2250,9241372,16777215,"",2,0,0,"ソルジャー"\r\n' \
-    "option.ini after closing"
+options=yorumadata/option.ini
+[[ "$(e2e_field "$options" 7),$(e2e_field "$options" 8)" == "3000,2250" ]] \
+    || e2e_fail "option.ini should hold 3000,2250 in fields 7 and 8: $(cat "$options")"
+e2e_ok "option.ini holds the main window's position 3000, 2250"
+
+# The other settings are written back as they were read (fields 13 and 14
+# belong to the mini window).
+[[ "$(e2e_field_count "$options")" == 15 ]] || e2e_fail "option.ini should have 15 fields: $(cat "$options")"
+for n in 1 2 3 4 5 6 9 10 11 12 15; do
+    expected=$(printf '%s\n' "$E2E_PREPARED_OPTIONS" | awk -F, -v n="$n" '{print $n}')
+    [[ "$(e2e_field "$options" "$n")" == "$expected" ]] \
+        || e2e_fail "field $n of option.ini should still be $expected: $(cat "$options")"
+done
+[[ "$(tail -c 2 "$options" | od -An -c | tr -d ' ')" == '\r\n' ]] || e2e_fail "option.ini should end with CR LF"
+e2e_ok "the other settings are unchanged, one line ended by CR LF"
 e2e_expect_bytes yorumadata/initial.ini "$E2E_PREPARED_PROFILE\r\n" "initial.ini untouched"
 e2e_pass

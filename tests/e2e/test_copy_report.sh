@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # "コピー" puts the six-line report on the clipboard, lines joined by CR LF,
 # with the details after the quit date (copyPlusMode 1 in option.ini).
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" "$@"
 
 e2e_start_display

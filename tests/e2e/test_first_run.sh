@@ -2,6 +2,7 @@
 # First start in an empty folder on an ordinary day: the first-run window asks
 # for the profile, the confirmation starts tracking, the main window opens
 # where the confirmation stood and both data files hold the start.
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" "$@"
 
 e2e_start_display

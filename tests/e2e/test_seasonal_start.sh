@@ -2,6 +2,7 @@
 # Starting on Christmas Eve: the confirmation hands over to the seasonal
 # greeting, which completes the start. Nothing is written until its button,
 # and the quit moment is the one taken when the start was asked for.
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" "$@"
 
 e2e_start_display

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -31,6 +32,35 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"-2147483648", kMin}, Case{"-99999999999", kMin}, Case{"1e999", kMax},
                       Case{"-1e999", kMin}, Case{"1e-999", 0}, Case{"-1e-999", -1}, Case{"0x10", 0},
                       Case{"3,000", 3}, Case{"2008/10/18", 2008}, Case{"09", 9}));
+
+// Longer numbers than anyone types, as a pasted text may hold: every digit
+// counts, and the size of the number, not a guess from its exponent, decides
+// what a value beyond a double's range gives.
+TEST(ReadLeadingNumber, LongNumbersAreReadWhole) {
+    const std::string zeros(500, '0');
+    struct LongCase {
+        const char* what;
+        std::string text;
+        std::int32_t expected;
+    };
+    const LongCase cases[] = {
+        {"leading zeros", zeros + "1", 1},
+        {"leading zeros, negative", "-" + zeros + "7.5", -8},
+        {"a fraction too small for a double", "0." + std::string(330, '0') + "1", 0},
+        {"a negative fraction too small for a double", "-0." + std::string(330, '0') + "1", -1},
+        {"a negative fraction longer than any buffer", "-0." + zeros + "1", -1},
+        {"an exponent after a long fraction", "950000." + zeros + "2e-99", 0},
+        {"a long fraction scaled up", "0." + zeros + "123e502", 12},
+        {"a number too large for a double with a negative exponent", "1" + std::string(350, '0') + "e-10", kMax},
+        {"the same, negative", "-1" + std::string(350, '0') + "e-10", kMin},
+        {"blanks inside a long number", "0 0 0" + zeros + "4 2 . 9", 42},
+        {"a denormal double", "1e-310", 0},
+        {"a negative denormal double", "-1e-310", -1},
+        {"zero with a huge exponent", "0e999999999999999999999", 0},
+        {"zero with a huge negative exponent, negative", "-0.0e-999999999999999999999", 0},
+    };
+    for (const LongCase& c : cases) EXPECT_EQ(ReadLeadingNumber(c.text), c.expected) << c.what;
+}
 
 TEST(ReadLeadingNumber, VeryLongTextsAreReadQuickly) {
     const std::string digits(1'000'000, '9');

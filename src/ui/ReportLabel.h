@@ -1,0 +1,29 @@
+#pragma once
+// The mini window's report text. Lines follow each other at the font's own
+// size rather than its line spacing, so the six lines fit the label's fixed
+// height with any of the fonts the program may find; what does not fit is
+// cut at the label's edges.
+
+#include <QLabel>
+#include <QPainter>
+
+class ReportLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setFont(font());
+        const QFontMetrics metrics(font());
+        const int step = QFontInfo(font()).pixelSize();
+        int baseline = metrics.ascent();
+        for (const QString& line : text().split(QLatin1Char('\n'))) {
+            painter.drawText(0, baseline, line);
+            baseline += step;
+        }
+    }
+};

@@ -1,0 +1,451 @@
+// The settings window as the user meets it: opened from a display window,
+// filled from the stored settings, checked on save, and what lands in the
+// two data files.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "dialogs/Form2.h"
+#include "startup/Module1.h"
+#include "support/DataFolder.h"
+#include "support/FakePlatform.h"
+#include "support/Windows.h"
+#include "ui/Form1.h"
+#include "ui/Form7.h"
+
+namespace {
+
+const char* const kRange = "有効範囲内にある半角数字を入れてください";
+const char* const kFuture = "現在より未来の日時は設定できません";
+
+struct StoredOptions {
+    int tobacco = 8744;
+    int consumption = 5;
+    int copyPlus = 1;
+    int pack = 1;
+    int windowMode = 2;
+    const char* mode = "ソルジャー";
+};
+
+QByteArray OptionsLine(const StoredOptions& o) {
+    return QStringLiteral("1,%1,%2,%3,5,%4,1200,900,9241372,16777215,\"blog.example/me\",%5,0,0,\"%6\"\r\n")
+        .arg(o.tobacco).arg(o.consumption).arg(o.copyPlus).arg(o.pack).arg(o.windowMode)
+        .arg(QString::fromUtf8(o.mode)).toUtf8();
+}
+
+// Fields of the one line of a data file (1-based, quotes kept), joined by commas.
+QString Fields(const QByteArray& line, std::initializer_list<int> numbers) {
+    const QStringList all = QString::fromUtf8(line).trimmed().split(QLatin1Char(','));
+    QStringList picked;
+    for (int n : numbers) picked << all.value(n - 1);
+    return picked.join(QLatin1Char(','));
+}
+
+class SettingsWindowTest : public ::testing::Test {
+protected:
+    // Starts the program on stored files at 15 October 2008, 12:07, and opens
+    // the settings window from the display window on screen.
+    void Start(const StoredOptions& stored = {}, const char* profile = "2008,10,5,9,0,20,300,85\r\n") {
+        scratch.Write("initial.ini", profile);
+        scratch.Write("option.ini", OptionsLine(stored));
+        module.StartUp();
+        if (auto* form1 = VisibleWindow<Form1>("Form1")) {
+            form1->move(300, 150);
+            QTest::mouseClick(Find<QPushButton>(form1, "Command1"), Qt::LeftButton);
+        } else if (auto* form7 = VisibleWindow<Form7>("Form7")) {
+            form7->MenuEntry("mnuSettei")->trigger();
+        }
+        ProcessDeletions();
+        form2 = VisibleWindow<Form2>("Form2");
+        storedProfile = scratch.Read("initial.ini");
+        storedOptions = scratch.Read("option.ini");
+    }
+
+    QLineEdit* Box(const char* name) const { return Find<QLineEdit>(form2, name); }
+    QRadioButton* Option(const char* name) const { return Find<QRadioButton>(form2, name); }
+
+    // Replaces a box's text as typing would, within the box's input limit.
+    void Type(const char* box, const char* text) {
+        Box(box)->setFocus();
+        Box(box)->selectAll();
+        Box(box)->insert(QString::fromUtf8(text));
+    }
+
+    void Click(const char* control) {
+        QTest::mouseClick(form2->findChild<QAbstractButton*>(QLatin1String(control)), Qt::LeftButton);
+        ProcessDeletions();
+    }
+
+    bool SettingsOpen() const { return VisibleWindow("Form2") != nullptr; }
+
+    ScratchDirectory scratch;
+    FakePlatform platform;
+    Module1 module{platform};
+    Form2* form2 = nullptr;
+    QByteArray storedProfile, storedOptions;
+};
+
+TEST_F(SettingsWindowTest, ShowsTheStoredSettingsWhereTheMainWindowStood) {
+    Start({}, "2007,3,9,8,5,25,410,85\r\n");
+    ASSERT_NE(form2, nullptr);
+    EXPECT_EQ(form2->windowTitle(), QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - nubera"));
+    EXPECT_EQ(form2->frameGeometry().topLeft(), QPoint(300, 150));
+    EXPECT_EQ(module.LoadedForm1(), nullptr);  // nothing refreshes meanwhile
+    QStringList shown;
+    for (const char* box : {"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text2", "Text3", "Text5", "Text6",
+                            "Text7", "Text4"}) {
+        shown << Box(box)->text();
+    }
+    EXPECT_EQ(shown.join(QLatin1Char(' ')), QStringLiteral("2007 3 9 8 5 25 410 8744 5 5 blog.example/me"));
+    auto* sample = Find<QLabel>(form2, "Label2");
+    EXPECT_EQ(sample->palette().color(QPalette::Window), QColor(28, 3, 141));
+    EXPECT_EQ(sample->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+}
+
+struct LoadCase {
+    const char* name;
+    StoredOptions stored;
+    const char* profile;
+    const char* chosen;  // the size and COPY+ options shown chosen
+    bool yearsOpen, packChecked;
+    const char* modeShown;
+    const char* saved;  // size, copyPlusMode, packDisplay, statusMode after a save
+};
+
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+
+class SettingsLoadTest : public SettingsWindowTest, public ::testing::WithParamInterface<LoadCase> {};
+
+TEST_P(SettingsLoadTest, ShowsTheStoredChoicesAndSavesWhatItShows) {
+    const LoadCase& c = GetParam();
+    Start(c.stored, c.profile);
+    ASSERT_NE(form2, nullptr);
+    QStringList chosen;
+    for (const char* option : {"Option1_0", "Option1_1", "Option1_2", "Option2_0", "Option2_1", "Option2_2"}) {
+        if (Option(option)->isChecked()) chosen << QString::fromLatin1(option);
+    }
+    EXPECT_EQ(chosen.join(QLatin1Char(' ')), c.chosen);
+    EXPECT_EQ(Box("Text7")->isEnabled(), c.yearsOpen);
+    EXPECT_EQ(Find<QCheckBox>(form2, "Check2")->isChecked(), c.packChecked);
+    EXPECT_EQ(Find<QComboBox>(form2, "Combo1")->currentText(), QString::fromUtf8(c.modeShown));
+    Click("Command1");
+    EXPECT_EQ(Fields(scratch.Read("initial.ini"), {8}) + ',' + Fields(scratch.Read("option.ini"), {4, 6, 15}),
+              QString::fromUtf8(c.saved));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, SettingsLoadTest,
+    ::testing::Values(
+        LoadCase{"Defaults", {}, "2008,10,5,9,0,20,300,85\r\n", "Option1_1 Option2_1", false, true, "ソルジャー",
+                 "85,1,1,\"ソルジャー\""},
+        LoadCase{"ShortWithYears", {.copyPlus = 2, .pack = 0, .mode = "コスモ"}, "2008,10,5,9,0,20,300,50\r\n",
+                 "Option1_0 Option2_2", true, false, "コスモ", "50,2,0,\"コスモ\""},
+        LoadCase{"Long", {.copyPlus = 0}, "2008,10,5,9,0,20,300,100\r\n", "Option1_2 Option2_0", false, true,
+                 "ソルジャー", "100,0,1,\"ソルジャー\""},
+        // Values no control can show, as a hand-edited file may hold them.
+        LoadCase{"Unknown", {.copyPlus = 7, .pack = 2, .mode = "ゴールド"}, "2008,10,5,9,0,20,300,70\r\n",
+                 "Option1_1 Option2_0", false, false, "ゴールド", "85,0,0,\"ゴールド\""}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+
+class SettingsTypingTest : public SettingsWindowTest, public ::testing::WithParamInterface<std::pair<const char*, int>> {};
+
+TEST_P(SettingsTypingTest, EachBoxTakesOnlyAsManyCharactersAsItsField) {
+    Start({.copyPlus = 2});
+    ASSERT_NE(form2, nullptr);
+    QLineEdit* box = Box(GetParam().first);
+    box->clear();
+    const QString typed = QStringLiteral("1234567890").repeated(30);
+    QTest::keyClicks(box, typed);
+    EXPECT_EQ(box->text(), typed.left(GetParam().second));
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, SettingsTypingTest,
+                         ::testing::Values(std::pair{"Text1_0", 4}, std::pair{"Text1_1", 2}, std::pair{"Text1_4", 2},
+                                           std::pair{"Text2", 3}, std::pair{"Text3", 4}, std::pair{"Text5", 5},
+                                           std::pair{"Text6", 2}, std::pair{"Text7", 2}, std::pair{"Text4", 256}));
+
+TEST_F(SettingsWindowTest, StoredValuesLongerThanTheBoxesTakeAreShownAndKeptWhole) {
+    Start({.tobacco = 100000, .consumption = 100});
+    ASSERT_NE(form2, nullptr);
+    EXPECT_EQ(Box("Text5")->text() + ',' + Box("Text6")->text(), "100000,100");
+    Click("Command1");
+    EXPECT_EQ(Fields(scratch.Read("option.ini"), {2, 3}), "100000,100");
+}
+
+struct MomentCase {
+    const char* name;
+    const char* moment[5];
+    const char* count;
+    const char* price;
+    const char* outcome;  // the message, or "initial.ini" after the save
+};
+
+void PrintTo(const MomentCase& c, std::ostream* os) { *os << c.name; }
+
+class SettingsMomentTest : public SettingsWindowTest, public ::testing::WithParamInterface<MomentCase> {};
+
+TEST_P(SettingsMomentTest, ChecksTheQuitMomentCountAndPrice) {
+    const MomentCase& c = GetParam();
+    Start();
+    ASSERT_NE(form2, nullptr);
+    for (int i = 0; i < 5; ++i) Type(QStringLiteral("Text1_%1").arg(i).toLatin1().constData(), c.moment[i]);
+    Type("Text2", c.count);
+    Type("Text3", c.price);
+    Click("Command1");
+    const bool refused = c.outcome == kRange || c.outcome == kFuture;
+    if (refused) {
+        EXPECT_EQ(platform.messages, QStringList{QString::fromUtf8(c.outcome)});  // one, however many faults
+        EXPECT_TRUE(SettingsOpen());
+        EXPECT_EQ(Box("Text2")->text(), QString::fromUtf8(c.count));  // the typing stays
+        EXPECT_EQ(scratch.Read("initial.ini"), storedProfile);
+        EXPECT_EQ(scratch.Read("option.ini"), storedOptions);
+    } else {
+        EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
+        EXPECT_EQ(scratch.Read("initial.ini"), QByteArray(c.outcome) + "\r\n");
+        EXPECT_FALSE(SettingsOpen());
+    }
+}
+
+// The clock stands at 15 October 2008, 12:07.
+INSTANTIATE_TEST_SUITE_P(
+    Settings, SettingsMomentTest,
+    ::testing::Values(
+        MomentCase{"LeadingZerosDropped", {"2008", "03", "05", "07", "09"}, "020", "0300", "2008,3,5,7,9,20,300,85"},
+        MomentCase{"ThirtyFirstOfApril", {"2008", "4", "31", "9", "0"}, "20", "300", kRange},
+        MomentCase{"LeapDay2007", {"2007", "2", "29", "9", "0"}, "20", "300", kRange},
+        MomentCase{"LeapDay2008", {"2008", "2", "29", "9", "0"}, "20", "300", "2008,2,29,9,0,20,300,85"},
+        MomentCase{"LeapDay2000", {"2000", "2", "29", "9", "0"}, "20", "300", "2000,2,29,9,0,20,300,85"},
+        MomentCase{"LeapDay1900", {"1900", "2", "29", "9", "0"}, "20", "300", kRange},
+        MomentCase{"ThirtiethOfFebruary", {"2008", "2", "30", "9", "0"}, "20", "300", kRange},
+        MomentCase{"Year1899", {"1899", "12", "31", "23", "59"}, "20", "300", kRange},
+        MomentCase{"NextYearIsARangeFault", {"2009", "1", "1", "0", "0"}, "20", "300", kRange},
+        MomentCase{"OneMinuteAhead", {"2008", "10", "15", "12", "8"}, "20", "300", kFuture},
+        MomentCase{"ThisMinute", {"2008", "10", "15", "12", "7"}, "20", "300", "2008,10,15,12,7,20,300,85"},
+        MomentCase{"RangeBeforeFuture", {"2008", "10", "15", "12", "8"}, "0", "300", kRange},
+        MomentCase{"Month13", {"2008", "13", "1", "9", "0"}, "20", "300", kRange},
+        MomentCase{"Day32", {"2008", "1", "32", "9", "0"}, "20", "300", kRange},
+        MomentCase{"Hour24", {"2008", "10", "1", "24", "0"}, "20", "300", kRange},
+        MomentCase{"Minute60", {"2008", "10", "1", "9", "60"}, "20", "300", kRange},
+        MomentCase{"CountZero", {"2008", "10", "1", "9", "0"}, "0", "300", kRange},
+        MomentCase{"Count201", {"2008", "10", "1", "9", "0"}, "201", "300", kRange},
+        MomentCase{"CountEmpty", {"2008", "10", "1", "9", "0"}, "", "300", kRange},
+        MomentCase{"PriceZero", {"2008", "10", "1", "9", "0"}, "20", "0", kRange},
+        MomentCase{"Price2001", {"2008", "10", "1", "9", "0"}, "20", "2001", kRange},
+        MomentCase{"MostOfBoth", {"2008", "10", "1", "9", "0"}, "200", "2000", "2008,10,1,9,0,200,2000,85"},
+        MomentCase{"CountWithUnit", {"2008", "10", "1", "9", "0"}, "20本", "99.9", "2008,10,1,9,0,20,99,85"},
+        MomentCase{"FullWidthDigits", {"2008", "10", "1", "9", "0"}, "２０", "300", kRange},
+        MomentCase{"EveryBoxWrong", {"1800", "13", "40", "25", "61"}, "999", "9999", kRange}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+
+struct TaxCase {
+    const char* name;
+    const char* tobacco;
+    const char* consumption;
+    const char* years;
+    const char* saved;  // fields 2, 3 and 5 of "option.ini"; nullptr: refused
+};
+
+void PrintTo(const TaxCase& c, std::ostream* os) { *os << c.name; }
+
+class SettingsTaxTest : public SettingsWindowTest, public ::testing::WithParamInterface<TaxCase> {};
+
+TEST_P(SettingsTaxTest, ChecksTheTaxesAndYearsAfterTheProfileIsWritten) {
+    const TaxCase& c = GetParam();
+    Start();
+    ASSERT_NE(form2, nullptr);
+    Type("Text1_2", "6");
+    Type("Text5", c.tobacco);
+    Type("Text6", c.consumption);
+    Type("Text7", c.years);  // read even though the box is disabled
+    Click("Command1");
+    EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,6,9,0,20,300,85\r\n"));
+    if (c.saved != nullptr) {
+        EXPECT_TRUE(platform.messages.isEmpty());
+        EXPECT_EQ(Fields(scratch.Read("option.ini"), {2, 3, 5}), c.saved);
+    } else {
+        EXPECT_EQ(platform.messages, QStringList{kRange});
+        EXPECT_EQ(scratch.Read("option.ini"), storedOptions);
+        EXPECT_TRUE(SettingsOpen());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, SettingsTaxTest,
+                         ::testing::Values(TaxCase{"MostAndLeast", "99999", "0", "1", "99999,0,1"},
+                                           TaxCase{"MostYears", "7892", "10", "99", "7892,10,99"},
+                                           TaxCase{"SurroundingBlanks", " 874", "5 ", "5", "874,5,5"},
+                                           TaxCase{"FractionRoundedDown", "8.9", "5", "5", "8,5,5"},
+                                           TaxCase{"YearsWithUnit", "8744", "5", "5年", "8744,5,5"},
+                                           TaxCase{"NegativeTobacco", "-1", "5", "5", nullptr},
+                                           TaxCase{"EmptyTobacco", "", "5", "5", nullptr},
+                                           TaxCase{"TobaccoWithUnit", "87円", "5", "5", nullptr},
+                                           TaxCase{"NotANumber", "nan", "5", "5", nullptr},
+                                           TaxCase{"NegativeConsumption", "8744", "-1", "5", nullptr},
+                                           TaxCase{"EmptyConsumption", "8744", "", "5", nullptr},
+                                           TaxCase{"NoYears", "8744", "5", "0", nullptr}),
+                         [](const auto& tested) { return std::string(tested.param.name); });
+
+TEST_F(SettingsWindowTest, SavingWritesEverySettingAndTheMainWindowShowsThem) {
+    Start();
+    ASSERT_NE(form2, nullptr);
+    form2->move(200, 100);
+    Type("Text4", "  blog.example/new, page  ");
+    Find<QComboBox>(form2, "Combo1")->setCurrentIndex(1);  // コスモ
+    Click("Option2_2");
+    Type("Text7", "12");
+    Click("Check2");
+    Click("Option1_2");
+    Type("Text5", "7892");
+    Type("Text6", "8");
+    platform.colorChoice = QColor(255, 0, 0);
+    Click("Command3");
+    EXPECT_EQ(Find<QLabel>(form2, "Label2")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    platform.colorChoice.reset();  // the dialog cancelled
+    Click("Command4");
+    Click("Command1");
+
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,5,9,0,20,300,100\r\n"));
+    EXPECT_EQ(scratch.Read("option.ini"),
+              QStringLiteral("1,7892,8,2,12,0,3000,1500,9241372,255,\"blog.example/new, page\",2,0,0,\"コスモ\"\r\n").toUtf8());
+    auto* form1 = VisibleWindow<Form1>("Form1");
+    ASSERT_NE(form1, nullptr);
+    EXPECT_EQ(form1->frameGeometry().topLeft(), QPoint(200, 100));
+    EXPECT_EQ(form1->Label2(3)->text(), QStringLiteral("ヒヨコ"));  // day 10 on the cosmo ladder
+}
+
+class SettingsEnterTest : public SettingsWindowTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SettingsEnterTest, EnterSavesFromAnyControl) {
+    Start();
+    ASSERT_NE(form2, nullptr);
+    Type("Text2", "33");
+    QTest::keyClick(form2->findChild<QWidget*>(QLatin1String(GetParam())), Qt::Key_Return);
+    ProcessDeletions();
+    EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,5,9,0,33,300,85\r\n"));
+    EXPECT_NE(VisibleWindow("Form1"), nullptr);
+}
+
+// Even on the cancel and paid-edition buttons, Enter saves.
+INSTANTIATE_TEST_SUITE_P(Settings, SettingsEnterTest,
+                         ::testing::Values("Text1_0", "Text4", "Combo1", "Check2", "Option1_0", "Command2", "Command5"));
+
+TEST_F(SettingsWindowTest, TheYearsBoxIsOpenOnlyWithTheYearsOption) {
+    Start();
+    ASSERT_NE(form2, nullptr);
+    QString seen;
+    for (const char* option : {"Option2_2", "Option2_0", "Option2_2", "Option2_1"}) {
+        Click(option);
+        seen += Box("Text7")->isEnabled() ? '+' : '-';
+    }
+    EXPECT_EQ(seen, "+-+-");
+}
+
+TEST_F(SettingsWindowTest, ARefusedTaxLeavesTheNewProfileAndCancelBringsBackTheRest) {
+    Start();
+    ASSERT_NE(form2, nullptr);
+    Type("Text1_2", "7");
+    Type("Text4", "new.example/");
+    Type("Text5", "-5");
+    Click("Command1");
+    EXPECT_EQ(module.settings.tobaccoTaxPer1000, -5);  // in memory until the main window reloads
+    Click("Command2");
+    EXPECT_EQ(module.settings.quitDay, 7);
+    EXPECT_EQ(module.settings.tobaccoTaxPer1000, 8744);
+    EXPECT_EQ(module.settings.blogUrl, "blog.example/me");
+}
+
+TEST_F(SettingsWindowTest, AProfileThatCannotBeWrittenIsReportedAndTheWindowStays) {
+    Start();
+    ASSERT_NE(form2, nullptr);
+    // A file where the data folder was: nothing can be written there.
+    QDir(scratch.Path() + "/yorumadata").removeRecursively();
+    QFile blocker(scratch.Path() + "/yorumadata");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Click("Command1");
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("設定を保存できませんでした。")));
+    EXPECT_TRUE(SettingsOpen());
+    EXPECT_FALSE(module.ProgramEnded());
+}
+
+TEST_F(SettingsWindowTest, OptionsThatCannotBeWrittenAreReportedAndTheWindowStays) {
+    Start();
+    ASSERT_NE(form2, nullptr);
+    // A folder in place of "option.ini": the profile is written, the options cannot be.
+    QFile::remove(scratch.DataFile("option.ini"));
+    ASSERT_TRUE(QDir(scratch.Path()).mkpath("yorumadata/option.ini"));
+    Type("Text2", "30");
+    Click("Command1");
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("設定を保存できませんでした。")));
+    EXPECT_TRUE(SettingsOpen());
+    EXPECT_EQ(Box("Text2")->text(), QStringLiteral("30"));
+    EXPECT_FALSE(module.ProgramEnded());
+}
+
+TEST_F(SettingsWindowTest, ADoubleQuoteInTheAddressIsRefusedBeforeAnythingIsWritten) {
+    Start();
+    ASSERT_NE(form2, nullptr);
+    Type("Text4", "blog.example/\"quoted\"");
+    Type("Text2", "30");
+    Click("Command1");
+    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("アドレスとステータスには「\"」を使えません")});
+    EXPECT_TRUE(SettingsOpen());
+    EXPECT_EQ(scratch.Read("initial.ini"), storedProfile);
+    EXPECT_EQ(scratch.Read("option.ini"), storedOptions);
+}
+
+struct ReturnCase {
+    const char* name;
+    int windowMode;
+    const char* way;  // a button, or "close" for the close box
+    const char* shown;
+    int countAfter;   // the count in memory once the display window is back
+};
+
+void PrintTo(const ReturnCase& c, std::ostream* os) { *os << c.name; }
+
+class SettingsReturnTest : public SettingsWindowTest, public ::testing::WithParamInterface<ReturnCase> {};
+
+TEST_P(SettingsReturnTest, BringsBackTheDisplayWindowInUse) {
+    const ReturnCase& c = GetParam();
+    Start({.windowMode = c.windowMode});
+    ASSERT_NE(form2, nullptr);
+    Type("Text2", "40");
+    if (std::string(c.way) == "close") {
+        form2->close();
+        ProcessDeletions();
+    } else {
+        Click(c.way);
+    }
+    EXPECT_FALSE(SettingsOpen());
+    EXPECT_EQ(VisibleWindow("Form1") != nullptr, std::string(c.shown) == "Form1");
+    EXPECT_EQ(VisibleWindow("Form7") != nullptr, std::string(c.shown) == "Form7");
+    EXPECT_NE(module.LoadedForm1(), nullptr);  // both loaded again, the other one hidden
+    EXPECT_NE(module.LoadedForm7(), nullptr);
+    EXPECT_EQ(module.settings.cigarettesPerDay, c.countAfter);
+    if (c.countAfter == 20) {  // nothing written
+        EXPECT_EQ(scratch.Read("initial.ini") + scratch.Read("option.ini"), storedProfile + storedOptions);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, SettingsReturnTest,
+                         ::testing::Values(ReturnCase{"MiniSave", 1, "Command1", "Form7", 40},
+                                           ReturnCase{"MiniCancel", 1, "Command2", "Form7", 20},
+                                           ReturnCase{"MiniClose", 1, "close", "Form7", 20},
+                                           ReturnCase{"MainSave", 2, "Command1", "Form1", 40},
+                                           ReturnCase{"MainAgainCancel", 0, "Command2", "Form1", 20},
+                                           ReturnCase{"MainClose", 2, "close", "Form1", 20}),
+                         [](const auto& tested) { return std::string(tested.param.name); });
+
+}  // namespace

@@ -1,0 +1,27 @@
+// Saves both data files in the current directory over and over, each time
+// with another content, until it is killed. The save storm test kills it at
+// random moments and then reads what the files hold.
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdint>
+#include <string>
+
+#include "startup/DataFiles.h"
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QString base = QDir::currentPath();
+    QDir(base).mkdir(QStringLiteral("yorumadata"));
+    TrackerSettings settings;
+    for (std::int32_t round = 0;; ++round) {
+        settings.quitYear = 2000 + round % 100;
+        settings.cigarettesPerDay = round;
+        // Lines of very different lengths, so that a kill lands mid-write too.
+        settings.blogUrl = std::string(static_cast<std::size_t>(round % 7) * 9000, 'a');
+        settings.mainLeft = -round;
+        SaveProfile(settings, base);
+        SaveOptions(settings, base);
+    }
+}
