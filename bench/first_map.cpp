@@ -6,7 +6,9 @@
 //    moment the X server maps its first top-level window. The helper listens
 //    for MapNotify on the root window before it starts the program, so the
 //    moment comes from the server's own event, not from polling; the window
-//    counts when its _NET_WM_PID is the program's process id.
+//    counts when its _NET_WM_PID is the program's process id. Also the CPU
+//    time the program had used by then (run time summed over its threads),
+//    which a busy machine disturbs less than the elapsed time.
 // 2. Rest (--idle S > 0): after --settle seconds, the CPU time the program
 //    uses over S seconds: utime + stime from /proc/PID/stat (clock ticks), and
 //    the exact run time and number of times it was scheduled, summed over
@@ -15,8 +17,9 @@
 //    and its peak resident set size is read from wait4()'s resource usage,
 //    as /usr/bin/time reports it.
 //
-// Prints key=value lines: pid, map_ms, title, idle_*, maxrss_kb. Exits 0 when
-// the window came, 1 when the program ended or the timeout passed first.
+// Prints key=value lines: pid, map_ms, map_cpu_ms, title, idle_*, maxrss_kb.
+// Exits 0 when the window came, 1 when the program ended or the timeout
+// passed first.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -28,16 +31,14 @@
 #include <time.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <thread>
-#include <chrono>
 
 namespace {
 
@@ -132,7 +133,7 @@ int Usage() {
 int main(int argc, char** argv) {
     double timeout = 20, settle = 2, idle = 0, hold = 1;
     int first = 1;
-    for (; first < argc; ++first) {
+    while (first < argc) {
         const std::string option = argv[first];
         if (option == "--") {
             ++first;
@@ -145,7 +146,7 @@ int main(int argc, char** argv) {
         else if (option == "--idle") idle = value;
         else if (option == "--hold") hold = value;
         else return Usage();
-        ++first;
+        first += 2;
     }
     if (first >= argc) return Usage();
 
@@ -174,6 +175,7 @@ int main(int argc, char** argv) {
     std::printf("pid=%d\n", static_cast<int>(pid));
 
     double mapped = -1;
+    CpuSample atMap;
     std::string title;
     bool ended = false;
     while (mapped < 0 && !ended && Now() - started < timeout) {
@@ -183,6 +185,7 @@ int main(int argc, char** argv) {
             if (event.type != MapNotify || event.xmap.override_redirect) continue;
             if (WindowPid(display, event.xmap.window) != pid) continue;
             mapped = Now();
+            atMap = Sample(pid);
             title = WindowTitle(display, event.xmap.window);
             break;
         }
@@ -203,6 +206,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("map_ms=%.1f\n", (mapped - started) * 1000.0);
+    std::printf("map_cpu_ms=%.1f\n", static_cast<double>(atMap.runtimeNs) / 1e6);
     std::printf("title=%s\n", title.c_str());
     std::fflush(stdout);
 

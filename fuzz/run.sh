@@ -32,9 +32,10 @@ for tool in clang clang++; do
 done
 
 echo "=== fuzz: configure and build in $build"
+mkdir -p "$build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYORUMA_FUZZ=ON -DYORUMA_TESTS=OFF -DYORUMA_WERROR=ON >"$build.configure.log" 2>&1 \
-    || { cat "$build.configure.log" >&2; echo "fuzz: CONFIGURE FAILED" >&2; exit 1; }
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYORUMA_FUZZ=ON -DYORUMA_TESTS=OFF -DYORUMA_WERROR=ON >"$build/configure.log" 2>&1 \
+    || { cat "$build/configure.log" >&2; echo "fuzz: CONFIGURE FAILED" >&2; exit 1; }
 cmake --build "$build" --target "${targets[@]}" -- -j"${YORUMA_JOBS:-2}" || { echo "fuzz: BUILD FAILED" >&2; exit 1; }
 
 # The data-file targets write a small file per input: memory is faster than disk.

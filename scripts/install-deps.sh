@@ -14,6 +14,7 @@ PACKAGES=(
     imagemagick                                       # screenshots
     fonts-ipafont-gothic                              # a Japanese monospaced font
     trayer                                            # a tray host for headless runs
+    libx11-dev dpkg-dev desktop-file-utils            # start-up benchmark helper, the .deb and its checks
 )
 
 missing=()

@@ -15,9 +15,14 @@ int main(int argc, char* argv[]) {
     // the program ends when the last one is unloaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Qt's own Japanese texts: from Qt's folder, or from beside the program
+    // where an installer without such a folder puts them (Windows).
     QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    if (qtTranslations.load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qtTranslations.load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QCoreApplication::applicationDirPath())) {
         QApplication::installTranslator(&qtTranslations);
     }
 

@@ -160,7 +160,9 @@ bool WriteLine(const QString& path, const QString& line) {
     const QByteArray bytes = encoder.encode(line);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
+    // The line is flushed here, and a failure caught here: commit() flushes
+    // too, but on a full disk it would put an empty file in place of the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -13,10 +13,19 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 
+#include <csignal>
+
 #include "resources/Pictures.h"
 #include "ui/Twips.h"
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() {
+#ifdef SIGXFSZ
+    // Past a file-size limit (ulimit -f) a write would end the program; ignored,
+    // it fails like a write to a full disk, and the save reports that instead.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
 QtPlatform::~QtPlatform() = default;
 
 MomentParts QtPlatform::CurrentMoment() {

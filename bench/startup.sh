@@ -1,0 +1,189 @@
+#!/usr/bin/env bash
+# Start-up time, peak memory and CPU at rest of the real program, side by side
+# with an empty Qt Widgets window with one label (bench/baseline_window.cpp),
+# on a private virtual display (Xvfb).
+#
+#     bash bench/startup.sh
+#
+# Builds what it needs in build/ (Release; YORUMA_BUILD_DIR chooses another
+# folder), then:
+#
+# 1. Start-up, YORUMA_BENCH_RUNS times each (default 7, after one warm-up run
+#    each that is not counted), the two programs taking turns: the time from
+#    launch to the first mapped window and the peak resident memory. The
+#    helper bench/first_map.cpp listens for the X server's MapNotify event
+#    on the root window before it starts the program, so the moment of the
+#    map is the server's own and nothing is polled; the window counts when
+#    its _NET_WM_PID is the program's. The CPU time the program had used by
+#    then is shown too: a busy machine stretches the elapsed time more than
+#    that. The program is then left one second
+#    to finish its first paint, ended, and its peak RSS taken from wait4()
+#    (what /usr/bin/time -f %M reports).
+# 2. Rest: both programs at once on the same display, each with its window
+#    shown; after 3 s to settle, the CPU time each uses over
+#    YORUMA_BENCH_IDLE seconds (default 120): utime + stime from
+#    /proc/PID/stat, and the exact run time and the number of times it was
+#    woken, summed over its threads from /proc/PID/task/*/schedstat.
+#
+# The real program runs from a fresh folder holding prepared data files, so
+# that its main window opens directly, with HOME and XDG_RUNTIME_DIR in a
+# temporary folder. Prints the medians, the ratios and whether each is within
+# its budget (1.2); exits 1 when one is not.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${YORUMA_BUILD_DIR:-$root/build}
+runs=${YORUMA_BENCH_RUNS:-7}
+idle=${YORUMA_BENCH_IDLE:-120}
+budget=1.2
+
+bash "$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DYORUMA_BENCH=ON >/dev/null
+cmake --build "$build" --target yoruma baseline_window first_map
+program="$build/src/yoruma"
+baseline="$build/bench/baseline_window"
+first_map="$build/bench/first_map"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/yoruma-startup.XXXXXX")
+xvfb_pid=""
+stop() {
+    set +e
+    if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    rm -rf "$work"
+}
+trap stop EXIT
+trap 'exit 130' INT TERM
+
+mkdir -p "$work/home" "$work/runtime" "$work/data"
+chmod 700 "$work/runtime"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
+unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME XDG_SESSION_TYPE WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" LANG=C.UTF-8 LC_ALL=C.UTF-8
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for ((i = 0; i < 100; i++)); do
+    grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null && break
+    sleep 0.1
+done
+grep -q '^[0-9][0-9]*$' "$work/display" || { cat "$work/xvfb.log" >&2; echo "startup: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+# A tracker started long ago, main window at 1200, 900 twips.
+prepare_data() {
+    rm -rf "$work/data/yorumadata"
+    mkdir -p "$work/data/yorumadata"
+    printf '2008,10,5,9,0,20,300,85\r\n' >"$work/data/yorumadata/initial.ini"
+    printf '1,8744,5,1,5,1,1200,900,9241372,16777215,"",2,0,0,"ソルジャー"\r\n' >"$work/data/yorumadata/option.ini"
+}
+
+# measure NAME TITLE OUT [first_map options...] -- PROGRAM: runs it from the
+# data folder and checks that the window it mapped is the expected one.
+measure() {
+    local name=$1 title=$2 out=$3
+    shift 3
+    prepare_data
+    if ! (cd "$work/data" && "$first_map" "$@") >"$out" 2>"$out.err"; then
+        echo "startup: $name showed no window: $(cat "$out.err")" >&2
+        exit 1
+    fi
+    local shown
+    shown=$(sed -n 's/^title=//p' "$out")
+    if [[ "$shown" != "$title" ]]; then
+        echo "startup: $name mapped the window '$shown', expected '$title'" >&2
+        exit 1
+    fi
+}
+
+value() { sed -n "s/^$1=//p" "$2"; }
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+within() { awk -v r="$1" -v limit="$budget" 'BEGIN { exit !(r <= limit) }'; }
+
+main_title=' ヨルマ式 - nubera'
+echo
+echo "startup: display $DISPLAY, $runs runs each after one warm-up run, idle ${idle} s"
+measure yoruma "$main_title" "$work/warm-yoruma" -- "$program"
+measure baseline baseline "$work/warm-baseline" -- "$baseline"
+
+: >"$work/yoruma.runs"
+: >"$work/baseline.runs"
+for ((run = 1; run <= runs; run++)); do
+    # Taking turns, and the other one first every second run.
+    if ((run % 2)); then order=(yoruma baseline); else order=(baseline yoruma); fi
+    for who in "${order[@]}"; do
+        if [[ $who == yoruma ]]; then
+            measure yoruma "$main_title" "$work/run" -- "$program"
+        else
+            measure baseline baseline "$work/run" -- "$baseline"
+        fi
+        echo "$(value map_ms "$work/run") $(value maxrss_kb "$work/run") $(value map_cpu_ms "$work/run")" \
+            >>"$work/$who.runs"
+    done
+    # shellcheck disable=SC2046  # the fields of each run's line
+    printf '  run %d: yoruma %6s ms %7s KiB %6s ms CPU   baseline %6s ms %7s KiB %6s ms CPU\n' "$run" \
+        $(tail -n 1 "$work/yoruma.runs") $(tail -n 1 "$work/baseline.runs")
+done
+
+y_map=$(awk '{ print $1 }' "$work/yoruma.runs" | median)
+b_map=$(awk '{ print $1 }' "$work/baseline.runs" | median)
+y_rss=$(awk '{ print $2 }' "$work/yoruma.runs" | median)
+b_rss=$(awk '{ print $2 }' "$work/baseline.runs" | median)
+y_cpu=$(awk '{ print $3 }' "$work/yoruma.runs" | median)
+b_cpu=$(awk '{ print $3 }' "$work/baseline.runs" | median)
+map_ratio=$(ratio "$y_map" "$b_map")
+cpu_ratio=$(ratio "$y_cpu" "$b_cpu")
+rss_ratio=$(ratio "$y_rss" "$b_rss")
+
+echo
+echo "startup: both at rest for ${idle} s (after 3 s to settle)"
+prepare_data
+(cd "$work/data" && "$first_map" --settle 3 --idle "$idle" --hold 0 -- "$program") >"$work/idle-yoruma" 2>&1 &
+idle_yoruma=$!
+(cd "$work/data" && "$first_map" --settle 3 --idle "$idle" --hold 0 -- "$baseline") >"$work/idle-baseline" 2>&1 &
+idle_baseline=$!
+wait "$idle_yoruma" || { cat "$work/idle-yoruma" >&2; exit 1; }
+wait "$idle_baseline" || { cat "$work/idle-baseline" >&2; exit 1; }
+y_ticks=$(value idle_ticks "$work/idle-yoruma")
+b_ticks=$(value idle_ticks "$work/idle-baseline")
+clk_tck=$(value idle_clk_tck "$work/idle-yoruma")
+y_run=$(value idle_runtime_us "$work/idle-yoruma")
+b_run=$(value idle_runtime_us "$work/idle-baseline")
+y_woken=$(value idle_timeslices "$work/idle-yoruma")
+b_woken=$(value idle_timeslices "$work/idle-baseline")
+tick_ms=$(awk -v t="$clk_tck" 'BEGIN { printf "%g", 1000 / t }')
+if [[ "$b_ticks" -gt 0 ]]; then
+    idle_ratio=$(ratio "$y_ticks" "$b_ticks")
+    idle_note=""
+elif [[ "$y_ticks" -eq 0 ]]; then
+    idle_ratio=1.00
+    idle_note=" (both below one clock tick of $tick_ms ms)"
+else
+    idle_ratio=inf
+    idle_note=" (the baseline used no clock tick at all)"
+fi
+
+verdict() { if within "$1"; then echo met; else echo MISSED; fi; }
+map_verdict=$(verdict "$map_ratio")
+rss_verdict=$(verdict "$rss_ratio")
+if [[ $idle_ratio == inf ]]; then idle_verdict=MISSED; else idle_verdict=$(verdict "$idle_ratio"); fi
+
+echo
+echo "Machine: $(nproc) CPUs, $(lscpu | sed -n 's/^Model name: *//p' | head -n 1), load average $(cut -d' ' -f1-3 /proc/loadavg)"
+printf '%-44s %12s %12s %7s  %s\n' "" yoruma baseline ratio "budget $budget"
+printf '%-44s %12s %12s %7s  %s\n' "start-up to first mapped window, median ms" "$y_map" "$b_map" "$map_ratio" "$map_verdict"
+printf '%-44s %12s %12s %7s  %s\n' "  CPU time used by then, median ms" "$y_cpu" "$b_cpu" "$cpu_ratio" "(not judged)"
+printf '%-44s %12s %12s %7s  %s\n' "peak resident memory, median KiB" "$y_rss" "$b_rss" "$rss_ratio" "$rss_verdict"
+printf '%-44s %12s %12s %7s  %s\n' "CPU at rest over ${idle} s, utime+stime ticks" "$y_ticks" "$b_ticks" "$idle_ratio" "$idle_verdict$idle_note"
+printf '%-44s %12s %12s\n' "  the same, exact run time in µs" "$y_run" "$b_run"
+printf '%-44s %12s %12s\n' "  times woken (all threads)" "$y_woken" "$b_woken"
+
+if [[ $map_verdict == met && $rss_verdict == met && $idle_verdict == met ]]; then
+    echo "All budgets met."
+else
+    echo "Budgets MISSED."
+    exit 1
+fi

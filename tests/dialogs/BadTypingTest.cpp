@@ -1,0 +1,170 @@
+// Whatever is typed into any box of the settings window or the first-run
+// window, the outcome is one of two: the save goes through, or one of the
+// program's messages says why not and the window stays. A refusal never
+// writes "option.ini", and whatever is written is one whole line.
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "dialogs/Form2.h"
+#include "dialogs/Form3.h"
+#include "startup/Module1.h"
+#include "support/DataFolder.h"
+#include "support/FakePlatform.h"
+#include "support/Windows.h"
+
+namespace {
+
+const QByteArray kProfile = "2008,10,5,9,0,20,300,85\r\n";
+const QByteArray kOptions = "1,8744,5,2,5,1,1200,900,9241372,16777215,\"blog.example/me\",2,0,0,\"ソルジャー\"\r\n";
+
+const QStringList kMessages = {
+    QStringLiteral("有効範囲内にある半角数字を入れてください"),
+    QStringLiteral("現在より未来の日時は設定できません"),
+    QStringLiteral("アドレスとステータスには「\"」を使えません"),
+};
+
+// Texts no one should type, and some that look like numbers but are not.
+const QStringList kBadTexts = {
+    QString(),
+    QStringLiteral(" "),
+    QStringLiteral("\t\n"),
+    QStringLiteral("１２"),             // full-width digits
+    QStringLiteral("٣٠"),               // Arabic-Indic digits
+    QStringLiteral("𝟑𝟎"),               // mathematical digits, outside the basic plane
+    QStringLiteral("\u202E21"),         // a right-to-left override before digits
+    QStringLiteral("3\u00000"),         // a NUL between digits
+    QStringLiteral("🚭"),
+    QStringLiteral("\""),
+    QStringLiteral("1e999"),
+    QStringLiteral("-1e999"),
+    QStringLiteral("1e-999"),
+    QStringLiteral("-0"),
+    QStringLiteral("0x1F"),
+    QStringLiteral("2,5"),
+    QStringLiteral("2.5e1"),
+    QStringLiteral("+"),
+    QStringLiteral("-2147483649"),
+    QStringLiteral("99999999999999999999"),
+    QStringLiteral("NaN"),
+    QStringLiteral("inf"),
+    QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QStringLiteral("1"),
+    QString(300, QLatin1Char('9')),
+};
+
+QString Show(const QString& text) { return text.size() > 40 ? text.left(40) + QStringLiteral("…") : text; }
+
+bool IsWholeProfile(const QByteArray& bytes) {
+    static const QRegularExpression line(QStringLiteral("^-?\\d+(,-?\\d+){7}\\r\\n$"));
+    return line.match(QString::fromUtf8(bytes)).hasMatch();
+}
+
+bool IsWholeOptions(const QByteArray& bytes) {
+    static const QRegularExpression line(QStringLiteral("^(-?\\d+,){10}\"[^\"\\r\\n]*\",(-?\\d+,){3}\"[^\"\\r\\n]*\"\\r\\n$"));
+    return line.match(QString::fromUtf8(bytes)).hasMatch();
+}
+
+// One box of the settings window (the years box is open: report mode 2),
+// every bad text in turn, each on a fresh start.
+class SettingsBadTypingTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SettingsBadTypingTest, SavesOrSaysWhyNot) {
+    for (const QString& text : kBadTexts) {
+        ScratchDirectory scratch;
+        scratch.Write("initial.ini", kProfile);
+        scratch.Write("option.ini", kOptions);
+        FakePlatform platform;
+        platform.now = {2008, 10, 15, 12, 7};
+        {
+            Module1 module(platform);
+            module.StartUp();
+            auto* form1 = VisibleWindow("Form1");
+            ASSERT_NE(form1, nullptr);
+            QTest::mouseClick(Find<QPushButton>(form1, "Command1"), Qt::LeftButton);
+            ProcessDeletions();
+            auto* form2 = VisibleWindow<Form2>("Form2");
+            ASSERT_NE(form2, nullptr);
+            const QByteArray optionsBefore = scratch.Read("option.ini");
+
+            auto* box = Find<QLineEdit>(form2, GetParam());
+            ASSERT_NE(box, nullptr) << GetParam();
+            box->setFocus();
+            box->selectAll();
+            box->insert(text);  // as typing would, within the box's length
+            QTest::mouseClick(Find<QPushButton>(form2, "Command1"), Qt::LeftButton);
+            ProcessDeletions();
+
+            const QString what = QStringLiteral("%1 <- '%2'").arg(QLatin1String(GetParam()), Show(text));
+            const QByteArray profile = scratch.Read("initial.ini");
+            const QByteArray options = scratch.Read("option.ini");
+            EXPECT_TRUE(IsWholeProfile(profile)) << what.toStdString() << ": " << profile.constData();
+            EXPECT_TRUE(IsWholeOptions(options)) << what.toStdString() << ": " << options.constData();
+            if (platform.messages.isEmpty()) {
+                EXPECT_EQ(VisibleWindow("Form2"), nullptr) << what.toStdString() << ": saved, yet still open";
+                EXPECT_NE(VisibleWindow("Form1"), nullptr) << what.toStdString();
+            } else {
+                ASSERT_EQ(platform.messages.size(), 1) << what.toStdString();
+                EXPECT_TRUE(kMessages.contains(platform.messages[0]))
+                    << what.toStdString() << ": " << platform.messages[0].toStdString();
+                EXPECT_EQ(VisibleWindow("Form2"), form2) << what.toStdString() << ": refused, yet closed";
+                EXPECT_EQ(options, optionsBefore) << what.toStdString() << ": a refusal wrote option.ini";
+            }
+            EXPECT_FALSE(module.ProgramEnded()) << what.toStdString();
+        }
+        ProcessDeletions();
+        if (HasFatalFailure()) return;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, SettingsBadTypingTest,
+                         ::testing::Values("Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text2", "Text3",
+                                           "Text4", "Text5", "Text6", "Text7"));
+
+// The first-run window's two boxes: the confirmation comes, or the range
+// message; either way nothing is written before the start.
+class FirstRunBadTypingTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(FirstRunBadTypingTest, GoesOnOrSaysWhyNotAndWritesNothing) {
+    for (const QString& text : kBadTexts) {
+        ScratchDirectory scratch;
+        FakePlatform platform;
+        platform.now = {2008, 10, 15, 12, 7};
+        {
+            Module1 module(platform);
+            module.StartUp();
+            auto* form3 = VisibleWindow<Form3>("Form3");
+            ASSERT_NE(form3, nullptr);
+            const QByteArray profileBefore = scratch.Read("initial.ini");
+            const QByteArray optionsBefore = scratch.Read("option.ini");
+            form3->Text1(0)->setText(QStringLiteral("20"));
+            form3->Text1(1)->setText(QStringLiteral("300"));
+            QLineEdit* box = form3->Text1(GetParam());
+            box->setFocus();
+            box->selectAll();
+            box->insert(text);
+            QTest::keyClick(box, Qt::Key_Return);
+            ProcessDeletions();
+
+            const QString what = QStringLiteral("box %1 <- '%2'").arg(GetParam()).arg(Show(text));
+            if (platform.messages.isEmpty()) {
+                EXPECT_NE(VisibleWindow("Form4"), nullptr) << what.toStdString();
+            } else {
+                EXPECT_EQ(platform.messages, QStringList{kMessages[0]}) << what.toStdString();
+                EXPECT_EQ(VisibleWindow("Form3"), form3) << what.toStdString();
+            }
+            EXPECT_EQ(scratch.Read("initial.ini"), profileBefore) << what.toStdString();
+            EXPECT_EQ(scratch.Read("option.ini"), optionsBefore) << what.toStdString();
+            EXPECT_FALSE(module.ProgramEnded()) << what.toStdString();
+        }
+        ProcessDeletions();
+        if (HasFatalFailure()) return;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, FirstRunBadTypingTest, ::testing::Values(0, 1));
+
+}  // namespace

@@ -1,0 +1,287 @@
+// The program under faults of its surroundings: a full disk, a folder that
+// cannot be written, the data folder taken away or replaced by a file while
+// the program runs, and a clock set back before the quit moment. Each must
+// leave the program usable or say what failed, and the files holding what
+// was saved before.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "dialogs/Form2.h"
+#include "dialogs/Form3.h"
+#include "dialogs/Form4.h"
+#include "startup/DataFiles.h"
+#include "startup/Module1.h"
+#include "support/DataFolder.h"
+#include "support/FakePlatform.h"
+#include "support/Faults.h"
+#include "support/Windows.h"
+#include "ui/Form1.h"
+
+namespace {
+
+const QByteArray kProfile = "2008,10,5,9,0,20,300,85\r\n";
+const QByteArray kOptions = "1,8744,5,1,5,1,1200,900,9241372,16777215,\"\",2,0,0,\"ソルジャー\"\r\n";
+const QString kNotWritten = QStringLiteral("設定を保存できませんでした。");
+
+enum class Fault { FullDisk, ReadOnlyDataFolder, DataFolderMovedAway, DataFolderReplacedByAFile };
+
+const char* Name(Fault fault) {
+    switch (fault) {
+        case Fault::FullDisk: return "a full disk";
+        case Fault::ReadOnlyDataFolder: return "a read-only data folder";
+        case Fault::DataFolderMovedAway: return "the data folder moved away";
+        case Fault::DataFolderReplacedByAFile: return "the data folder replaced by a file";
+    }
+    return "?";
+}
+
+// Switches a fault on for as long as it lives; afterwards the data folder is
+// back where it was, as the fault left it.
+class ActiveFault {
+public:
+    ActiveFault(Fault fault, const ScratchDirectory& scratch)
+        : folder_(DataFolderPath(scratch.Path())), movedTo_(scratch.Path() + QStringLiteral("/moved-away")) {
+        switch (fault) {
+            case Fault::FullDisk:
+                fullDisk_.emplace();
+                holds_ = true;
+                break;
+            case Fault::ReadOnlyDataFolder:
+                readOnly_.emplace(folder_);
+                holds_ = readOnly_->Holds();
+                break;
+            case Fault::DataFolderReplacedByAFile:
+            case Fault::DataFolderMovedAway:
+                holds_ = QDir().rename(folder_, movedTo_);
+                if (fault == Fault::DataFolderReplacedByAFile) {
+                    QFile file(folder_);
+                    holds_ = holds_ && file.open(QIODevice::WriteOnly) && file.write(kInPlace) == kInPlace.size();
+                }
+                break;
+        }
+    }
+    ~ActiveFault() {
+        fullDisk_.reset();
+        readOnly_.reset();
+        if (QFileInfo(movedTo_).isDir()) {
+            QFile::remove(folder_);
+            QDir().rename(movedTo_, folder_);
+        }
+    }
+    ActiveFault(const ActiveFault&) = delete;
+    ActiveFault& operator=(const ActiveFault&) = delete;
+
+    bool Holds() const { return holds_; }
+    // What stands where the data folder was, for a file put there.
+    QByteArray InPlace() const {
+        QFile file(folder_);
+        return QFileInfo(folder_).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static inline const QByteArray kInPlace = "a file, not a folder";
+
+private:
+    QString folder_;
+    QString movedTo_;
+    std::optional<FullDisk> fullDisk_;
+    std::optional<ReadOnlyFolder> readOnly_;
+    bool holds_ = false;
+};
+
+QStringList DataFolderEntries(const ScratchDirectory& scratch) {
+    return QDir(DataFolderPath(scratch.Path())).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+class FaultInjectionTest : public ::testing::Test {
+protected:
+    void TearDown() override { ProcessDeletions(); }
+    void WriteStartedTracker() {
+        scratch.Write("initial.ini", kProfile);
+        scratch.Write("option.ini", kOptions);
+    }
+
+    ScratchDirectory scratch;
+    FakePlatform platform;
+};
+
+// The data files alone: a save that cannot be completed reports it and
+// leaves the old file whole, never an empty or a cut one.
+class FailedSaveTest : public FaultInjectionTest, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(FailedSaveTest, LeavesTheOldFilesWhole) {
+    WriteStartedTracker();
+    TrackerSettings changed;
+    changed.quitYear = 2012;
+    changed.blogUrl = std::string(5000, 'x');  // more than one buffer's worth
+    bool profileSaved = true;
+    bool optionsSaved = true;
+    {
+        ActiveFault fault(GetParam(), scratch);
+        if (!fault.Holds()) GTEST_SKIP() << Name(GetParam()) << " cannot be made here";
+        profileSaved = SaveProfile(changed, scratch.Path());
+        optionsSaved = SaveOptions(changed, scratch.Path());
+    }
+    EXPECT_FALSE(profileSaved) << Name(GetParam());
+    EXPECT_FALSE(optionsSaved) << Name(GetParam());
+    EXPECT_EQ(scratch.Read("initial.ini"), kProfile) << Name(GetParam());
+    EXPECT_EQ(scratch.Read("option.ini"), kOptions) << Name(GetParam());
+    EXPECT_EQ(DataFolderEntries(scratch), QStringList({"initial.ini", "option.ini"})) << Name(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FailedSaveTest,
+                         ::testing::Values(Fault::FullDisk, Fault::ReadOnlyDataFolder, Fault::DataFolderMovedAway,
+                                           Fault::DataFolderReplacedByAFile));
+
+// The whole program on a started tracker, with the fault striking while the
+// main window is open: the figures go on, the copy works, a settings save
+// says it could not write, closing ends the program, and after the fault a
+// restart finds the same quit moment.
+class ProgramUnderFaultTest : public FaultInjectionTest, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(ProgramUnderFaultTest, KeepsWorkingAndLosesNothing) {
+    WriteStartedTracker();
+    platform.now = {2008, 10, 15, 12, 7};
+    {
+        Module1 module(platform);
+        module.StartUp();
+        auto* form1 = VisibleWindow<Form1>("Form1");
+        ASSERT_NE(form1, nullptr);
+
+        ActiveFault fault(GetParam(), scratch);
+        if (!fault.Holds()) GTEST_SKIP() << Name(GetParam()) << " cannot be made here";
+
+        platform.now = {2008, 10, 15, 12, 8};
+        form1->Form1_Timer1_Timer();
+        EXPECT_EQ(LabelText(form1, "Label2_0"), QStringLiteral("０年０ヶ月１０日３時間８分"));
+        QTest::mouseClick(Find<QPushButton>(form1, "Command3"), Qt::LeftButton);
+        EXPECT_TRUE(platform.clipboard.contains(QStringLiteral("ヨルマ日： 2008年 10月 5日")))
+            << platform.clipboard.toStdString();
+
+        QTest::mouseClick(Find<QPushButton>(form1, "Command1"), Qt::LeftButton);
+        ProcessDeletions();
+        auto* form2 = VisibleWindow<Form2>("Form2");
+        ASSERT_NE(form2, nullptr);
+        Find<QLineEdit>(form2, "Text2")->setText(QStringLiteral("30"));
+        QTest::mouseClick(Find<QPushButton>(form2, "Command1"), Qt::LeftButton);
+        ASSERT_EQ(platform.messages.size(), 1);
+        EXPECT_TRUE(platform.messages[0].startsWith(kNotWritten)) << platform.messages[0].toStdString();
+        ASSERT_EQ(VisibleWindow("Form2"), form2) << "the settings window stays open after a failed save";
+
+        // Cancel: the main window comes back; what it cannot read it keeps from memory.
+        QTest::mouseClick(Find<QPushButton>(form2, "Command2"), Qt::LeftButton);
+        ProcessDeletions();
+        form1 = VisibleWindow<Form1>("Form1");
+        ASSERT_NE(form1, nullptr);
+        EXPECT_EQ(LabelText(form1, "Label2_0"), QStringLiteral("０年０ヶ月１０日３時間８分"));
+
+        form1->move(300, 200);
+        form1->close();
+        ProcessDeletions();
+        EXPECT_TRUE(module.ProgramEnded());
+        EXPECT_EQ(platform.messages.size(), 1) << "closing says nothing";
+        if (GetParam() == Fault::DataFolderReplacedByAFile) {
+            EXPECT_EQ(fault.InPlace(), ActiveFault::kInPlace);
+        }
+        if (GetParam() == Fault::DataFolderMovedAway) {
+            EXPECT_FALSE(QFileInfo::exists(DataFolderPath(scratch.Path()))) << "no new data folder is made";
+        }
+    }
+    EXPECT_EQ(scratch.Read("initial.ini"), kProfile);
+    EXPECT_EQ(scratch.Read("option.ini"), kOptions);
+    EXPECT_EQ(DataFolderEntries(scratch), QStringList({"initial.ini", "option.ini"}));
+
+    FakePlatform again;
+    again.now = {2008, 10, 15, 12, 9};
+    Module1 restarted(again);
+    restarted.StartUp();
+    auto* form1 = VisibleWindow<Form1>("Form1");
+    ASSERT_NE(form1, nullptr);
+    EXPECT_EQ(LabelText(form1, "Label2_0"), QStringLiteral("０年０ヶ月１０日３時間９分"));
+    EXPECT_EQ(form1->frameGeometry().topLeft(), QPoint(80, 60)) << "the position stored before the fault";
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ProgramUnderFaultTest,
+                         ::testing::Values(Fault::FullDisk, Fault::ReadOnlyDataFolder, Fault::DataFolderMovedAway,
+                                           Fault::DataFolderReplacedByAFile));
+
+// A current directory nobody may write into: no data folder can be made, so
+// the first-run windows come, and starting still opens the main window.
+TEST_F(FaultInjectionTest, AReadOnlyCurrentDirectoryStillLeadsThroughTheFirstRun) {
+    ReadOnlyFolder readOnly(scratch.Path());
+    if (!readOnly.Holds()) GTEST_SKIP() << "a read-only folder cannot be made here";
+    platform.now = {2008, 10, 15, 12, 7};
+    Module1 module(platform);
+    module.StartUp();
+    EXPECT_FALSE(QFileInfo::exists(DataFolderPath(scratch.Path())));
+    auto* form3 = VisibleWindow<Form3>("Form3");
+    ASSERT_NE(form3, nullptr);
+    form3->Text1(0)->setText(QStringLiteral("20"));
+    form3->Text1(1)->setText(QStringLiteral("300"));
+    QTest::keyClick(form3->Text1(1), Qt::Key_Return);
+    ProcessDeletions();
+    auto* form4 = VisibleWindow<Form4>("Form4");
+    ASSERT_NE(form4, nullptr);
+    QTest::keyClick(form4, Qt::Key_Return);
+    ProcessDeletions();
+
+    auto* form1 = VisibleWindow<Form1>("Form1");
+    ASSERT_NE(form1, nullptr);
+    EXPECT_EQ(LabelText(form1, "Label2_0"), QStringLiteral("０年０ヶ月０日０時間０分"));
+    form1->close();
+    ProcessDeletions();
+    EXPECT_TRUE(module.ProgramEnded());
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_TRUE(QDir(scratch.Path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+// The clock set back before the quit moment: the figures run negative, the
+// windows and the copy go on working, and nothing but the window position
+// is ever written.
+struct ClockCase {
+    const char* what;
+    MomentParts now;
+};
+
+class ClockSetBackTest : public FaultInjectionTest, public ::testing::WithParamInterface<ClockCase> {};
+
+TEST_P(ClockSetBackTest, ShowsFiguresAndWritesNothingElse) {
+    WriteStartedTracker();
+    platform.now = GetParam().now;
+    Module1 module(platform);
+    module.StartUp();
+    auto* form1 = VisibleWindow<Form1>("Form1");
+    ASSERT_NE(form1, nullptr);
+    // Elapsed time, life, money and cigarettes; no rank title applies before the quit moment.
+    for (const char* label : {"Label2_0", "Label2_1", "Label2_2", "Label2_4"}) {
+        EXPECT_FALSE(LabelText(form1, label).isEmpty()) << GetParam().what << ": " << label;
+    }
+    form1->Form1_Timer1_Timer();
+    QTest::mouseClick(Find<QPushButton>(form1, "Command3"), Qt::LeftButton);
+    EXPECT_EQ(platform.clipboard.count(QStringLiteral("\r\n")), 5) << GetParam().what << ": " << platform.clipboard.toStdString();
+    EXPECT_TRUE(platform.clipboard.contains(QStringLiteral("ヨルマ日： 2008年 10月 5日")));
+
+    form1->close();
+    ProcessDeletions();
+    EXPECT_TRUE(module.ProgramEnded());
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(scratch.Read("initial.ini"), kProfile);
+    EXPECT_EQ(scratch.Read("option.ini"), kOptions);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clocks, ClockSetBackTest,
+    ::testing::Values(ClockCase{"a minute before", {2008, 10, 5, 8, 59}},
+                      ClockCase{"four days before", {2008, 10, 1, 12, 0}},
+                      ClockCase{"the month before, past its end", {2008, 9, 30, 23, 59}},
+                      ClockCase{"a century before", {1908, 10, 5, 9, 0}},
+                      ClockCase{"the first day of year 1", {1, 1, 1, 0, 0}}));
+
+}  // namespace
