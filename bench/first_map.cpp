@@ -12,7 +12,8 @@
 // 2. Rest (--idle S > 0): after --settle seconds, the CPU time the program
 //    uses over S seconds: utime + stime from /proc/PID/stat (clock ticks), and
 //    the exact run time and number of times it was scheduled, summed over
-//    its threads from /proc/PID/task/*/schedstat.
+//    its threads from /proc/PID/task/*/schedstat; and the run time from the
+//    start to the end of that rest (life_runtime_us).
 // 3. Peak memory: after --hold more seconds the program is ended (SIGTERM)
 //    and its peak resident set size is read from wait4()'s resource usage,
 //    as /usr/bin/time reports it.
@@ -221,6 +222,7 @@ int main(int argc, char** argv) {
         std::printf("idle_clk_tck=%ld\n", sysconf(_SC_CLK_TCK));
         std::printf("idle_runtime_us=%.1f\n", static_cast<double>(after.runtimeNs - before.runtimeNs) / 1000.0);
         std::printf("idle_timeslices=%lld\n", after.timeslices - before.timeslices);
+        std::printf("life_runtime_us=%.1f\n", static_cast<double>(after.runtimeNs) / 1000.0);
         std::fflush(stdout);
     }
 

@@ -152,6 +152,8 @@ b_ticks=$(value idle_ticks "$work/idle-baseline")
 clk_tck=$(value idle_clk_tck "$work/idle-yoruma")
 y_run=$(value idle_runtime_us "$work/idle-yoruma")
 b_run=$(value idle_runtime_us "$work/idle-baseline")
+y_life=$(value life_runtime_us "$work/idle-yoruma")
+b_life=$(value life_runtime_us "$work/idle-baseline")
 y_woken=$(value idle_timeslices "$work/idle-yoruma")
 b_woken=$(value idle_timeslices "$work/idle-baseline")
 tick_ms=$(awk -v t="$clk_tck" 'BEGIN { printf "%g", 1000 / t }')
@@ -180,6 +182,8 @@ printf '%-44s %12s %12s %7s  %s\n' "peak resident memory, median KiB" "$y_rss" "
 printf '%-44s %12s %12s %7s  %s\n' "CPU at rest over ${idle} s, utime+stime ticks" "$y_ticks" "$b_ticks" "$idle_ratio" "$idle_verdict$idle_note"
 printf '%-44s %12s %12s\n' "  the same, exact run time in µs" "$y_run" "$b_run"
 printf '%-44s %12s %12s\n' "  times woken (all threads)" "$y_woken" "$b_woken"
+printf '%-44s %12s %12s %7s  %s\n' "  run time from launch to the end, µs" "$y_life" "$b_life" "$(ratio "$y_life" "$b_life")" \
+    "(not judged)"
 
 if [[ $map_verdict == met && $rss_verdict == met && $idle_verdict == met ]]; then
     echo "All budgets met."

@@ -190,14 +190,19 @@ step_e2e() {
     rm -rf "$work"
     mkdir -p "$work/data"
     export LOCPATH=$LOCDIR LANG=ja_JP.UTF-8
-    wine_up
-    local display=:$((90 + RANDOM % 100)) xvfb program
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    local xvfb program i
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     xvfb=$!
-    export DISPLAY=$display
     # shellcheck disable=SC2064
     trap "kill $xvfb 2>/dev/null || true; wineserver -k 2>/dev/null || true" EXIT
-    sleep 1
+    for ((i = 0; i < 100; i++)); do
+        grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null && break
+        sleep 0.1
+    done
+    grep -q '^[0-9][0-9]*$' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    DISPLAY=:$(head -n 1 "$work/display")
+    export DISPLAY
+    wine_up  # with the display: wine's desktop process needs it from the start
     # Started as from its shortcut: in its data folder, with only the staged
     # DLLs and plugins beside it (no WINEPATH), as on Windows.
     (cd "$work/data" && exec env -u XDG_RUNTIME_DIR WINEQT_FORCE_STDERR_LOGGING=1 \
