@@ -18,8 +18,10 @@ echo "Machine: $(nproc) CPUs, $(lscpu | sed -n 's/^Model name: *//p' | head -n 1
 runtime=$(mktemp -d "${TMPDIR:-/tmp}/yoruma-bench.XXXXXX")
 trap 'rm -rf "$runtime"' EXIT
 chmod 700 "$runtime"
-# Five repetitions of each, their statistics shown; the budgets take the
-# smallest. Options given to this script replace these.
+# Five repetitions of each, in random order so that a busy moment of the
+# machine does not fall on one benchmark alone; their statistics are shown,
+# and the budgets take the smallest. Options given to this script replace these.
 options=("$@")
-[[ ${#options[@]} -gt 0 ]] || options=(--benchmark_repetitions=5 --benchmark_display_aggregates_only=true)
+[[ ${#options[@]} -gt 0 ]] || options=(--benchmark_repetitions=5 --benchmark_enable_random_interleaving=true
+    --benchmark_display_aggregates_only=true)
 XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen "$build/bench/yoruma_bench" "${options[@]}"

@@ -60,7 +60,7 @@ TrackerSettings ProfileQuitAt(const MomentParts& quit) {
 
 constexpr MomentParts kQuit{2008, 10, 15, 12, 7};
 
-// state.range(0): the quit span in days (1, 365, 36524).
+// now: the clock a day, a year or a hundred years after the quit moment.
 void ComputeStatusForSpan(benchmark::State& state, MomentParts now) {
     const TrackerSettings settings = ProfileQuitAt(kQuit);
     // Two moments a minute apart, so that no two calls in a row are alike.

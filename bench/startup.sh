@@ -180,7 +180,14 @@ printf '%-44s %12s %12s %7s  %s\n' "start-up to first mapped window, median ms" 
 printf '%-44s %12s %12s %7s  %s\n' "  CPU time used by then, median ms" "$y_cpu" "$b_cpu" "$cpu_ratio" "(not judged)"
 printf '%-44s %12s %12s %7s  %s\n' "peak resident memory, median KiB" "$y_rss" "$b_rss" "$rss_ratio" "$rss_verdict"
 printf '%-44s %12s %12s %7s  %s\n' "CPU at rest over ${idle} s, utime+stime ticks" "$y_ticks" "$b_ticks" "$idle_ratio" "$idle_verdict$idle_note"
-printf '%-44s %12s %12s\n' "  the same, exact run time in µs" "$y_run" "$b_run"
+if awk -v b="$b_run" 'BEGIN { exit !(b > 0) }'; then
+    run_ratio=$(ratio "$y_run" "$b_run")
+elif awk -v y="$y_run" 'BEGIN { exit !(y > 0) }'; then
+    run_ratio=inf
+else
+    run_ratio=1.00
+fi
+printf '%-44s %12s %12s %7s  %s\n' "  the same, exact run time in µs" "$y_run" "$b_run" "$run_ratio" "(not judged)"
 printf '%-44s %12s %12s\n' "  times woken (all threads)" "$y_woken" "$b_woken"
 printf '%-44s %12s %12s %7s  %s\n' "  run time from launch to the end, µs" "$y_life" "$b_life" "$(ratio "$y_life" "$b_life")" \
     "(not judged)"
