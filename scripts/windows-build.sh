@@ -109,7 +109,9 @@ wine_up() {  # a fresh wineserver for the current locale, warmed up
     if [[ ! -d $WINEPREFIX/drive_c ]]; then
         wineboot -i >/dev/null 2>&1 || true
     fi
-    wineserver -p
+    # Its stdio goes nowhere: a server holding a caller's pipe would keep
+    # the caller (ctest, a pipeline) waiting after everything has ended.
+    wineserver -p </dev/null >/dev/null 2>&1
     # Without this warm-up the first program run under ctest can hang on the
     # pipe that wine's service processes keep open.
     wine cmd /c exit 0 >/dev/null 2>&1 || true
@@ -314,15 +316,26 @@ step_installer() {
        && -f $installed/qtbase_ja.qm && -f $installed/uninstall.exe ]] || fail "installed files missing in $installed"
     [[ -f "$programs/ヨルマ式.lnk" ]] || fail "no start-menu entry in $programs"
     [[ -d $local_app/yoruma ]] || fail "no data folder $local_app/yoruma"
+    # The shortcut: the program, its icon and the data folder as working folder.
+    local link
+    link=$(tr -d '\0' <"$programs/ヨルマ式.lnk")
+    [[ $link == *'\Programs\yoruma\yoruma.exe'* && $link == *'\Programs\yoruma\yoruma.ico'* &&
+       $link == *"${user}\yoruma"* ]] || fail "the start-menu entry does not start the program in $user\yoruma"
     echo "ok: installed in $installed, start-menu entry ヨルマ式.lnk, data folder $local_app/yoruma"
     (cd "$installed" && find . -type f | sort | sed 's|^\./|  |') | tee "$OUT/installed-files.txt"
     /usr/lib/wine/wine64 "$installed/uninstall.exe" /S >/dev/null 2>&1
-    sleep 3  # the uninstaller runs from a temporary copy
-    wineserver -w 2>/dev/null || true
+    local i
+    for ((i = 0; i < 60; i++)); do  # the uninstaller goes on in a temporary copy
+        [[ -e $installed/yoruma.exe || -e "$programs/ヨルマ式.lnk" ]] || break
+        sleep 0.5
+    done
     [[ ! -e $installed/yoruma.exe && ! -e "$programs/ヨルマ式.lnk" ]] || fail "the uninstaller left the program"
     echo "ok: uninstalled"
     wine_down
 }
+
+# Whatever happens, no wineserver of this prefix is left behind.
+trap 'wineserver -k 2>/dev/null || true' EXIT
 
 steps=("$@")
 ((${#steps[@]})) || steps=(deps qt build test e2e installer)
