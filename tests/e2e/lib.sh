@@ -301,6 +301,16 @@ e2e_prepare_started_tracker() {
     e2e_write_data_file option.ini "$E2E_PREPARED_OPTIONS"
 }
 
+# What "コピー" gives for the prepared tracker at the faked 15 October 2008,
+# 12:07 (10 days, 3 hours and 7 minutes in), in printf form: lines joined by
+# CR LF, no line end after the last.
+E2E_PREPARED_REPORT='ステータス： 少尉\r\n'
+E2E_PREPARED_REPORT+='ヨルマ日： 2008年 10月 5日（20本-300円-中）\r\n'
+E2E_PREPARED_REPORT+='ヨルマからの日数： 0年 0ヶ月 10日 3時間 7分\r\n'
+E2E_PREPARED_REPORT+='延びた寿命： 0日と18時間34分\r\n'
+E2E_PREPARED_REPORT+='節約できた金額： 3038円（節税分 1915円）\r\n'
+E2E_PREPARED_REPORT+='節煙本数： 202本 17.22ｍ シャア専用ザク'
+
 # Checks that the copy PID refuses to run: it shows "プログラムは既に起動されています。"
 # in a message box titled "ヨルマ式" and no other window, and ends with
 # status 0 after OK (Return).
@@ -326,11 +336,16 @@ e2e_expect_refusal() {
     e2e_ok "the second copy ended after OK (exit status 0)"
 }
 
-# Reads the clipboard's text as UTF-8, bytes unchanged, into FILE. The
-# clipboard belongs to the running program, so read it while it runs.
+# Reads the clipboard's text as UTF-8, bytes unchanged, into FILE, waiting up
+# to 3 s for the program to put something there; fails the test when nothing
+# comes. The clipboard belongs to the running program, so read it while it runs.
 e2e_read_clipboard() {
-    timeout 5 xclip -o -selection clipboard -t UTF8_STRING >"$1" 2>"$E2E_WORK/xclip.err" \
-        || e2e_fail "could not read the clipboard: $(cat "$E2E_WORK/xclip.err")"
+    local i
+    for ((i = 0; i < 30; i++)); do
+        timeout 5 xclip -o -selection clipboard -t UTF8_STRING >"$1" 2>"$E2E_WORK/xclip.err" && [[ -s "$1" ]] && return 0
+        sleep 0.1
+    done
+    e2e_fail "nothing on the clipboard: $(cat "$E2E_WORK/xclip.err")"
 }
 
 # Sends window WID the WM_DELETE_WINDOW message, as a window manager does for

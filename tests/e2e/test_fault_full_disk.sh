@@ -50,10 +50,7 @@ e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window after cancelling"
 main=$E2E_WID
 e2e_click "$main" $(((120 + 735 / 2) / 15)) $(((2950 + 300 / 2) / 15))
 clipboard="$E2E_WORK/clipboard.bin"
-for ((i = 0; i < 20; i++)); do
-    timeout 5 xclip -o -selection clipboard -t UTF8_STRING >"$clipboard" 2>/dev/null && [[ -s "$clipboard" ]] && break
-    sleep 0.1
-done
+e2e_read_clipboard "$clipboard"
 grep -q '^ヨルマ日： 2008年 10月 5日' "$clipboard" || e2e_fail "the copied report does not hold the stored quit date"
 e2e_ok "'コピー' still puts the report with the stored quit date on the clipboard"
 

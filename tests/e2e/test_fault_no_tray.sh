@@ -26,10 +26,7 @@ e2e_ok "the main window is still on screen"
 # It still works: "コピー" puts the report on the clipboard.
 e2e_click "$main" $(((120 + 735 / 2) / 15)) $(((2950 + 300 / 2) / 15))
 clipboard="$E2E_WORK/clipboard.bin"
-for ((i = 0; i < 20; i++)); do
-    timeout 5 xclip -o -selection clipboard -t UTF8_STRING >"$clipboard" 2>/dev/null && [[ -s "$clipboard" ]] && break
-    sleep 0.1
-done
+e2e_read_clipboard "$clipboard"
 grep -q '^ステータス： 少尉' "$clipboard" || e2e_fail "the copied report is not the expected one: $(cat "$clipboard")"
 e2e_ok "'コピー' still works"
 

@@ -37,16 +37,8 @@ timeout 5 xdotool mousemove --window "$mini" 60 40 click 3
 sleep 0.3
 timeout 5 xdotool key Down Return
 clipboard="$E2E_WORK/clipboard.bin"
-for ((i = 0; i < 20; i++)); do
-    timeout 5 xclip -o -selection clipboard -t UTF8_STRING >"$clipboard" 2>/dev/null && [[ -s "$clipboard" ]] && break
-    sleep 0.1
-done
-report='ステータス： 少尉\r\n'
-report+='ヨルマ日： 2008年 10月 5日（20本-300円-中）\r\n'
-report+='ヨルマからの日数： 0年 0ヶ月 10日 3時間 7分\r\n'
-report+='延びた寿命： 0日と18時間34分\r\n'
-report+='節約できた金額： 3038円（節税分 1915円）\r\n'
-report+='節煙本数： 202本 17.22ｍ シャア専用ザク'
+e2e_read_clipboard "$clipboard"
+report=$E2E_PREPARED_REPORT
 e2e_expect_bytes "$clipboard" "$report" "report copied from the mini window's menu"
 
 # A double click on the text hides the window into the tray.
