@@ -322,6 +322,32 @@ TEST_F(SettingsWindowTest, SavingWritesEverySettingAndTheMainWindowShowsThem) {
     EXPECT_EQ(form1->Label2(3)->text(), QStringLiteral("ヒヨコ"));  // day 10 on the cosmo ladder
 }
 
+TEST_F(SettingsWindowTest, AChosenColourLastsUntilTheMainWindowLoadsAgain) {
+    Start();
+    ASSERT_NE(form2, nullptr);
+    platform.colorChoice = QColor(255, 0, 0);
+    Click("Command3");
+    EXPECT_EQ(module.settings.textColor, 255);
+
+    // Through the information window and back: the colour is still chosen.
+    Click("Command5");
+    QWidget* form8 = VisibleWindow("Form8");
+    ASSERT_NE(form8, nullptr);
+    form8->close();
+    ProcessDeletions();
+    form2 = VisibleWindow<Form2>("Form2");
+    ASSERT_NE(form2, nullptr);
+    EXPECT_EQ(Find<QLabel>(form2, "Label2")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+
+    // Cancel: the main window reads the stored colour again.
+    Click("Command2");
+    auto* form1 = VisibleWindow<Form1>("Form1");
+    ASSERT_NE(form1, nullptr);
+    EXPECT_EQ(module.settings.textColor, 16777215);
+    EXPECT_EQ(form1->Label2(0)->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    EXPECT_EQ(scratch.Read("option.ini"), storedOptions);
+}
+
 class SettingsEnterTest : public SettingsWindowTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(SettingsEnterTest, EnterSavesFromAnyControl) {
