@@ -97,10 +97,6 @@ std::string TrimmedMetresNumberText(std::int64_t centimetres) {
     return Signed(centimetres < 0 ? "-" : "", SignificantText(Magnitude(centimetres), 2));
 }
 
-std::string MetresNumberText(std::int64_t centimetres) {
-    return Signed(centimetres < 0 ? "" : " ", TrimmedMetresNumberText(centimetres));
-}
-
 std::string WideNumber(std::int64_t value) {
     static constexpr std::array<const char*, 10> kWideDigits = {
         "０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};

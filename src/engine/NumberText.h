@@ -15,11 +15,10 @@
 
 std::string NumberText(std::int64_t value);
 
-// A length in metres held as hundredths: 170 gives " 1.7", 7 gives " .07".
-std::string MetresNumberText(std::int64_t centimetres);
-
 // The number text without its leading blank.
 std::string TrimmedNumberText(std::int64_t value);
+// A length in metres held as hundredths, without the leading blank: 170 gives
+// "1.7", 7 gives ".07".
 std::string TrimmedMetresNumberText(std::int64_t centimetres);
 
 std::string WideNumber(std::int64_t value);
