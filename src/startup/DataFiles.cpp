@@ -129,8 +129,7 @@ LoadResult LoadFields(TrackerSettings& settings, const QString& path, const std:
     if (!file.open(QIODevice::ReadOnly)) return LoadResult::NotOpened;
     // Asking for no more than the file holds spares a large buffer on every load.
     const QByteArray bytes = file.read(std::min(file.size(), kLongestLineRead));
-    QStringDecoder decoder(QStringConverter::System);
-    QString text = decoder.decode(bytes);
+    QString text = DecodeFileText(bytes);
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n')) {
             text.truncate(i);
@@ -156,8 +155,7 @@ LoadResult LoadFields(TrackerSettings& settings, const QString& path, const std:
 }
 
 bool WriteLine(const QString& path, const QString& line) {
-    QStringEncoder encoder(QStringConverter::System);
-    const QByteArray bytes = encoder.encode(line);
+    const QByteArray bytes = EncodeFileText(line);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     // The line is flushed here, and a failure caught here: commit() flushes
@@ -170,6 +168,29 @@ bool WriteLine(const QString& path, const QString& line) {
 }
 
 }  // namespace
+
+QByteArray EncodeFileText(const QString& text) {
+    QStringEncoder encoder(QStringConverter::System);
+    const QByteArray bytes = encoder.encode(text);
+    // Some code pages' encoders put '?' for what they lack without saying so;
+    // only a round trip tells.
+    QStringDecoder decoder(QStringConverter::System);
+    const QString back = decoder.decode(bytes);
+    if (!encoder.hasError() && !decoder.hasError() && back == text) return bytes;
+    return text.toUtf8();
+}
+
+QString DecodeFileText(const QByteArray& bytes) {
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) {
+        // Text in a double-byte code page is next to never valid UTF-8.
+        QStringDecoder utf8(QStringConverter::Utf8);
+        const QString text = utf8.decode(bytes);
+        if (!utf8.hasError()) return text;
+    }
+    QStringDecoder decoder(QStringConverter::System);
+    return decoder.decode(bytes);
+}
 
 QString DataFolderPath(const QString& basePath) { return basePath + QStringLiteral("/yorumadata"); }
 QString ProfileFilePath(const QString& basePath) { return DataFolderPath(basePath) + QStringLiteral("/initial.ini"); }

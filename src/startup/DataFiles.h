@@ -3,12 +3,21 @@
 // quit moment and the smoking profile (8 fields), "option.ini" everything
 // else (15 fields). Each is one line of comma-separated fields ended by CR LF,
 // numbers in decimal and texts between double quotes, in the system's
-// multi-byte code page. Files are always replaced whole, atomically.
+// multi-byte code page (Shift-JIS on a Japanese Windows). Files are always
+// replaced whole, atomically.
 
 #include <QString>
 
 #include "engine/MomentParts.h"
 #include "startup/TrackerSettings.h"
+
+// A file's text in the system's code page when that code page can hold all
+// of it, in UTF-8 otherwise (a Japanese status mode on a Western Windows),
+// rather than losing characters to '?'.
+QByteArray EncodeFileText(const QString& text);
+// UTF-8 when the bytes are valid UTF-8 beyond ASCII, the system's code page
+// otherwise, so that either kind of file reads back as written.
+QString DecodeFileText(const QByteArray& bytes);
 
 QString DataFolderPath(const QString& basePath);
 QString ProfileFilePath(const QString& basePath);

@@ -60,12 +60,12 @@ QString Show(const QString& text) { return text.size() > 40 ? text.left(40) + QS
 
 bool IsWholeProfile(const QByteArray& bytes) {
     static const QRegularExpression line(QStringLiteral("^-?\\d+(,-?\\d+){7}\\r\\n$"));
-    return line.match(QString::fromUtf8(bytes)).hasMatch();
+    return line.match(DecodeFileText(bytes)).hasMatch();
 }
 
 bool IsWholeOptions(const QByteArray& bytes) {
     static const QRegularExpression line(QStringLiteral("^(-?\\d+,){10}\"[^\"\\r\\n]*\",(-?\\d+,){3}\"[^\"\\r\\n]*\"\\r\\n$"));
-    return line.match(QString::fromUtf8(bytes)).hasMatch();
+    return line.match(DecodeFileText(bytes)).hasMatch();
 }
 
 // One box of the settings window (the years box is open: report mode 2),

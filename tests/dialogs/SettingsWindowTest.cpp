@@ -44,7 +44,7 @@ QByteArray OptionsLine(const StoredOptions& o) {
 
 // Fields of the one line of a data file (1-based, quotes kept), joined by commas.
 QString Fields(const QByteArray& line, std::initializer_list<int> numbers) {
-    const QStringList all = QString::fromUtf8(line).trimmed().split(QLatin1Char(','));
+    const QStringList all = DecodeFileText(line).trimmed().split(QLatin1Char(','));
     QStringList picked;
     for (int n : numbers) picked << all.value(n - 1);
     return picked.join(QLatin1Char(','));
@@ -314,8 +314,8 @@ TEST_F(SettingsWindowTest, SavingWritesEverySettingAndTheMainWindowShowsThem) {
 
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,5,9,0,20,300,100\r\n"));
-    EXPECT_EQ(scratch.Read("option.ini"),
-              QStringLiteral("1,7892,8,2,12,0,3000,1500,9241372,255,\"blog.example/new, page\",2,0,0,\"コスモ\"\r\n").toUtf8());
+    EXPECT_EQ(scratch.ReadText("option.ini"),
+              QStringLiteral("1,7892,8,2,12,0,3000,1500,9241372,255,\"blog.example/new, page\",2,0,0,\"コスモ\"\r\n"));
     auto* form1 = VisibleWindow<Form1>("Form1");
     ASSERT_NE(form1, nullptr);
     EXPECT_EQ(form1->frameGeometry().topLeft(), QPoint(200, 100));

@@ -40,8 +40,8 @@ TEST_F(DataFilesTest, WritesTheOptionsInFileOrder) {
     TrackerSettings s = Sample();
     s.windowMode = 2;
     ASSERT_TRUE(SaveOptions(s, scratch.Path()));
-    EXPECT_EQ(scratch.Read("option.ini"),
-              QByteArray("1,8744,5,0,5,1,1200,900,9241372,16777215,\"\",2,0,0,\"ソルジャー\"\r\n"));
+    EXPECT_EQ(scratch.ReadText("option.ini"),
+              QStringLiteral("1,8744,5,0,5,1,1200,900,9241372,16777215,\"\",2,0,0,\"ソルジャー\"\r\n"));
 }
 
 TEST_F(DataFilesTest, NumbersHaveNoLeadingZerosAndNegativesTheirSign) {

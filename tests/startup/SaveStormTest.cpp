@@ -45,9 +45,9 @@ TEST(SaveStorm, AKillDuringSavesNeverLeavesACutFile) {
 
         const QByteArray profile = scratch.Read("initial.ini");
         const QByteArray options = scratch.Read("option.ini");
-        EXPECT_TRUE(wholeProfile.match(QString::fromUtf8(profile)).hasMatch())
+        EXPECT_TRUE(wholeProfile.match(DecodeFileText(profile)).hasMatch())
             << "round " << round << ": " << profile.left(80).constData();
-        EXPECT_TRUE(wholeOptions.match(QString::fromUtf8(options)).hasMatch())
+        EXPECT_TRUE(wholeOptions.match(DecodeFileText(options)).hasMatch())
             << "round " << round << ": " << options.left(80).constData();
     }
 }

@@ -12,11 +12,10 @@ namespace {
 
 const QByteArray kProfile = "2008,10,5,9,0,20,300,85\r\n";
 
-QByteArray Options(int setupDone, int windowMode) {
+QString Options(int setupDone, int windowMode) {
     return QStringLiteral("%1,8744,5,0,5,1,1200,900,9241372,16777215,\"\",%2,0,0,\"ソルジャー\"\r\n")
         .arg(setupDone)
-        .arg(windowMode)
-        .toUtf8();
+        .arg(windowMode);
 }
 
 class StartUpTest : public ::testing::Test {
@@ -34,7 +33,7 @@ TEST_F(StartUpTest, FirstStartCreatesBothFilesAndAsksForTheProfile) {
         module.StartUp();
         EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,18,21,30,20,300,85\r\n"));
         EXPECT_TRUE(scratch.Read("option.ini").startsWith("0,8744,5,0,5,1,0,0,9241372,16777215,\""));
-        EXPECT_TRUE(scratch.Read("option.ini").endsWith("\",2,0,0,\"ソルジャー\"\r\n"));
+        EXPECT_TRUE(scratch.ReadText("option.ini").endsWith(QStringLiteral("\",2,0,0,\"ソルジャー\"\r\n")));
         EXPECT_NE(VisibleWindow("Form3"), nullptr);
         EXPECT_EQ(module.LoadedForm1(), nullptr);
     }
@@ -57,7 +56,7 @@ class StartUpWindowTest : public StartUpTest, public ::testing::WithParamInterfa
 
 TEST_P(StartUpWindowTest, OpensTheWindowTheSettingsName) {
     scratch.Write("initial.ini", kProfile);
-    scratch.Write("option.ini", Options(GetParam().setupDone, GetParam().windowMode));
+    scratch.WriteText("option.ini", Options(GetParam().setupDone, GetParam().windowMode));
     Module1 module(platform);
     module.StartUp();
     EXPECT_EQ(VisibleWindow("Form1") != nullptr, GetParam().mainWindowShown);
@@ -83,14 +82,14 @@ TEST_F(StartUpTest, AShortOptionsFileSendsTheUserBackToTheFirstRunAndIsKept) {
 
 TEST_F(StartUpTest, ASecondCopyIsRefusedAndEnds) {
     scratch.Write("initial.ini", kProfile);
-    scratch.Write("option.ini", Options(1, 2));
+    scratch.WriteText("option.ini", Options(1, 2));
     platform.anotherCopy = true;
     Module1 module(platform);
     module.StartUp();
     EXPECT_EQ(platform.messages, QStringList{QStringLiteral("プログラムは既に起動されています。")});
     EXPECT_TRUE(module.ProgramEnded());
     EXPECT_EQ(VisibleWindow("Form1"), nullptr);
-    EXPECT_EQ(scratch.Read("option.ini"), Options(1, 2));
+    EXPECT_EQ(scratch.ReadText("option.ini"), Options(1, 2));
 }
 
 TEST_F(StartUpTest, ASecondCopyIsRefusedAtTheFirstRunWindowToo) {

@@ -1,11 +1,14 @@
 #pragma once
 // A fresh current directory for one test, with helpers to read and write the
-// data files as raw bytes.
+// data files as raw bytes or as the text they hold (in the encoding the
+// program uses on this system: Shift-JIS on a Japanese Windows).
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include "startup/DataFiles.h"
 
 class ScratchDirectory {
 public:
@@ -21,6 +24,8 @@ public:
         QFile file(DataFile(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
+    QString ReadText(const char* name) const { return DecodeFileText(Read(name)); }
+    void WriteText(const char* name, const QString& text) const { Write(name, EncodeFileText(text)); }
     void Write(const char* name, const QByteArray& bytes) const {
         QDir(dir_.path()).mkpath("yorumadata");
         QFile file(DataFile(name));

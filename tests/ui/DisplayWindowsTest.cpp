@@ -25,7 +25,7 @@ QByteArray Options(int windowMode, int miniLeft = 0, int miniTop = 0) {
 
 // Field n (1-based) of the one line of a data file.
 QString Field(const QByteArray& line, int n) {
-    return QString::fromUtf8(line).trimmed().split(QLatin1Char(',')).value(n - 1);
+    return DecodeFileText(line).trimmed().split(QLatin1Char(',')).value(n - 1);
 }
 
 class DisplayWindowsTest : public ::testing::Test {

@@ -70,6 +70,42 @@ TEST_F(WindowsDataFilesTest, ReadsAShiftJisFileFromAnotherCopy) {
     EXPECT_EQ(read.mainLeft, 1200);
 }
 
+TEST_F(WindowsDataFilesTest, AUtf8FileFromAnotherSystemReadsIntact) {
+    scratch.Write("option.ini",
+                  QByteArray("1,8744,5,0,5,1,1200,900,9241372,16777215,\"\",2,0,0,\"") + "ソルジャー" + "\"\r\n");
+    TrackerSettings read;
+    read.statusMode.clear();
+    ASSERT_EQ(LoadOptions(read, scratch.Path()), LoadResult::Complete);
+    EXPECT_EQ(read.statusMode, "ソルジャー");
+}
+
+// A Western Windows has no Japanese in its code page: the words must not
+// turn into question marks (the rank would vanish at the next start).
+TEST_F(WindowsDataFilesTest, WithoutJapaneseInTheCodePageTheTextIsKeptInUtf8) {
+    if (ShiftJisSystem()) GTEST_SKIP() << "code page 932 holds Japanese";
+    TrackerSettings written;
+    written.statusMode = "ソルジャー";
+    written.blogUrl = "caf\xC3\xA9.example";  // é, which code page 1252 does hold
+    ASSERT_TRUE(SaveOptions(written, scratch.Path()));
+    const QByteArray bytes = scratch.Read("option.ini");
+    EXPECT_TRUE(bytes.endsWith(",\"ソルジャー\"\r\n")) << bytes.toHex(' ').toStdString();
+    TrackerSettings read;
+    ASSERT_EQ(LoadOptions(read, scratch.Path()), LoadResult::Complete);
+    EXPECT_EQ(read.statusMode, "ソルジャー");
+    EXPECT_EQ(read.blogUrl, written.blogUrl);
+}
+
+TEST_F(WindowsDataFilesTest, TextTheCodePageHoldsIsWrittenInIt) {
+    if (GetACP() != 1252) GTEST_SKIP() << "for code page 1252";
+    TrackerSettings written;
+    written.blogUrl = "caf\xC3\xA9.example";
+    ASSERT_TRUE(SaveOptions(written, scratch.Path()));
+    EXPECT_TRUE(scratch.Read("option.ini").contains(",\"caf\xE9.example\","));
+    TrackerSettings read;
+    ASSERT_EQ(LoadOptions(read, scratch.Path()), LoadResult::Complete);
+    EXPECT_EQ(read.blogUrl, written.blogUrl);
+}
+
 // Whatever the code page, the program's folder may have a Japanese name.
 TEST_F(WindowsDataFilesTest, WorksInAFolderWithAJapaneseName) {
     const QString folder = scratch.Path() + QStringLiteral("/ヨルマ式のデータ");
