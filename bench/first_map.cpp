@@ -13,7 +13,10 @@
 //    uses over S seconds: utime + stime from /proc/PID/stat (clock ticks), and
 //    the exact run time and number of times it was scheduled, summed over
 //    its threads from /proc/PID/task/*/schedstat; and the run time from the
-//    start to the end of that rest (life_runtime_us).
+//    start to the end of that rest (life_runtime_us). The run time is also
+//    sampled every half second: idle_active_at lists the moments (seconds
+//    after the map) that ended a half second in which the program ran at
+//    all, so that work between its timer's ticks shows.
 // 3. Peak memory: after --hold more seconds the program is ended (SIGTERM)
 //    and its peak resident set size is read from wait4()'s resource usage,
 //    as /usr/bin/time reports it.
@@ -215,7 +218,18 @@ int main(int argc, char** argv) {
         SleepSeconds(settle);
         const CpuSample before = Sample(pid);
         const double from = Now();
-        SleepSeconds(idle);
+        std::string activeAt;
+        CpuSample last = before;
+        for (double next = from + 0.5; next <= from + idle + 1e-6; next += 0.5) {
+            SleepSeconds(next - Now());
+            const CpuSample sample = Sample(pid);
+            if (sample.runtimeNs != last.runtimeNs) {
+                char moment[32];
+                std::snprintf(moment, sizeof moment, "%s%.1f", activeAt.empty() ? "" : ",", Now() - mapped);
+                activeAt += moment;
+            }
+            last = sample;
+        }
         const CpuSample after = Sample(pid);
         std::printf("idle_seconds=%.1f\n", Now() - from);
         std::printf("idle_ticks=%lld\n", after.ticks - before.ticks);
@@ -223,6 +237,7 @@ int main(int argc, char** argv) {
         std::printf("idle_runtime_us=%.1f\n", static_cast<double>(after.runtimeNs - before.runtimeNs) / 1000.0);
         std::printf("idle_timeslices=%lld\n", after.timeslices - before.timeslices);
         std::printf("life_runtime_us=%.1f\n", static_cast<double>(after.runtimeNs) / 1000.0);
+        std::printf("idle_active_at=%s\n", activeAt.c_str());
         std::fflush(stdout);
     }
 

@@ -96,7 +96,8 @@ step_qt() {
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
         -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
         -DFEATURE_system_doubleconversion=OFF -DFEATURE_xml=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
-        -DFEATURE_ico=OFF -DFEATURE_direct2d=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
+        -DFEATURE_ico=OFF -DFEATURE_direct2d=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF \
+        -DFEATURE_directwrite3=OFF  # its font database needs Direct 2D, which is off
     # The machine is shared: lowest priority.
     timed qt-build nice -n 19 cmake --build "$CACHE/build" -j "$JOBS"
     cmake --install "$CACHE/build" >/dev/null
