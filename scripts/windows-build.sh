@@ -109,6 +109,7 @@ wine_up() {  # a fresh wineserver for the current locale, warmed up
     wineserver -w 2>/dev/null || true
     if [[ ! -d $WINEPREFIX/drive_c ]]; then
         wineboot -i >/dev/null 2>&1 || true
+        wineserver -w 2>/dev/null || true  # the server wineboot started, or -p below fails
     fi
     # Its stdio goes nowhere: a server holding a caller's pipe would keep
     # the caller (ctest, a pipeline) waiting after everything has ended.
