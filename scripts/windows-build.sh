@@ -17,7 +17,7 @@
 # YORUMA_CTEST_ARGS: more ctest arguments for both runs (e.g. -R DataFiles).
 # Build folder: $YORUMA_WINDOWS_BUILD (default /tmp/yoruma-windows), holding
 # the build, the wine prefix, the staged program and the installer.
-# Takes long the first time (Qt: about 20 minutes on 2 cores); not part of
+# Takes long the first time (Qt: about 33 minutes on 2 cores); not part of
 # the regular CI run.
 
 set -euo pipefail
