@@ -16,9 +16,9 @@
 #    map is the server's own and nothing is polled; the window counts when
 #    its _NET_WM_PID is the program's. The CPU time the program had used by
 #    then is shown too: a busy machine stretches the elapsed time more than
-#    that. The program is then left one second
-#    to finish its first paint, ended, and its peak RSS taken from wait4()
-#    (what /usr/bin/time -f %M reports).
+#    that. The program is then left one second to finish its first paint,
+#    ended, and its peak RSS taken from wait4() (what /usr/bin/time -f %M
+#    reports).
 # 2. Rest: both programs at once on the same display, each with its window
 #    shown; after 3 s to settle, the CPU time each uses over
 #    YORUMA_BENCH_IDLE seconds (default 120): utime + stime from
@@ -51,10 +51,10 @@ baseline="$build/bench/baseline_window"
 first_map="$build/bench/first_map"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/yoruma-startup.XXXXXX")
-xvfb_pid=""
+XVFB_PID=""
 stop() {
     set +e
-    if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    if [[ -n "$XVFB_PID" ]]; then kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; fi
     rm -rf "$work"
 }
 trap stop EXIT
@@ -66,14 +66,9 @@ export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
 unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME XDG_SESSION_TYPE WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" LANG=C.UTF-8 LC_ALL=C.UTF-8
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for ((i = 0; i < 100; i++)); do
-    grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null && break
-    sleep 0.1
-done
-grep -q '^[0-9][0-9]*$' "$work/display" || { cat "$work/xvfb.log" >&2; echo "startup: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+# shellcheck source=scripts/xvfb.sh
+source "$root/scripts/xvfb.sh"
+start_xvfb "$work" || { echo "startup: Xvfb did not start" >&2; exit 1; }
 
 # A tracker started long ago, main window at 1200, 900 twips.
 prepare_data() {
@@ -105,7 +100,8 @@ value() { sed -n "s/^$1=//p" "$2"; }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+# ratio A B: A / B; "inf" when only B is 0, 1.00 when both are.
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b != 0) printf "%.2f", a / b; else print (a != 0) ? "inf" : "1.00" }'; }
 
 within() { awk -v r="$1" -v limit="$budget" 'BEGIN { exit !(r <= limit) }'; }
 
@@ -129,7 +125,7 @@ for ((run = 1; run <= runs; run++)); do
         echo "$(value map_ms "$work/run") $(value maxrss_kb "$work/run") $(value map_cpu_ms "$work/run")" \
             >>"$work/$who.runs"
     done
-    # shellcheck disable=SC2046  # the fields of each run's line
+    # shellcheck disable=SC2046,SC2183  # the fields of each run's line
     printf '  run %d: yoruma %6s ms %7s KiB %6s ms CPU   baseline %6s ms %7s KiB %6s ms CPU\n' "$run" \
         $(tail -n 1 "$work/yoruma.runs") $(tail -n 1 "$work/baseline.runs")
 done
@@ -164,13 +160,6 @@ y_active=$(value idle_active_at "$work/idle-yoruma")
 b_active=$(value idle_active_at "$work/idle-baseline")
 y_woken=$(value idle_timeslices "$work/idle-yoruma")
 b_woken=$(value idle_timeslices "$work/idle-baseline")
-if [[ "$b_ticks" -gt 0 ]]; then
-    idle_ratio=$(ratio "$y_ticks" "$b_ticks")
-elif [[ "$y_ticks" -eq 0 ]]; then
-    idle_ratio=1.00
-else
-    idle_ratio=inf
-fi
 
 # between_ticks MOMENTS: those of the comma-separated half seconds with work
 # (seconds after the map) that are nowhere near a 30-second tick of the
@@ -207,16 +196,10 @@ printf '%-44s %12s %12s %7s  %s\n' "" yoruma baseline ratio "budget $budget"
 printf '%-44s %12s %12s %7s  %s\n' "start-up to first mapped window, median ms" "$y_map" "$b_map" "$map_ratio" "$map_verdict"
 printf '%-44s %12s %12s %7s  %s\n' "  CPU time used by then, median ms" "$y_cpu" "$b_cpu" "$cpu_ratio" "(not judged)"
 printf '%-44s %12s %12s %7s  %s\n' "peak resident memory, median KiB" "$y_rss" "$b_rss" "$rss_ratio" "$rss_verdict"
-printf '%-44s %12s %12s %7s  %s\n' "CPU at rest over ${idle} s, utime+stime ticks" "$y_ticks" "$b_ticks" "$idle_ratio" \
+printf '%-44s %12s %12s %7s  %s\n' "CPU at rest over ${idle} s, utime+stime ticks" "$y_ticks" "$b_ticks" "$(ratio "$y_ticks" "$b_ticks")" \
     "(not judged: clock ticks of $(awk -v t="$clk_tck" 'BEGIN { printf "%g", 1000 / t }') ms)"
-if awk -v b="$b_run" 'BEGIN { exit !(b > 0) }'; then
-    run_ratio=$(ratio "$y_run" "$b_run")
-elif awk -v y="$y_run" 'BEGIN { exit !(y > 0) }'; then
-    run_ratio=inf
-else
-    run_ratio=1.00
-fi
-printf '%-44s %12s %12s %7s  %s\n' "  the same, exact run time in µs" "$y_run" "$b_run" "$run_ratio" "(not judged)"
+printf '%-44s %12s %12s %7s  %s\n' "  the same, exact run time in µs" "$y_run" "$b_run" "$(ratio "$y_run" "$b_run")" \
+    "(not judged)"
 printf '%-44s %12s %12s\n' "  times woken (all threads)" "$y_woken" "$b_woken"
 printf '  half seconds with work, s after the map: yoruma %s; baseline %s\n' "${y_active:-none}" "${b_active:-none}"
 printf '%-44s %12s %12s %7s  %s\n' "  of those, between the 30 s ticks" "${y_between:-none}" "${b_between:-none}" "" \

@@ -35,24 +35,18 @@ echo "run: no display (\$DISPLAY and \$WAYLAND_DISPLAY are empty): starting a vi
 screenshot=${YORUMA_SCREENSHOT:-$build/yoruma-screenshot.png}
 mkdir -p "$(dirname "$screenshot")"
 work=$(mktemp -d "${TMPDIR:-/tmp}/yoruma-run.XXXXXX")
-xvfb_pid="" program_pid=""
+XVFB_PID="" program_pid=""
 stop() {
     set +e
     if [[ -n "$program_pid" ]]; then kill "$program_pid" 2>/dev/null; wait "$program_pid" 2>/dev/null; fi
-    if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    if [[ -n "$XVFB_PID" ]]; then kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; fi
     rm -rf "$work"
 }
 trap stop EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for ((i = 0; i < 100; i++)); do
-    grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null && break
-    sleep 0.1
-done
-grep -q '^[0-9][0-9]*$' "$work/display" || { cat "$work/xvfb.log" >&2; echo "run: Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
+# shellcheck source=scripts/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+start_xvfb "$work" || { echo "run: Xvfb did not start" >&2; exit 1; }
 export QT_QPA_PLATFORM=xcb
 
 echo "run: starting $program on $DISPLAY in $run_dir (data in $run_dir/yorumadata)"

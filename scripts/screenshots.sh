@@ -74,10 +74,7 @@ restart
 e2e_start_program '2008-10-15 12:07:00'
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_FIRST_RUN" "first-run window"
 first_run=$E2E_WID
-e2e_click "$first_run" 296 71
-e2e_type 20
-e2e_click "$first_run" 296 123
-e2e_type 300
+e2e_type_profile "$first_run" 20 300
 shot "$first_run" first-run-window
 e2e_key Return
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_CONFIRM" "start confirmation"
@@ -88,10 +85,7 @@ restart
 e2e_start_program '2008-12-24 10:00:00'
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_FIRST_RUN" "first-run window"
 first_run=$E2E_WID
-e2e_click "$first_run" 296 71
-e2e_type 20
-e2e_click "$first_run" 296 123
-e2e_type 300
+e2e_type_profile "$first_run" 20 300
 e2e_key Return
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_CONFIRM" "start confirmation"
 e2e_key Return

@@ -45,6 +45,8 @@ timed() {  # timed NAME COMMAND...: runs and records the wall time
 }
 
 mkdir -p "$OUT"
+# shellcheck source=scripts/xvfb.sh
+source "$REPO/scripts/xvfb.sh"
 
 step_deps() {
     say "Debian packages"
@@ -158,7 +160,7 @@ run_ctest() {  # run_ctest CODEPAGE
     local retried
     retried=$(grep -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*\*\*\*Failed' "$log" | sed -E 's/.*Test +#[0-9]+: ([^ ]+) .*/\1/' | sort -u |
               while read -r name; do grep -qE "Test +#[0-9]+: $name \.+ +Passed" "$log" && echo "$name"; done || true)
-    [[ -z $retried ]] || echo "code page $codepage: passed at the second run: $(echo $retried)"
+    [[ -z $retried ]] || echo "code page $codepage: passed at the second run: ${retried//$'\n'/ }"
     echo "code page $codepage: $(grep -c 'Passed' "$log") passed, $(grep -c '\*\*\*Skipped\|Not Run' "$log") skipped (log: $log)"
     [[ $status -eq 0 ]] || { grep -E 'Failed|\*\*\*' "$log" | head -n 20; fail "tests failed under code page $codepage"; }
 }
@@ -201,18 +203,10 @@ step_e2e() {
     rm -rf "$work"
     mkdir -p "$work/data"
     export LOCPATH=$LOCDIR LANG=ja_JP.UTF-8
-    local xvfb program i
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    xvfb=$!
+    local program
+    start_xvfb "$work" 1024x768x24 || fail "Xvfb did not start"
     # shellcheck disable=SC2064
-    trap "kill $xvfb 2>/dev/null || true; wineserver -k 2>/dev/null || true" EXIT
-    for ((i = 0; i < 100; i++)); do
-        grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null && break
-        sleep 0.1
-    done
-    grep -q '^[0-9][0-9]*$' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    DISPLAY=:$(head -n 1 "$work/display")
-    export DISPLAY
+    trap "kill $XVFB_PID 2>/dev/null || true; wineserver -k 2>/dev/null || true" EXIT
     wine_up  # with the display: wine's desktop process needs it from the start
     # Started as from its shortcut: in its data folder, with only the staged
     # DLLs and plugins beside it (no WINEPATH), as on Windows.
@@ -274,7 +268,7 @@ step_e2e() {
     echo "ok: option.ini starts with setupDone 1 and holds ソルジャー in Shift-JIS"
     kill -0 "$program" 2>/dev/null || fail "the program has ended"
     wineserver -k 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    kill "$XVFB_PID" 2>/dev/null || true
     trap - EXIT
     echo "ok: end to end passed"
 }

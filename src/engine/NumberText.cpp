@@ -14,14 +14,10 @@ std::uint64_t Magnitude(std::int64_t value) {
     return value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
 }
 
-// Below 10^15 nothing is rounded and no exponent is needed: the digits with
-// the mark `decimals` places from the end, written straight into the result.
-// Every figure of a refresh takes this way, once a tick.
-std::string PlainText(std::uint64_t magnitude, std::ptrdiff_t decimals) {
-    char buffer[20];
-    const char* end = std::to_chars(std::begin(buffer), std::end(buffer), magnitude).ptr;
-    const std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
-    const std::ptrdiff_t point = static_cast<std::ptrdiff_t>(digits.size()) - decimals;
+// The digits with the decimal mark `point` places from the first digit
+// (negative: zeros between the mark and the digits), without a zero before
+// the mark or trailing zeros after it.
+std::string PlainText(std::string_view digits, std::ptrdiff_t point) {
     const std::size_t wholeDigits = point > 0 ? static_cast<std::size_t>(point) : 0;
     std::string_view fraction = digits.substr(wholeDigits);
     while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);
@@ -39,26 +35,32 @@ std::string PlainText(std::uint64_t magnitude, std::ptrdiff_t decimals) {
 // ("1.23456789012346E+17").
 std::string SignificantText(std::uint64_t magnitude, std::ptrdiff_t decimals) {
     if (magnitude == 0) return "0";
-    if (magnitude < 1'000'000'000'000'000) return PlainText(magnitude, decimals);
+    if (magnitude < 1'000'000'000'000'000) {
+        // Nothing to round: every figure of a refresh takes this way, with no
+        // allocation but the result's.
+        char buffer[20];
+        const char* end = std::to_chars(std::begin(buffer), std::end(buffer), magnitude).ptr;
+        const std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
+        return PlainText(digits, static_cast<std::ptrdiff_t>(digits.size()) - decimals);
+    }
     std::string digits = std::to_string(magnitude);
     // Where the decimal mark falls, counted from the first digit.
     std::ptrdiff_t point = static_cast<std::ptrdiff_t>(digits.size()) - decimals;
-    if (digits.size() > kSignificantDigits) {
-        const std::string dropped = digits.substr(kSignificantDigits);
-        digits.resize(kSignificantDigits);
-        const bool aboveHalf = dropped[0] > '5' ||
-                               (dropped[0] == '5' && dropped.find_first_not_of('0', 1) != std::string::npos);
-        const bool tie = dropped[0] == '5' && !aboveHalf;
-        if (aboveHalf || (tie && (digits.back() - '0') % 2 != 0)) {
-            std::size_t i = digits.size();
-            while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-            if (i > 0) {
-                ++digits[i - 1];
-            } else {  // 999…9 became 1000…0: one digit more before the mark
-                digits.insert(digits.begin(), '1');
-                digits.pop_back();
-                ++point;
-            }
+    // Past 15 digits: rounded to 15, half to even.
+    const std::string dropped = digits.substr(kSignificantDigits);
+    digits.resize(kSignificantDigits);
+    const bool aboveHalf = dropped[0] > '5' ||
+                           (dropped[0] == '5' && dropped.find_first_not_of('0', 1) != std::string::npos);
+    const bool tie = dropped[0] == '5' && !aboveHalf;
+    if (aboveHalf || (tie && (digits.back() - '0') % 2 != 0)) {
+        std::size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+        if (i > 0) {
+            ++digits[i - 1];
+        } else {  // 999…9 became 1000…0: one digit more before the mark
+            digits.insert(digits.begin(), '1');
+            digits.pop_back();
+            ++point;
         }
     }
     if (point > static_cast<std::ptrdiff_t>(kSignificantDigits)) {
@@ -66,13 +68,7 @@ std::string SignificantText(std::uint64_t magnitude, std::ptrdiff_t decimals) {
         while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
         return digits.substr(0, 1) + (fraction.empty() ? "" : "." + fraction) + "E+" + std::to_string(point - 1);
     }
-    const std::size_t wholeDigits = point > 0 ? static_cast<std::size_t>(point) : 0;
-    const std::size_t leadingZeros = point < 0 ? static_cast<std::size_t>(-point) : 0;
-    std::string fraction = std::string(leadingZeros, '0') + digits.substr(wholeDigits);
-    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
-    const std::string whole = digits.substr(0, wholeDigits);
-    if (fraction.empty()) return whole;
-    return whole + "." + fraction;
+    return PlainText(digits, point);
 }
 
 // The sign or blank first, then the digits appended to it: a literal put in

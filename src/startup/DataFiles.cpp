@@ -181,13 +181,9 @@ QByteArray EncodeFileText(const QString& text) {
 }
 
 QString DecodeFileText(const QByteArray& bytes) {
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii) {
-        // Text in a double-byte code page is next to never valid UTF-8.
-        QStringDecoder utf8(QStringConverter::Utf8);
-        const QString text = utf8.decode(bytes);
-        if (!utf8.hasError()) return text;
-    }
+    // Text in a double-byte code page is next to never valid UTF-8, and ASCII
+    // reads the same either way.
+    if (bytes.isValidUtf8()) return QString::fromUtf8(bytes);
     QStringDecoder decoder(QStringConverter::System);
     return decoder.decode(bytes);
 }

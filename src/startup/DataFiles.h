@@ -15,8 +15,8 @@
 // of it, in UTF-8 otherwise (a Japanese status mode on a Western Windows),
 // rather than losing characters to '?'.
 QByteArray EncodeFileText(const QString& text);
-// UTF-8 when the bytes are valid UTF-8 beyond ASCII, the system's code page
-// otherwise, so that either kind of file reads back as written.
+// UTF-8 when the bytes are valid UTF-8, the system's code page otherwise, so
+// that either kind of file reads back as written.
 QString DecodeFileText(const QByteArray& bytes);
 
 QString DataFolderPath(const QString& basePath);

@@ -1,7 +1,7 @@
-# Helpers for the fault tests, on top of lib.sh (source lib.sh first): the
-# program started in another folder or under a file-size limit, folders made
-# read-only even for root, and checks that data files are byte for byte what
-# they were.
+# shellcheck shell=bash
+# Helpers for the fault tests, on top of lib.sh (source lib.sh first):
+# folders made read-only even for root, and checks that data files are byte
+# for byte what they were.
 
 # The tests change files under the work folder in ways the ordinary cleanup
 # cannot undo (an immutable folder cannot be removed); undo them first.
@@ -16,30 +16,6 @@ fault_cleanup() {
     e2e_cleanup
 }
 trap fault_cleanup EXIT
-
-# Starts the program like e2e_start_program, but in folder DIR and, when
-# BLOCKS is given, with a file-size limit of that many 1024-byte blocks
-# (ulimit -f) for the program alone. MOMENT "-" keeps the real clock: the
-# faked clock's library writes a file of its own before the program starts,
-# which a limit of 0 does not allow. Sets E2E_PID.
-fault_start_program() {
-    local moment=$1 dir=$2 blocks=${3:-} clock=() when="the real clock"
-    if [[ "$moment" != - ]]; then
-        clock=(FAKETIME="@$moment" LD_PRELOAD="$E2E_FAKETIME_LIB")
-        when="faked $moment"
-    fi
-    (
-        cd "$dir" || exit 1
-        if [[ -n "$blocks" ]]; then ulimit -f "$blocks" || exit 1; fi
-        exec env TZ=Asia/Tokyo "${clock[@]}" \
-            ASAN_OPTIONS="verify_asan_link_order=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}" \
-            LSAN_OPTIONS="suppressions=$E2E_DIR/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
-            "$E2E_BIN"
-    ) >>"$E2E_WORK/program.log" 2>&1 &
-    E2E_PID=$!
-    E2E_PIDS+=("$E2E_PID")
-    echo "   started yoruma (pid $E2E_PID) in $dir at $when${blocks:+, file size limit $blocks blocks}"
-}
 
 # Makes folder DIR read-only for everyone, root included: an immutable folder
 # (chattr +i) where the file system allows it, else a folder without write

@@ -25,6 +25,8 @@ fi
 
 E2E_BIN=$(readlink -f "$1")
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=scripts/xvfb.sh
+source "$E2E_DIR/../../scripts/xvfb.sh"
 E2E_NAME=$(basename "$0" .sh)
 E2E_FAKETIME_LIB=${YORUMA_FAKETIME_LIB:-}
 if [[ -z "$E2E_FAKETIME_LIB" ]]; then
@@ -64,7 +66,7 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 unset DISPLAY
 cd "$E2E_DATA"
 
-E2E_XVFB_PID=""
+XVFB_PID=""
 E2E_PIDS=()
 E2E_PASSED=0
 
@@ -76,9 +78,9 @@ e2e_cleanup() {
         kill -9 "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
     done
-    if [[ -n "$E2E_XVFB_PID" ]]; then
-        kill "$E2E_XVFB_PID" 2>/dev/null
-        wait "$E2E_XVFB_PID" 2>/dev/null
+    if [[ -n "$XVFB_PID" ]]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
     fi
     if [[ $E2E_PASSED -eq 1 && $status -eq 0 && -z "${YORUMA_E2E_KEEP:-}" ]]; then
         cd / && rm -rf "$E2E_WORK"
@@ -111,40 +113,36 @@ e2e_pass() {
 
 # Starts a private Xvfb on a free display and exports DISPLAY.
 e2e_start_display() {
-    local dispfile="$E2E_WORK/display"
-    : >"$dispfile"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset \
-        3>"$dispfile" >"$E2E_WORK/xvfb.log" 2>&1 &
-    E2E_XVFB_PID=$!
-    local i
-    for ((i = 0; i < 100; i++)); do
-        if grep -q '^[0-9][0-9]*$' "$dispfile" 2>/dev/null; then
-            DISPLAY=":$(head -n 1 "$dispfile")"
-            export DISPLAY
-            echo "   display $DISPLAY (Xvfb pid $E2E_XVFB_PID)"
-            return 0
-        fi
-        kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    cat "$E2E_WORK/xvfb.log" >&2
-    e2e_fail "Xvfb did not start"
+    start_xvfb "$E2E_WORK" || e2e_fail "Xvfb did not start"
+    echo "   display $DISPLAY (Xvfb pid $XVFB_PID)"
 }
 
-# Starts the program in the data folder with the clock set to MOMENT (local
-# time in Tokyo; the clock runs on from there). Sets E2E_PID.
+# e2e_start_program MOMENT [DIR [BLOCKS]]: starts the program in the data
+# folder (or in DIR) with the clock set to MOMENT (local time in Tokyo; the
+# clock runs on from there) and, when BLOCKS is given, a file-size limit of
+# that many 1024-byte blocks (ulimit -f) for the program alone. MOMENT "-"
+# keeps the real clock: the faked clock's library writes a file of its own
+# before the program starts, which a limit of 0 does not allow. Sets E2E_PID.
 e2e_start_program() {
-    local moment=$1
+    local moment=$1 dir=${2:-.} blocks=${3:-} clock=() when="the real clock"
+    if [[ "$moment" != - ]]; then
+        clock=(FAKETIME="@$moment" LD_PRELOAD="$E2E_FAKETIME_LIB")
+        when="faked $moment"
+    fi
     # A sanitizer build wants its runtime first among the libraries; the
     # preloaded clock comes before it, which is harmless here. Leaks inside
     # system libraries are not ours to fix.
-    env TZ=Asia/Tokyo FAKETIME="@$moment" LD_PRELOAD="$E2E_FAKETIME_LIB" \
-        ASAN_OPTIONS="verify_asan_link_order=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}" \
-        LSAN_OPTIONS="suppressions=$E2E_DIR/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
-        "$E2E_BIN" >>"$E2E_WORK/program.log" 2>&1 &
+    (
+        cd "$dir" || exit 1
+        if [[ -n "$blocks" ]]; then ulimit -f "$blocks" || exit 1; fi
+        exec env TZ=Asia/Tokyo "${clock[@]}" \
+            ASAN_OPTIONS="verify_asan_link_order=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}" \
+            LSAN_OPTIONS="suppressions=$E2E_DIR/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
+            "$E2E_BIN"
+    ) >>"$E2E_WORK/program.log" 2>&1 &
     E2E_PID=$!
     E2E_PIDS+=("$E2E_PID")
-    echo "   started yoruma (pid $E2E_PID) at faked $moment"
+    echo "   started yoruma (pid $E2E_PID)${2:+ in $dir} at $when${blocks:+, file size limit $blocks blocks}"
 }
 
 e2e_running() { kill -0 "$1" 2>/dev/null; }
@@ -232,6 +230,12 @@ e2e_click() {
         || e2e_fail "could not click at $x,$y in window $wid"
 }
 
+# e2e_click_control WID LEFT TOP WIDTH HEIGHT: clicks the middle of a control
+# of window WID placed in twips (15 to a pixel).
+e2e_click_control() {
+    e2e_click "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15))
+}
+
 # Gives window WID the keyboard focus, so that typed keys reach it.
 e2e_focus() {
     timeout 5 xdotool windowfocus --sync "$1" || e2e_fail "could not focus window $1"
@@ -244,6 +248,16 @@ e2e_type() {
 
 e2e_key() {
     timeout 5 xdotool key "$@" || e2e_fail "could not press $*"
+}
+
+# Types COUNT and PRICE into the first-run window WID's two boxes (cigarettes
+# a day, price of a pack), as a user clicks into each and types.
+e2e_type_profile() {
+    local wid=$1 count=$2 price=$3
+    e2e_click "$wid" 296 71
+    e2e_type "$count"
+    e2e_click "$wid" 296 123
+    e2e_type "$price"
 }
 
 # Prints "X Y" of window WID's top-left corner on the screen.
@@ -315,20 +329,13 @@ E2E_PREPARED_REPORT+='節煙本数： 202本 17.22ｍ シャア専用ザク'
 # in a message box titled "ヨルマ式" and no other window, and ends with
 # status 0 after OK (Return).
 e2e_expect_refusal() {
-    local pid=$1 box i
+    local pid=$1 box
     e2e_expect_window "$pid" "$E2E_TITLE_MESSAGE" "message box 'ヨルマ式' of the second copy"
     box=$E2E_WID
     e2e_expect_no_window "$pid" "$E2E_TITLE_MAIN" "main window of the second copy"
     e2e_expect_no_window "$pid" "$E2E_TITLE_FIRST_RUN" "first-run window of the second copy"
-    # Select the message's text with the mouse (a triple click selects it
-    # all); on X11 the selection is readable as PRIMARY.
-    timeout 5 xdotool mousemove --window "$box" 120 16 click --repeat 3 --delay 80 1 \
-        || e2e_fail "could not click into the message box"
     local message="$E2E_WORK/message.bin"
-    for ((i = 0; i < 20; i++)); do
-        timeout 5 xclip -o -selection primary -t UTF8_STRING >"$message" 2>/dev/null && [[ -s "$message" ]] && break
-        sleep 0.1
-    done
+    e2e_read_message "$box" "$message"
     e2e_expect_bytes "$message" 'プログラムは既に起動されています。' "message text"
     e2e_key Return
     e2e_wait_exit "$pid" 10 || e2e_fail "the second copy did not end after OK"
@@ -336,16 +343,37 @@ e2e_expect_refusal() {
     e2e_ok "the second copy ended after OK (exit status 0)"
 }
 
-# Reads the clipboard's text as UTF-8, bytes unchanged, into FILE, waiting up
-# to 3 s for the program to put something there; fails the test when nothing
-# comes. The clipboard belongs to the running program, so read it while it runs.
-e2e_read_clipboard() {
-    local i
+# e2e_read_selection SELECTION FILE: reads the text of an X selection
+# (clipboard or primary) as UTF-8, bytes unchanged, into FILE, waiting up to
+# 3 s for the program to put something there; fails the test when nothing
+# comes. A selection belongs to the running program, so read it while it runs.
+e2e_read_selection() {
+    local selection=$1 file=$2 i
+    rm -f "$file"
     for ((i = 0; i < 30; i++)); do
-        timeout 5 xclip -o -selection clipboard -t UTF8_STRING >"$1" 2>"$E2E_WORK/xclip.err" && [[ -s "$1" ]] && return 0
+        timeout 5 xclip -o -selection "$selection" -t UTF8_STRING >"$file" 2>"$E2E_WORK/xclip.err" \
+            && [[ -s "$file" ]] && return 0
         sleep 0.1
     done
-    e2e_fail "nothing on the clipboard: $(cat "$E2E_WORK/xclip.err")"
+    e2e_fail "nothing in the $selection selection: $(cat "$E2E_WORK/xclip.err")"
+}
+
+e2e_read_clipboard() { e2e_read_selection clipboard "$1"; }
+
+# Clicks "コピー" (left 120, top 2950, 735 x 300 twips) of main window WID and
+# reads the report it puts on the clipboard into FILE.
+e2e_copy_report() {
+    e2e_click_control "$1" 120 2950 735 300
+    e2e_read_clipboard "$2"
+}
+
+# Reads the text of message box WID into FILE: a triple click selects it and
+# X11 offers the selection as PRIMARY. No --sync: the pointer may already
+# stand there (an earlier box at the same place) and would never be seen to move.
+e2e_read_message() {
+    timeout 5 xdotool mousemove --window "$1" 120 16 click --repeat 3 --delay 80 1 \
+        || e2e_fail "could not click into the message box"
+    e2e_read_selection primary "$2"
 }
 
 # Sends window WID the WM_DELETE_WINDOW message, as a window manager does for

@@ -9,18 +9,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" "$@"
 # shellcheck source=tests/e2e/fault_lib.sh
 source "$E2E_DIR/fault_lib.sh"
 
-# Copies the report of main window WID into FILE.
-copy_report() {
-    e2e_click "$1" $(((120 + 735 / 2) / 15)) $(((2950 + 300 / 2) / 15))
-    local i
-    rm -f "$2"
-    for ((i = 0; i < 20; i++)); do
-        timeout 5 xclip -o -selection clipboard -t UTF8_STRING >"$2" 2>/dev/null && [[ -s "$2" ]] && break
-        sleep 0.1
-    done
-    [[ -s "$2" ]] || e2e_fail "nothing on the clipboard after 'コピー'"
-}
-
 e2e_start_display
 e2e_prepare_started_tracker
 fault_keep_files "$E2E_DATA"
@@ -29,7 +17,7 @@ e2e_start_program '2008-10-01 12:00:00'
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window with the clock before the quit moment"
 main=$E2E_WID
 report="$E2E_WORK/report-before.bin"
-copy_report "$main" "$report"
+e2e_copy_report "$main" "$report"
 [[ "$(grep -c $'\r$' "$report")" == 5 && "$(wc -l <"$report")" == 5 ]] \
     || e2e_fail "the report is not six lines joined by CR LF: $(od -c "$report" | head)"
 grep -q '^ヨルマ日： 2008年 10月 5日' "$report" || e2e_fail "the report lacks the stored quit date"
@@ -44,7 +32,7 @@ fault_expect_kept "$E2E_DATA" option.ini "clock set back (the window did not mov
 e2e_start_program '2008-10-15 12:07:00'
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window with the clock right again"
 report="$E2E_WORK/report-after.bin"
-copy_report "$E2E_WID" "$report"
+e2e_copy_report "$E2E_WID" "$report"
 grep -q '^ヨルマからの日数： 0年 0ヶ月 10日 3時間 7分' "$report" \
     || e2e_fail "the elapsed time does not count from the stored quit moment: $(grep 日数 "$report")"
 e2e_ok "the elapsed time counts from the stored quit moment again"

@@ -14,13 +14,8 @@ moved="$E2E_WORK/moved-away"
 
 # Copies the report and checks that it names the stored quit date.
 expect_copy_works() {
-    e2e_click "$1" $(((120 + 735 / 2) / 15)) $(((2950 + 300 / 2) / 15))
-    local clipboard="$E2E_WORK/clipboard.bin" i
-    rm -f "$clipboard"
-    for ((i = 0; i < 20; i++)); do
-        timeout 5 xclip -o -selection clipboard -t UTF8_STRING >"$clipboard" 2>/dev/null && [[ -s "$clipboard" ]] && break
-        sleep 0.1
-    done
+    local clipboard="$E2E_WORK/clipboard.bin"
+    e2e_copy_report "$1" "$clipboard"
     grep -q '^ヨルマ日： 2008年 10月 5日' "$clipboard" || e2e_fail "$2: the copied report lacks the quit date: $(cat "$clipboard")"
     e2e_ok "$2: 'コピー' puts the report with the stored quit date on the clipboard"
 }

@@ -14,26 +14,20 @@ TITLE_SETTINGS='^ 設定ウィンドウ - 全て半角で記入してくださ�
 e2e_start_display
 e2e_prepare_started_tracker
 fault_keep_files "$E2E_DATA"
-# The real clock: see fault_start_program.
-fault_start_program - "$E2E_DATA" 0
+# The real clock: see e2e_start_program.
+e2e_start_program - "$E2E_DATA" 0
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window under a file-size limit of 0"
 main=$E2E_WID
 
 # "設定" (left 4800, top 2950, 735 x 300 twips), then "設定を保存" (2970, 2985, 1290 x 330).
-e2e_click "$main" $(((4800 + 735 / 2) / 15)) $(((2950 + 300 / 2) / 15))
+e2e_click_control "$main" 4800 2950 735 300
 e2e_expect_window "$E2E_PID" "$TITLE_SETTINGS" "settings window"
 settings=$E2E_WID
-e2e_click "$settings" $(((2970 + 1290 / 2) / 15)) $(((2985 + 330 / 2) / 15))
+e2e_click_control "$settings" 2970 2985 1290 330
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_MESSAGE" "message box after the failed save"
 box=$E2E_WID
-# The message's first line, selected with a triple click and read as PRIMARY.
-timeout 5 xdotool mousemove --sync --window "$box" 120 16 click --repeat 3 --delay 80 1 \
-    || e2e_fail "could not click into the message box"
 message="$E2E_WORK/message.bin"
-for ((i = 0; i < 20; i++)); do
-    timeout 5 xclip -o -selection primary -t UTF8_STRING >"$message" 2>/dev/null && [[ -s "$message" ]] && break
-    sleep 0.1
-done
+e2e_read_message "$box" "$message"
 grep -q '設定を保存できませんでした。' "$message" || e2e_fail "the message does not say the save failed: $(cat "$message")"
 e2e_ok "the message says the settings could not be saved"
 e2e_running "$E2E_PID" || e2e_fail "the program ended during the failed save"
@@ -48,9 +42,8 @@ fault_expect_kept "$E2E_DATA" option.ini "after the failed save"
 e2e_close_window "$settings"
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window after cancelling"
 main=$E2E_WID
-e2e_click "$main" $(((120 + 735 / 2) / 15)) $(((2950 + 300 / 2) / 15))
 clipboard="$E2E_WORK/clipboard.bin"
-e2e_read_clipboard "$clipboard"
+e2e_copy_report "$main" "$clipboard"
 grep -q '^ヨルマ日： 2008年 10月 5日' "$clipboard" || e2e_fail "the copied report does not hold the stored quit date"
 e2e_ok "'コピー' still puts the report with the stored quit date on the clipboard"
 

@@ -24,9 +24,8 @@ e2e_find_window "$E2E_PID" "$E2E_TITLE_MAIN" 2 >/dev/null || e2e_fail "the main 
 e2e_ok "the main window is still on screen"
 
 # It still works: "コピー" puts the report on the clipboard.
-e2e_click "$main" $(((120 + 735 / 2) / 15)) $(((2950 + 300 / 2) / 15))
 clipboard="$E2E_WORK/clipboard.bin"
-e2e_read_clipboard "$clipboard"
+e2e_copy_report "$main" "$clipboard"
 grep -q '^ステータス： 少尉' "$clipboard" || e2e_fail "the copied report is not the expected one: $(cat "$clipboard")"
 e2e_ok "'コピー' still works"
 

@@ -24,15 +24,12 @@ if ! fault_make_read_only "$fresh"; then
     fresh=/proc
     e2e_ok "no read-only folder can be made here; using $fresh"
 fi
-fault_start_program '2008-10-15 12:07:00' "$fresh"
+e2e_start_program '2008-10-15 12:07:00' "$fresh"
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_FIRST_RUN" "first-run window in a read-only directory"
 first_run=$E2E_WID
 [[ ! -e "$fresh/yorumadata" ]] || e2e_fail "a data folder was made in the read-only directory"
 e2e_ok "no data folder could be made"
-e2e_click "$first_run" 296 71
-e2e_type 20
-e2e_click "$first_run" 296 123
-e2e_type 300
+e2e_type_profile "$first_run" 20 300
 e2e_key Return
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_CONFIRM" "start confirmation"
 e2e_key Return

@@ -20,10 +20,7 @@ e2e_ok "option.ini holds setupDone 0"
 
 # 20 a day, 300 yen a pack; "スタンダード" is chosen already. Enter in the
 # price box acts as "設定する".
-e2e_click "$first_run" 296 71
-e2e_type 20
-e2e_click "$first_run" 296 123
-e2e_type 300
+e2e_type_profile "$first_run" 20 300
 e2e_screenshot first-run-typed >/dev/null || true
 e2e_key Return
 

@@ -15,21 +15,6 @@ PROFILE=yorumadata/initial.ini
 OPTIONS=yorumadata/option.ini
 CLIPBOARD="$E2E_WORK/clipboard.bin"
 
-# The middle of a control given in twips (left, top, width, height), in pixels.
-middle() { echo $((($1 + $3 / 2) / 15)) $((($2 + $4 / 2) / 15)); }
-
-# Reads the clipboard into $CLIPBOARD, waiting until it holds something new.
-read_new_clipboard() {
-    local i
-    for ((i = 0; i < 30; i++)); do
-        if timeout 5 xclip -o -selection clipboard -t UTF8_STRING >"$CLIPBOARD" 2>/dev/null && [[ -s "$CLIPBOARD" ]]; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    e2e_fail "nothing on the clipboard"
-}
-
 # Empties the clipboard, so that the next copy is seen to arrive.
 clear_clipboard() {
     printf '' | timeout 5 xclip -selection clipboard -i -loops 1 >/dev/null 2>&1 &
@@ -47,23 +32,11 @@ choose_from_menu() {
     timeout 5 xdotool key --delay 60 "${keys[@]}" Return || e2e_fail "could not choose menu entry $n"
 }
 
-# Selects the first line of message box WID with a triple click and prints it.
-message_first_line() {
-    local box=$1 out="$E2E_WORK/message.bin" i
-    timeout 5 xdotool mousemove --sync --window "$box" 120 16 click --repeat 3 --delay 80 1 \
-        || e2e_fail "could not click into the message box"
-    for ((i = 0; i < 20; i++)); do
-        timeout 5 xclip -o -selection primary -t UTF8_STRING >"$out" 2>/dev/null && [[ -s "$out" ]] && break
-        sleep 0.1
-    done
-    head -n 1 "$out"
-}
-
 # Replaces the text of the box at twips LEFT TOP WIDTH HEIGHT of window WID.
 retype_box() {
     local wid=$1 text=$6
     # shellcheck disable=SC2046
-    e2e_click "$wid" $(middle "$2" "$3" "$4" "$5")
+    e2e_click_control "$wid" "$2" "$3" "$4" "$5"
     e2e_key ctrl+a
     e2e_type "$text"
 }
@@ -84,10 +57,7 @@ first_run=$E2E_WID
 e2e_expect_bytes "$PROFILE" '2008,10,15,12,7,20,300,85\r\n' "first run, before the start"
 e2e_expect_bytes "$OPTIONS" '0,8744,5,0,5,1,0,0,9241372,16777215,"nubera.example.jp/",2,0,0,"ソルジャー"\r\n' \
     "first run, before the start"
-e2e_click "$first_run" 296 71
-e2e_type 20
-e2e_click "$first_run" 296 123
-e2e_type 300
+e2e_type_profile "$first_run" 20 300
 e2e_key Return
 e2e_expect_window "$pid" "$E2E_TITLE_CONFIRM" "start confirmation"
 read -r cx cy <<<"$(e2e_window_position "$E2E_WID")"
@@ -106,8 +76,8 @@ e2e_expect_bytes "$OPTIONS" "$STARTED_OPTIONS\\r\\n" "tracking started"
 # --- Copy ------------------------------------------------------------------------
 clear_clipboard
 # shellcheck disable=SC2046
-e2e_click "$main" $(middle 120 2950 735 300)
-read_new_clipboard
+e2e_click_control "$main" 120 2950 735 300
+e2e_read_clipboard "$CLIPBOARD"
 report_day0='ステータス： ２等兵\r\n'
 report_day0+='ヨルマ日： 2008年 10月 15日\r\n'
 report_day0+='ヨルマからの日数： 0年 0ヶ月 0日 0時間 0分\r\n'
@@ -138,7 +108,7 @@ main=$E2E_WID
 read -r x y <<<"$(e2e_window_position "$main")"
 [[ "$x,$y" == "$mx,$my" ]] || e2e_fail "main window came back at $x,$y instead of $mx,$my"
 e2e_ok "main window came back where it was"
-read_new_clipboard
+e2e_read_clipboard "$CLIPBOARD"
 e2e_expect_bytes "$CLIPBOARD" "$report_day0" "the clipboard still holds the report"
 e2e_expect_bytes "$OPTIONS" "$STARTED_OPTIONS\\r\\n" "the tray writes nothing"
 
@@ -153,7 +123,7 @@ read -r nx ny <<<"$(e2e_window_position "$mini")"
 e2e_ok "the mini window opened where the main window stood"
 clear_clipboard
 choose_from_menu "$mini" 100 40 1   # "コピーする"
-read_new_clipboard
+e2e_read_clipboard "$CLIPBOARD"
 e2e_expect_bytes "$CLIPBOARD" "$report_day0" "copy from the mini window"
 e2e_expect_bytes "$OPTIONS" "$STARTED_OPTIONS\\r\\n" "switching to the mini window writes nothing yet"
 
@@ -173,10 +143,11 @@ e2e_expect_bytes "$PROFILE" '2008,10,15,12,7,20,300,85\r\n' "settings opened fro
 # A refused save: 0 cigarettes a day ("一日あたりの本数", Text2 at 1620, 2010, 450 x 300).
 retype_box "$settings" 1620 2010 450 300 0
 # shellcheck disable=SC2046
-e2e_click "$settings" $(middle 2970 2985 1290 330)   # "設定を保存"
+e2e_click_control "$settings" 2970 2985 1290 330   # "設定を保存"
 e2e_expect_window "$pid" "$E2E_TITLE_MESSAGE" "message box for the refused save"
 box=$E2E_WID
-line=$(message_first_line "$box")
+e2e_read_message "$box" "$E2E_WORK/message.bin"
+line=$(head -n 1 "$E2E_WORK/message.bin")
 [[ "$line" == '有効範囲内にある半角数字を入れてください' ]] || e2e_fail "unexpected message: $line"
 e2e_ok "the refusal says: $line"
 e2e_key Return
@@ -189,7 +160,7 @@ e2e_expect_bytes "$OPTIONS" "$IN_MINI_OPTIONS\\r\\n" "the refused save writes no
 # A saved change: 30 a day.
 retype_box "$settings" 1620 2010 450 300 30
 # shellcheck disable=SC2046
-e2e_click "$settings" $(middle 2970 2985 1290 330)
+e2e_click_control "$settings" 2970 2985 1290 330
 e2e_expect_window "$pid" "$TITLE_MINI" "mini window back after the save"
 mini=$E2E_WID
 e2e_expect_window_gone "$settings" "settings window"
@@ -200,7 +171,7 @@ e2e_expect_bytes "$PROFILE" '2008,10,15,12,7,30,300,85\r\n' "the saved change"
 e2e_expect_bytes "$OPTIONS" "$IN_MINI_OPTIONS\\r\\n" "the saved change"
 clear_clipboard
 choose_from_menu "$mini" 100 40 1   # "コピーする"
-read_new_clipboard
+e2e_read_clipboard "$CLIPBOARD"
 grep -q '^節煙本数： 0本 0ｍ ガンバレ－$' "$CLIPBOARD" || e2e_fail "unexpected report after the save: $(cat "$CLIPBOARD")"
 e2e_ok "the report after the save is whole"
 
@@ -238,7 +209,7 @@ read -r x y <<<"$(e2e_window_position "$mini")"
 e2e_ok "the mini window opened where it was left (240, 180)"
 clear_clipboard
 choose_from_menu "$mini" 100 40 1   # "コピーする"
-read_new_clipboard
+e2e_read_clipboard "$CLIPBOARD"
 report_day1='ステータス： １等兵\r\n'
 report_day1+='ヨルマ日： 2008年 10月 15日\r\n'
 report_day1+='ヨルマからの日数： 0年 0ヶ月 1日 0時間 0分\r\n'

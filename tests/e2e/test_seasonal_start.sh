@@ -15,10 +15,7 @@ e2e_expect_bytes yorumadata/initial.ini "$startup_profile" "default profile at s
 
 # A profile unlike the defaults, so that its writing can be seen: 30 a day,
 # 420 yen a pack, size "ロング" (100).
-e2e_click "$first_run" 296 71
-e2e_type 30
-e2e_click "$first_run" 296 123
-e2e_type 420
+e2e_type_profile "$first_run" 30 420
 e2e_click "$first_run" 256 178
 e2e_key Return
 

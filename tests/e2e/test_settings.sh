@@ -12,35 +12,18 @@ E2E_TITLE_SETTINGS='^ 設定ウィンドウ - 全て半角で記入してくだ�
 E2E_TITLE_INFO='^ ヾ\(〃\^∇\^\)ﾉ つぎはのんびりヨルマ旅行～$'
 E2E_TITLE_HELP='^  \(\?_\?\) - help$'
 
-# Clicks the middle of a control given in twips: left, top, width, height.
-click_control() {
-    local wid=$1 left=$2 top=$3 width=$4 height=$5
-    e2e_click "$wid" $(((left + width / 2) / 15)) $(((top + height / 2) / 15))
-}
 
 # Replaces the text of the box at the given twips with TEXT, as typed.
 retype() {
     local wid=$1 left=$2 top=$3 width=$4 text=$5
-    click_control "$wid" "$left" "$top" "$width" 300
+    e2e_click_control "$wid" "$left" "$top" "$width" 300
     e2e_key ctrl+a
     e2e_type "$text"
 }
 
-# Reads the text of the message box WID (a triple click selects it all; on
-# X11 the selection is readable as PRIMARY) into FILE.
-read_message() {
-    local box=$1 file=$2 i
-    timeout 5 xdotool mousemove --window "$box" 120 16 click --repeat 3 --delay 80 1 \
-        || e2e_fail "could not click into the message box"
-    for ((i = 0; i < 20; i++)); do
-        timeout 5 xclip -o -selection primary -t UTF8_STRING >"$file" 2>/dev/null && [[ -s "$file" ]] && break
-        sleep 0.1
-    done
-}
-
 open_settings() {
     # "設定": left 4800, top 2950, 735 x 300 twips.
-    click_control "$main" 4800 2950 735 300
+    e2e_click_control "$main" 4800 2950 735 300
     e2e_expect_window "$E2E_PID" "$E2E_TITLE_SETTINGS" "settings window"
     settings=$E2E_WID
     e2e_expect_window_gone "$main" "main window"
@@ -65,7 +48,7 @@ options_before=$(cat yorumadata/option.ini)
 retype "$settings" 1620 2010 450 0
 e2e_key Return
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_MESSAGE" "message box"
-read_message "$E2E_WID" "$E2E_WORK/message.bin"
+e2e_read_message "$E2E_WID" "$E2E_WORK/message.bin"
 e2e_expect_bytes "$E2E_WORK/message.bin" '有効範囲内にある半角数字を入れてください' "range message"
 e2e_key Return
 e2e_expect_window_gone "$E2E_WID" "message box"
@@ -77,7 +60,7 @@ e2e_ok "a refused save writes nothing and keeps the window"
 # 30 a day, the long size, an address; Enter saves.
 retype "$settings" 1620 2010 450 30
 retype "$settings" 720 270 3120 'blog.example/e2e'
-click_control "$settings" 3330 2640 990 270
+e2e_click_control "$settings" 3330 2640 990 270
 e2e_key Return
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window after saving"
 main=$E2E_WID
@@ -92,7 +75,7 @@ e2e_ok "the main window is back where the settings window stood"
 # The paid-edition button hands over to the information window; its close
 # box brings the settings window back.
 open_settings
-click_control "$settings" 60 2985 2820 330
+e2e_click_control "$settings" 60 2985 2820 330
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_INFO" "information window"
 info=$E2E_WID
 e2e_expect_window_gone "$settings" "settings window"
@@ -106,7 +89,7 @@ settings=$E2E_WID
 profile_before=$(cat yorumadata/initial.ini)
 options_before=$(cat yorumadata/option.ini)
 retype "$settings" 1620 2010 450 44
-click_control "$settings" 4320 2985 1245 330
+e2e_click_control "$settings" 4320 2985 1245 330
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window after cancelling"
 main=$E2E_WID
 [[ "$(cat yorumadata/initial.ini)" == "$profile_before" && "$(cat yorumadata/option.ini)" == "$options_before" ]] \
@@ -114,10 +97,10 @@ main=$E2E_WID
 e2e_ok "cancelling writes nothing"
 
 # "ヘルプ" twice: one help window.
-click_control "$main" 3960 2950 735 300
+e2e_click_control "$main" 3960 2950 735 300
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_HELP" "help window"
 help=$E2E_WID
-click_control "$main" 3960 2950 735 300
+e2e_click_control "$main" 3960 2950 735 300
 sleep 0.5
 count=$(timeout 5 xdotool search --onlyvisible --all --pid "$E2E_PID" --name "$E2E_TITLE_HELP" | wc -l)
 [[ "$count" == 1 ]] || e2e_fail "$count help windows are shown"

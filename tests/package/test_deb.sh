@@ -25,13 +25,13 @@ work=$(mktemp -d "${YORUMA_E2E_ROOT:-${TMPDIR:-/tmp}}/yoruma-package.XXXXXX")
 mkdir -p "$work"
 echo "== test_deb: working in $work"
 passed=0
-xvfb_pid=""
+XVFB_PID=""
 pids=()
 cleanup() {
     local status=$?
     set +e
     for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
-    if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    if [[ -n "$XVFB_PID" ]]; then kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; fi
     if [[ $passed -eq 1 && $status -eq 0 && -z "${YORUMA_E2E_KEEP:-}" ]]; then
         cd / && rm -rf "$work"
     else
@@ -114,14 +114,9 @@ unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME XDG_SESSION_TYPE WAYLAND_DISP
 export QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" LANG=C.UTF-8 LC_ALL=C.UTF-8
 export ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for ((i = 0; i < 100; i++)); do
-    grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null && break
-    sleep 0.1
-done
-grep -q '^[0-9][0-9]*$' "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n 1 "$work/display")"
+# shellcheck source=scripts/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
+start_xvfb "$work" || fail "Xvfb did not start"
 
 # wait_window PID TITLE-REGEX: waits up to 15 s for the process's visible window.
 wait_window() {
