@@ -61,7 +61,15 @@ bool QtPlatform::AnotherCopyRunning() {
     QDir().mkpath(folder);
     auto lock = std::make_unique<QLockFile>(folder + QStringLiteral("/yoruma-single-instance.lock"));
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
+    bool locked = lock->tryLock(0);
+    // A killed copy's lock naming this very process id (ids come round again,
+    // on Windows after a restart too) looks held by a live copy of this program.
+    qint64 holder = 0;
+    if (!locked && lock->error() == QLockFile::LockFailedError && lock->getLockInfo(&holder, nullptr, nullptr) &&
+        holder == QCoreApplication::applicationPid() && lock->removeStaleLockFile()) {
+        locked = lock->tryLock(0);
+    }
+    if (!locked) {
         // Only a live holder counts; an unreadable lock folder must not lock the user out.
         if (lock->error() == QLockFile::LockFailedError) return true;
         return false;

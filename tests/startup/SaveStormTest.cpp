@@ -31,7 +31,7 @@ TEST(SaveStorm, AKillDuringSavesNeverLeavesACutFile) {
         QProcess storm;
         storm.setWorkingDirectory(scratch.Path());
         storm.start(QStringLiteral(SAVE_STORM_PATH), QStringList{QString::number(base)});
-        ASSERT_TRUE(storm.waitForStarted(5000));
+        ASSERT_TRUE(storm.waitForStarted(20000));  // a program start under wine on a loaded machine
         // Kill only once this run is saving: a slow start (a sanitizer build,
         // a loaded machine) must not turn the round into a kill before any save.
         QElapsedTimer waiting;
