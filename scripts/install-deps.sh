@@ -14,7 +14,8 @@ PACKAGES=(
     imagemagick                                       # screenshots
     fonts-ipafont-gothic                              # a Japanese monospaced font
     trayer                                            # a tray host for headless runs
-    libx11-dev dpkg-dev desktop-file-utils            # start-up benchmark helper, the .deb and its checks
+    libx11-dev                                        # the start-up benchmark helper
+    dpkg-dev file desktop-file-utils                  # the .deb (CPack needs file, dpkg-shlibdeps), its checks
 )
 
 missing=()
