@@ -123,10 +123,10 @@ void ComputeElapsedFigures(const TrackerSettings& s, const MomentParts& now, Tra
     status.captions[kMoneyCaption] = TrimmedNumberText(status.moneySaved) + "円（節税分" +
                                      NumberText(Clamp<std::int64_t>(taxTotal)) + "円）";
 
-    // Whole days rounded down and the hours and minutes left over, so that a
-    // negative figure (clock set back) still reads as days plus a time of day.
+    // Whole days rounded down, the hours and minutes of the remainder cut
+    // towards zero: the form of the report's life line, so that a negative
+    // figure (clock set back) reads alike in both.
     const std::int32_t life = status.lifeMinutes;
-    const std::int64_t lifeOfDay = FloorMod(life, 1440);
-    status.captions[kLifeCaption] = WideNumber(FloorDiv(life, 1440)) + "日と" + WideNumber(lifeOfDay / 60) +
-                                    "時間" + WideNumber(lifeOfDay % 60) + "分";
+    status.captions[kLifeCaption] = WideNumber(FloorDiv(life, 1440)) + "日と" + WideNumber((life % 1440) / 60) +
+                                    "時間" + WideNumber(life % 60) + "分";
 }

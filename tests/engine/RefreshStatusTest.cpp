@@ -115,6 +115,29 @@ TEST(ComputeStatusTest, ReportAtTheQuitMoment) {
     EXPECT_EQ(st.progressValue, 0);
 }
 
+// The life figure is shown twice: as its caption and as report line 4. Both
+// take whole days rounded down and hours and minutes cut towards zero, so a
+// negative figure (clock set back) reads alike in both.
+TEST(ComputeStatusTest, LifeCaptionAndReportLineAgree) {
+    struct Case {
+        MomentParts now;
+        const char* caption;
+        const char* reportLine;
+    };
+    const Case cases[] = {
+        {{2008, 10, 6, 9, 0}, "０日と１時間５０分", "延びた寿命： 0日と1時間50分"},
+        {{2008, 10, 5, 8, 59}, "－１日と０時間－１分", "延びた寿命： -1日と0時間-1分"},
+        {{2008, 10, 4, 9, 0}, "－１日と－１時間－５０分", "延びた寿命： -1日と-1時間-50分"},
+        {{2008, 9, 25, 9, 0}, "－１日と－１８時間－２０分", "延びた寿命： -1日と-18時間-20分"},
+        {{2008, 9, 21, 17, 43}, "－２日と－１時間－１分", "延びた寿命： -2日と-1時間-1分"},
+    };
+    for (const Case& c : cases) {
+        const TrackerStatus st = ComputeStatus(ExampleSettings(), c.now, 0, 0);
+        EXPECT_EQ(st.captions[kLifeCaption], c.caption) << c.reportLine;
+        EXPECT_NE(st.reportText.find(std::string("\r\n") + c.reportLine + "\r\n"), std::string::npos) << c.reportLine;
+    }
+}
+
 // A clock set back before the quit moment must still give a whole refresh.
 TEST(ComputeStatusTest, ClockBeforeTheQuitMoment) {
     const TrackerStatus st = ComputeStatus(ExampleSettings(), MomentParts{2008, 10, 5, 8, 59}, 0, 1);

@@ -309,7 +309,7 @@ TEST(RobustnessTest, CaptionsOfClampedFigures) {
     s.cigarettesPerDay = kMin;
     ComputeElapsedFigures(s, {kMax, 12, 31, 23, 59}, st);
     EXPECT_EQ(st.captions[kMoneyCaption], "-9.22337203685478E+18円（節税分 0円）");
-    EXPECT_EQ(st.captions[kLifeCaption], "－１４９１３０９日と２１時間５２分");
+    EXPECT_EQ(st.captions[kLifeCaption], "－１４９１３０９日と－２時間－８分");
 }
 
 TEST(RobustnessTest, CalendarPartsClampInsteadOfTurningOver) {
