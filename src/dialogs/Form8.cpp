@@ -69,12 +69,8 @@ void Form8::Form_Load() { MoveTwips(module_.settings.mainLeft, module_.settings.
 
 void Form8::Command1_Click() { Unload(); }
 
-void Form8::Command2_Click() {
-    // The window stays open whether or not the page opened.
-    if (!module_.platform.OpenUrl(QString::fromLatin1(kPaidEditionUrl))) {
-        module_.platform.ShowMessage(this, QStringLiteral("エラーです。フォルダオプションの関連付けなどを確認してください"));
-    }
-}
+// The window stays open whether or not the page opened.
+void Form8::Command2_Click() { module_.OpenWebPage(this, QString::fromLatin1(kPaidEditionUrl)); }
 
 // However the window closes, the settings window comes back, filled afresh.
 void Form8::Form_Unload() { module_.OpenSettingsWindow(); }

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QUrl>
 #include <QWidget>
 
 #include "dialogs/Form3.h"
@@ -13,6 +12,7 @@
 #include "ui/Form1.h"
 #include "ui/Form7.h"
 #include "ui/Platform.h"
+#include "ui/WebAddress.h"
 
 Module1::Module1(Platform& p) : platform(p) {}
 
@@ -74,9 +74,13 @@ void Module1::CopyReportToClipboard() {
 }
 
 void Module1::OpenBlogPage(QWidget* parent) {
-    if (!platform.OpenUrl(QStringLiteral("http://") + QString::fromStdString(settings.blogUrl))) {
-        platform.ShowMessage(parent, QStringLiteral("エラーです。フォルダオプションの関連付けなどを確認してください"));
-    }
+    OpenWebPage(parent, QStringLiteral("http://") + QString::fromStdString(settings.blogUrl));
+}
+
+void Module1::OpenWebPage(QWidget* parent, const QString& address) {
+    platform.OpenUrl(WebAddressForBrowser(address), [&shown = platform, window = QPointer<QWidget>(parent)] {
+        shown.ShowMessage(window, QStringLiteral("エラーです。フォルダオプションの関連付けなどを確認してください"));
+    });
 }
 
 Form1* Module1::LoadedForm1() const { return form1_; }

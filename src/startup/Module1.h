@@ -33,6 +33,9 @@ public:
     void CopyReportToClipboard();
     // Opens "http://" followed by the stored address in the default browser.
     void OpenBlogPage(QWidget* parent);
+    // Opens a web page in the default browser; a failure, which may come
+    // later, is reported over the window that asked, if it is still there.
+    void OpenWebPage(QWidget* parent, const QString& address);
 
     // The main window, loaded (and so its load sequence run) when needed.
     // Null when the load ended the program.

@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QSize>
 #include <QString>
-#include <QUrl>
 
 #include <cstdint>
 #include <functional>
@@ -37,9 +36,10 @@ public:
     virtual void EndProgram() = 0;
 
     virtual void SetClipboardText(const QString& text) = 0;
-    // Opens the address with the desktop's default program, exactly as given.
-    // False when that failed.
-    virtual bool OpenUrl(const QString& address) = 0;
+    // Opens the address, exactly as given, with the desktop's default program.
+    // The window never waits for it: a failure may be reported later, once
+    // the desktop's opener has ended, by calling onFailure (at most once).
+    virtual void OpenUrl(const QString& address, std::function<void()> onFailure) = 0;
     virtual std::optional<QColor> ChooseColor(const QColor& initial, QWidget* parent) = 0;
     // False where the desktop has no notification area.
     virtual bool TrayAvailable() = 0;

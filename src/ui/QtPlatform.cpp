@@ -4,16 +4,23 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 
 #include <csignal>
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <QDesktopServices>
+#include <QUrl>
+#endif
 
 #include "resources/Pictures.h"
 #include "ui/Twips.h"
@@ -26,7 +33,14 @@ QtPlatform::QtPlatform() {
 #endif
 }
 
-QtPlatform::~QtPlatform() = default;
+QtPlatform::~QtPlatform() {
+    // An opener still running as the program ends is not waited for.
+    for (QProcess* opener : openers_.findChildren<QProcess*>()) {
+        opener->disconnect();
+        opener->kill();
+        opener->waitForFinished(1000);
+    }
+}
 
 MomentParts QtPlatform::CurrentMoment() {
     const QDateTime now = QDateTime::currentDateTime();
@@ -86,9 +100,30 @@ void QtPlatform::SetClipboardText(const QString& text) {
     clipboard->setText(text);
 }
 
-bool QtPlatform::OpenUrl(const QString& address) {
-    const QUrl url(address, QUrl::TolerantMode);
-    return url.isValid() && QDesktopServices::openUrl(url);
+void QtPlatform::OpenUrl(const QString& address, std::function<void()> onFailure) {
+#ifdef Q_OS_WIN
+    // The shell answers at once whether a program took the address.
+    if (!QDesktopServices::openUrl(QUrl::fromEncoded(address.toUtf8()))) onFailure();
+#else
+    // The desktop's opener tells by its exit status whether the address could
+    // be opened, which may take a while (or as long as the browser runs): the
+    // program goes on meanwhile and hears of the end when it comes. Its
+    // messages go where the program's own go.
+    auto* opener = new QProcess(&openers_);
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    opener->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [opener, onFailure](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart) return;  // any other error ends in finished() too
+        onFailure();
+        opener->deleteLater();
+    });
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, onFailure](int exitCode, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || exitCode != 0) onFailure();
+                         opener->deleteLater();
+                     });
+    opener->start(QStringLiteral("xdg-open"), {address});
+#endif
 }
 
 std::optional<QColor> QtPlatform::ChooseColor(const QColor& initial, QWidget* parent) {

@@ -21,7 +21,7 @@ public:
     bool AnotherCopyRunning() override;
     void EndProgram() override;
     void SetClipboardText(const QString& text) override;
-    bool OpenUrl(const QString& address) override;
+    void OpenUrl(const QString& address, std::function<void()> onFailure) override;
     std::optional<QColor> ChooseColor(const QColor& initial, QWidget* parent) override;
     bool TrayAvailable() override;
     void AddTrayIcon(QWidget* owner, std::function<void()> restore) override;
@@ -29,5 +29,7 @@ public:
 
 private:
     std::unique_ptr<QLockFile> instanceLock_;
+    // The desktop's openers still running, so that their ends can be reported.
+    QObject openers_;
     std::map<QWidget*, std::unique_ptr<QSystemTrayIcon>> trayIcons_;
 };

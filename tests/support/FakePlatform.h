@@ -30,9 +30,9 @@ public:
     bool AnotherCopyRunning() override { return anotherCopy; }
     void EndProgram() override { ++endProgramCalls; }
     void SetClipboardText(const QString& text) override { clipboard = text; }
-    bool OpenUrl(const QString& address) override {
+    void OpenUrl(const QString& address, std::function<void()> onFailure) override {
         openedUrls << address;
-        return openUrlSucceeds;
+        if (!openUrlSucceeds) onFailure();
     }
     std::optional<QColor> ChooseColor(const QColor&, QWidget*) override { return colorChoice; }
     bool TrayAvailable() override { return trayAvailable; }

@@ -146,12 +146,21 @@ TEST_F(Form1Test, CopyPutsTheReportOnTheClipboardInTheFormOnScreen) {
     EXPECT_TRUE(platform.clipboard.contains(QStringLiteral("\r\nヨルマからの日数： 10日 3時間 7分\r\n")));
 }
 
+// "http://" and the address as stored, encoded only where a URL cannot carry it.
 TEST_F(Form1Test, TheBlogButtonOpensTheStoredAddress) {
     Form1* form = Load();
     ASSERT_NE(form, nullptr);
-    QTest::mouseClick(Find<QPushButton>(form, "Command2"), Qt::LeftButton);
-    ASSERT_EQ(platform.openedUrls.size(), 1);
-    EXPECT_EQ(platform.openedUrls[0], QStringLiteral("http://blog.example/me"));
+    const std::pair<const char*, const char*> cases[] = {
+        {"http://example.org/", "http://http://example.org/"},
+        {"example.org/a b", "http://example.org/a%20b"},
+        {"例え.jp/パス?q=日本", "http://xn--r8jz45g.jp/%E3%83%91%E3%82%B9?q=%E6%97%A5%E6%9C%AC"},
+        {"", "http://"},
+    };
+    for (const auto& [stored, opened] : cases) {
+        module.settings.blogUrl = stored;
+        QTest::mouseClick(Find<QPushButton>(form, "Command2"), Qt::LeftButton);
+        EXPECT_EQ(platform.openedUrls.value(platform.openedUrls.size() - 1), QString::fromUtf8(opened)) << stored;
+    }
     EXPECT_TRUE(platform.messages.isEmpty());
 
     platform.openUrlSucceeds = false;
