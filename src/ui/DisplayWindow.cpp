@@ -48,12 +48,16 @@ void DisplayWindow::ShowVersionBox(const QString& versionLine) {
                                            QString::fromUtf8(kDefaultBlogUrl));
 }
 
+bool DisplayWindow::OnBackground(const QMouseEvent* event) const {
+    return childAt(event->position().toPoint()) == nullptr;
+}
+
 void DisplayWindow::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) popup_.popup(event->globalPosition().toPoint());
+    if (event->button() == Qt::RightButton && OnBackground(event)) popup_.popup(event->globalPosition().toPoint());
     event->accept();
 }
 
 void DisplayWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) HideToTray();
+    if (event->button() == Qt::LeftButton && OnBackground(event)) HideToTray();
     event->accept();
 }

@@ -35,11 +35,16 @@ protected:
     // The tray icon goes with the window.
     void RemoveTrayIcon();
 
-    // Presses and double clicks that reach the background: the controls on
-    // top take their own, so these come only from the window itself.
+    // The menu and the hiding belong to the window's background. Controls
+    // that leave some presses to their window (a button its right presses, the
+    // progress bar all of them) hand them on here, so where the press landed
+    // decides; a child that lets all presses through to the window is made
+    // transparent for the mouse and counts as background.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    bool OnBackground(const QMouseEvent* event) const;
+
     QMenu popup_;
 };

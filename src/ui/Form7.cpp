@@ -45,8 +45,10 @@ Form7::Form7(Module1& module) : DisplayWindow(module, 4230, 1320, QStringLiteral
     image2_->setGeometry(TwipsRect(0, 0, 240, 240));
 
     // Wider than the window on purpose: long report lines end at its edge.
-    // Its clicks reach the window: a double click hides, a right click opens the menu.
-    label1_ = new ReportLabel(this);
+    // Its clicks are the window's: a double click hides, a right click opens the menu.
+    auto* report = new ReportLabel(this);
+    label1_ = report;
+    label1_->setAttribute(Qt::WA_TransparentForMouseEvents);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAutoFillBackground(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 
 #include "startup/Module1.h"
@@ -69,4 +70,17 @@ bool FormBase::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void FormBase::keyPressEvent(QKeyEvent* event) {
+    // A push button leaves Enter to its window outside dialogs; here it is
+    // pressed by Enter as by Space, as buttons are on Windows.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && !enterHandler_ && button != nullptr && button->isEnabled()) {
+        button->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

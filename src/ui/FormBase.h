@@ -32,6 +32,8 @@ protected:
     // runs the handler first, as a key preview would.
     void SetEnterKeyHandler(std::function<void()> handler);
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // In a window without such a handler, Enter presses the focused button.
+    void keyPressEvent(QKeyEvent* event) override;
 
     Module1& module_;
 

@@ -25,6 +25,34 @@
 #include "resources/Pictures.h"
 #include "ui/Twips.h"
 
+namespace {
+
+// Runs an action at the next release of the left button anywhere in the
+// program (the press's window keeps the mouse until then), once. It goes
+// with its owner, the icon, if that goes first.
+class LeftButtonRelease final : public QObject {
+public:
+    LeftButtonRelease(QObject* owner, std::function<void()> action) : QObject(owner), action_(std::move(action)) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && action_) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            deleteLater();
+            std::exchange(action_, nullptr)();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+}  // namespace
+
 QtPlatform::QtPlatform() {
 #ifdef SIGXFSZ
     // Past a file-size limit (ulimit -f) a write would end the program; ignored,
@@ -138,11 +166,20 @@ void QtPlatform::AddTrayIcon(QWidget* owner, std::function<void()> restore) {
     if (trayIcons_.count(owner) != 0) return;
     auto icon = std::make_unique<QSystemTrayIcon>(ProgramIcon());
     icon->setToolTip(kProgramTitle);
-    // Trigger is the release of the left button; a double click brings one
+    // The window comes back as the left button comes up on the icon. Windows'
+    // tray and the desktops' own (over D-Bus) report their Trigger then; Qt's
+    // X11 tray icon reports it as the button goes down, while the button is
+    // still held, so there the release is awaited. A double click brings one
     // Trigger first, which already restores and removes the icon.
-    QObject::connect(icon.get(), &QSystemTrayIcon::activated,
-                     [restore = std::move(restore)](QSystemTrayIcon::ActivationReason reason) {
-                         if (reason == QSystemTrayIcon::Trigger) restore();
+    QSystemTrayIcon* shown = icon.get();
+    QObject::connect(shown, &QSystemTrayIcon::activated, shown,
+                     [shown, restore = std::move(restore)](QSystemTrayIcon::ActivationReason reason) {
+                         if (reason != QSystemTrayIcon::Trigger) return;
+                         if (QGuiApplication::mouseButtons().testFlag(Qt::LeftButton)) {
+                             new LeftButtonRelease(shown, restore);
+                         } else {
+                             restore();
+                         }
                      });
     icon->show();
     trayIcons_[owner] = std::move(icon);

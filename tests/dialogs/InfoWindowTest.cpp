@@ -116,6 +116,10 @@ TEST_P(InfoCloseTest, BringsTheSettingsWindowBackFilledAfresh) {
 
     if (std::string(GetParam()) == "close") {
         form8->close();
+    } else if (std::string(GetParam()) == "enter") {
+        auto* command1 = Find<QPushButton>(form8, "Command1");
+        command1->setFocus();
+        QTest::keyClick(command1, Qt::Key_Return);
     } else {
         QTest::mouseClick(Find<QPushButton>(form8, GetParam()), Qt::LeftButton);
     }
@@ -133,6 +137,7 @@ TEST_P(InfoCloseTest, BringsTheSettingsWindowBackFilledAfresh) {
     EXPECT_FALSE(module.ProgramEnded());
 }
 
-INSTANTIATE_TEST_SUITE_P(Info, InfoCloseTest, ::testing::Values("Command1", "close"));
+// "enter": Enter on the focused "とじる" presses it.
+INSTANTIATE_TEST_SUITE_P(Info, InfoCloseTest, ::testing::Values("Command1", "close", "enter"));
 
 }  // namespace

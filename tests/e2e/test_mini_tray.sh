@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The mini window as a user meets it: it opens where it was left, its menu
 # copies the same report the main window copies, a double click tucks it into
-# the tray and one click on the icon brings it back, and the menu's exit keeps
+# the tray and one click on the icon brings it back (at the button's release),
+# and the menu's exit keeps
 # the mode and the place for the next start.
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" "$@"
@@ -58,8 +59,12 @@ done
 e2e_ok "the mini window went into the tray (icon window $icon)"
 e2e_screenshot tray >/dev/null || true
 
-# One left click on the icon brings the window back and takes the icon away.
-timeout 5 xdotool mousemove --window "$icon" 5 5 click 1
+# One left click on the icon brings the window back, as the button comes up,
+# and takes the icon away.
+timeout 5 xdotool mousemove --window "$icon" 5 5 mousedown 1
+sleep 1
+e2e_expect_no_window "$E2E_PID" "$E2E_TITLE_MINI" "mini window while the button is held on the icon"
+timeout 5 xdotool mouseup 1
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_MINI" "mini window back from the tray"
 mini=$E2E_WID
 for ((i = 0; i < 30; i++)); do

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -158,10 +159,11 @@ TEST_F(DisplayWindowsTest, ADoubleClickHidesIntoTheTrayAndAClickBringsItBack) {
     EXPECT_FALSE(platform.trayIcons.contains(form1));
 }
 
-TEST_F(DisplayWindowsTest, DoubleClicksOnTheFiguresDoNotHide) {
+TEST_F(DisplayWindowsTest, DoubleClicksOnTheFiguresAndTheBarDoNotHide) {
     Start(2);
     QTest::mouseDClick(form1->Label2(4), Qt::LeftButton);
     QTest::mouseDClick(Find<QLabel>(form1, "Label1_0"), Qt::LeftButton);
+    QTest::mouseDClick(form1->ProgressBar1(), Qt::LeftButton);
     EXPECT_TRUE(form1->isVisible());
     EXPECT_TRUE(platform.trayIcons.isEmpty());
 }
@@ -198,6 +200,8 @@ TEST_F(DisplayWindowsTest, TheMenuOpensOnTheBackgroundOnly) {
     QMenu* menu = form1->mnuPopup();
     QTest::mouseClick(form1->Label2(0), Qt::RightButton);
     QTest::mouseClick(Find<QLabel>(form1, "Label1_4"), Qt::RightButton);
+    QTest::mouseClick(Find<QPushButton>(form1, "Command3"), Qt::RightButton);
+    QTest::mouseClick(form1->ProgressBar1(), Qt::RightButton);
     EXPECT_FALSE(menu->isVisible());
     QTest::mouseClick(form1, Qt::RightButton, {}, QPoint(300, 80));
     EXPECT_TRUE(menu->isVisible());

@@ -118,6 +118,12 @@ TEST_F(Form1Test, ClickingTheElapsedFigureSwitchesItsFormUntilTheNextTick) {
     form->Form1_Timer1_Timer();
     EXPECT_EQ(Caption(form, 0), calendar);
     EXPECT_EQ(module.elapsedViewMode, 0);
+
+    // A double click is a click and a double click: it switches once.
+    QTest::mouseClick(form->Label2(0), Qt::LeftButton);
+    QTest::mouseDClick(form->Label2(0), Qt::LeftButton);
+    QTest::mouseRelease(form->Label2(0), Qt::LeftButton);
+    EXPECT_EQ(Caption(form, 0), QStringLiteral("４２８日５時間７分"));
 }
 
 TEST_F(Form1Test, ClicksOnTheOtherFiguresChangeNothing) {
@@ -167,6 +173,15 @@ TEST_F(Form1Test, TheBlogButtonOpensTheStoredAddress) {
     QTest::mouseClick(Find<QPushButton>(form, "Command2"), Qt::LeftButton);
     EXPECT_EQ(platform.messages,
               QStringList{QStringLiteral("エラーです。フォルダオプションの関連付けなどを確認してください")});
+}
+
+TEST_F(Form1Test, EnterPressesTheFocusedButton) {
+    Form1* form = Load();
+    ASSERT_NE(form, nullptr);
+    auto* copy = Find<QPushButton>(form, "Command3");
+    copy->setFocus();
+    QTest::keyClick(copy, Qt::Key_Return);
+    EXPECT_TRUE(platform.clipboard.startsWith(QStringLiteral("ステータス： 少尉\r\n")));
 }
 
 TEST_F(Form1Test, TheDucksAndTheBarFollowTheDays) {
