@@ -1,4 +1,5 @@
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -47,7 +48,7 @@ protected:
     ScratchDirectory scratch;
     FakePlatform platform;
     Module1 module{platform};
-    Form3* form3 = nullptr;
+    QPointer<Form3> form3;  // null once unloaded, as a start hands over
     QByteArray startupProfile, startupOptions;
 };
 
@@ -78,6 +79,7 @@ TEST_P(ProfileValidationTest, AcceptsOnlyCountsAndPricesInRange) {
     } else {
         EXPECT_EQ(form4, nullptr);
         EXPECT_EQ(platform.messages, QStringList{kRangeMessage});  // one message, however many boxes are wrong
+        ASSERT_FALSE(form3.isNull()) << "the window was left";
         EXPECT_EQ(form3->Text1(0)->text(), QString::fromUtf8(c.count));
     }
     // Nothing is written before the start.
