@@ -62,6 +62,18 @@ e2e_expect_window "$E2E_PID" '^ 設定ウィンドウ - 全て半角で記入し
 shot "$E2E_WID" settings-window
 restart
 
+# The main window again at 150 % and 200 % scaling, as on a high-resolution
+# screen: the ducks are drawn with the screen's pixels.
+for scale in 1.5 2; do
+    e2e_prepare_started_tracker
+    export QT_SCALE_FACTOR=$scale
+    e2e_start_program '2008-11-20 12:07:00'
+    unset QT_SCALE_FACTOR
+    e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window at ${scale}x"
+    shot "$E2E_WID" "main-window-${scale}x"
+    restart
+done
+
 # The mini window: the same tracker in mini mode.
 e2e_write_data_file initial.ini "$E2E_PREPARED_PROFILE"
 e2e_write_data_file option.ini '1,8744,5,1,5,1,1200,900,9241372,16777215,"",1,1200,900,"ソルジャー"'

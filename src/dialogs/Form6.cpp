@@ -8,6 +8,7 @@
 #include "startup/DataFiles.h"
 #include "startup/Module1.h"
 #include "ui/Form1.h"
+#include "ui/PictureLabel.h"
 
 namespace {
 
@@ -40,10 +41,9 @@ Form6::Form6(Module1& module) : FormBase(module, 5415, 3630, QString()) {
         label3_[i]->setAlignment(Qt::AlignCenter);
     }
     for (std::size_t i = 0; i < 3; ++i) {
-        image1_[i] = new QLabel(this);
+        image1_[i] = new PictureLabel(this, [](qreal ratio) { return BellFrame(0, ratio); });
         image1_[i]->setObjectName(QStringLiteral("Image1_%1").arg(i));
         image1_[i]->setGeometry(TwipsRect(kBellLefts[i], 900, 375, 345));
-        image1_[i]->setPixmap(BellFrames().at(0));
     }
     QPushButton* command1 = PlacedButton(this, QStringLiteral("ヨルマを開始する(CR)"), 1560, 2760, 2295, 375, "Command1");
     connect(command1, &QPushButton::clicked, this, &Form6::Command1_Click);
@@ -54,8 +54,10 @@ Form6::Form6(Module1& module) : FormBase(module, 5415, 3630, QString()) {
     CenterOnScreen();
 }
 
+QLabel* Form6::Image1(int index) const { return image1_[static_cast<std::size_t>(index)]; }
+
 void Form6::Form_Load() {
-    for (QLabel* bell : image1_) bell->hide();
+    for (PictureLabel* bell : image1_) bell->hide();
     label1_->clear();
     label2_->clear();
     for (QLabel* line : label3_) line->clear();
@@ -117,5 +119,5 @@ void Form6::hideEvent(QHideEvent* event) {
 
 void Form6::NextBellFrame() {
     bellFrame_ = 1 - bellFrame_;
-    for (QLabel* bell : image1_) bell->setPixmap(BellFrames().at(bellFrame_));
+    for (PictureLabel* bell : image1_) bell->SetDrawing([frame = bellFrame_](qreal ratio) { return BellFrame(frame, ratio); });
 }

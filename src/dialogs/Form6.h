@@ -9,6 +9,7 @@
 #include "ui/FormBase.h"
 
 class QLabel;
+class PictureLabel;
 
 enum class SeasonalOccasion { None, ChristmasEve, ChristmasDay, NewYear };
 
@@ -25,7 +26,7 @@ public:
     QLabel* Label1() const { return label1_; }
     QLabel* Label2() const { return label2_; }
     QLabel* Label3(int index) const { return label3_[static_cast<std::size_t>(index)]; }
-    QLabel* Image1(int index) const { return image1_[static_cast<std::size_t>(index)]; }
+    QLabel* Image1(int index) const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,7 +38,7 @@ private:
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
     std::array<QLabel*, 2> label3_{};
-    std::array<QLabel*, 3> image1_{};
+    std::array<PictureLabel*, 3> image1_{};
     QTimer bellTimer_;
     int bellFrame_ = 0;
 };

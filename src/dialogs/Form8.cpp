@@ -39,8 +39,10 @@ Form8::Form8(Module1& module) : FormBase(module, 5595, 3300, QStringLiteral(" ãƒ
     shape1->setFrameShape(QFrame::Box);
     shape1->setFrameShadow(QFrame::Plain);
     shape1->setAutoFillBackground(true);
+    // The cream paper has its own ink, whatever the desktop's colours are.
     QPalette paper = shape1->palette();
     paper.setColor(QPalette::Window, QColor(255, 250, 225));
+    paper.setColor(QPalette::WindowText, Qt::black);
     shape1->setPalette(paper);
     shape1->setGeometry(TwipsRect(100, 120, 5415, 2655));
 
@@ -54,6 +56,7 @@ Form8::Form8(Module1& module) : FormBase(module, 5595, 3300, QStringLiteral(" ãƒ
     text1->document()->setDocumentMargin(0);
     QPalette textPaper = text1->palette();
     textPaper.setColor(QPalette::Base, paper.color(QPalette::Window));
+    textPaper.setColor(QPalette::Text, paper.color(QPalette::WindowText));
     text1->setPalette(textPaper);
     text1->setPlainText(InformationText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     text1->setGeometry(TwipsRect(720, 360, 4575, 2175));

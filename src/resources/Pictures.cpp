@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QLinearGradient>
+#include <QtMath>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
@@ -24,8 +25,11 @@ const QColor kHolly(30, 140, 45);
 const QColor kHollyDark(10, 80, 25);
 const QColor kBerry(220, 20, 30);
 
-QPixmap TransparentPixmap(int width, int height) {
-    QPixmap pixmap(width, height);
+// A picture of width × height logical pixels with ratio device pixels to
+// each: painting on it is in logical pixels, at the device's resolution.
+QPixmap TransparentPixmap(int width, int height, qreal ratio) {
+    QPixmap pixmap(qCeil(width * ratio), qCeil(height * ratio));
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
@@ -50,8 +54,8 @@ QPainterPath Sparkle(QPointF c, double r) {
 }
 
 // The duck faces left: head and beak on the left, tail up on the right.
-QPixmap DrawDuck(bool rejoicing) {
-    QPixmap pixmap = TransparentPixmap(30, 29);
+QPixmap DrawDuck(bool rejoicing, qreal ratio) {
+    QPixmap pixmap = TransparentPixmap(30, 29, ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QPen outline(kDuckOutline, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -210,8 +214,8 @@ QPainterPath HollyLeaf(double length, double halfWidth) {
 }
 
 // Two bells tied under a sprig of holly; `swing` (+1 or -1) tips both bells one way.
-QPixmap DrawBells(int swing) {
-    QPixmap pixmap = TransparentPixmap(25, 23);
+QPixmap DrawBells(int swing, qreal ratio) {
+    QPixmap pixmap = TransparentPixmap(25, 23, ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -280,15 +284,9 @@ QPixmap DrawProgramIcon() {
 
 }  // namespace
 
-const QPixmap& DuckPicture() {
-    static const QPixmap picture = DrawDuck(false);
-    return picture;
-}
+QPixmap DuckPicture(qreal devicePixelRatio) { return DrawDuck(false, devicePixelRatio); }
 
-const QPixmap& RejoicingDuckPicture() {
-    static const QPixmap picture = DrawDuck(true);
-    return picture;
-}
+QPixmap RejoicingDuckPicture(qreal devicePixelRatio) { return DrawDuck(true, devicePixelRatio); }
 
 const QPixmap& ProgramIconPicture() {
     static const QPixmap picture = DrawProgramIcon();
@@ -300,7 +298,4 @@ const QIcon& ProgramIcon() {
     return icon;
 }
 
-const QList<QPixmap>& BellFrames() {
-    static const QList<QPixmap> frames{DrawBells(1), DrawBells(-1)};
-    return frames;
-}
+QPixmap BellFrame(int frame, qreal devicePixelRatio) { return DrawBells(frame == 0 ? 1 : -1, devicePixelRatio); }

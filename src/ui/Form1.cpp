@@ -11,6 +11,7 @@
 #include "startup/Module1.h"
 #include "ui/ClickLabel.h"
 #include "ui/Form7.h"
+#include "ui/PictureLabel.h"
 #include "ui/Platform.h"
 #include "ui/ScreenPlacement.h"
 #include "ui/Twips.h"
@@ -51,10 +52,9 @@ constexpr LinePlace kFrameLines[] = {
     {960, 2300, 5520, 2300}, {120, 2400, 120, 2780}, {5520, 2300, 5520, 2780}, {120, 2780, 5520, 2780},
 };
 
-QLabel* PictureLabel(QWidget* parent, const QPixmap& picture, int left, int top) {
-    auto* label = new ClickLabel(parent);
-    label->setPixmap(picture);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+// A duck, hidden until a refresh shows it.
+QLabel* CharacterPicture(QWidget* parent, PictureLabel::Drawing drawing, int left, int top) {
+    auto* label = new PictureLabel(parent, std::move(drawing));
     label->setGeometry(TwipsRect(left, top, 450, 435));
     label->hide();
     return label;
@@ -95,9 +95,9 @@ Form1::Form1(Module1& module) : DisplayWindow(module, 5625, 3330, QStringLiteral
         label2_[static_cast<std::size_t>(index)] = value;
     }
     for (std::size_t slot = 0; slot < 3; ++slot) {
-        image1_[slot] = PictureLabel(this, DuckPicture(), kCharacterLefts[slot], kCharactersDesignTop[0]);
+        image1_[slot] = CharacterPicture(this, DuckPicture, kCharacterLefts[slot], kCharactersDesignTop[0]);
         image1_[slot]->setObjectName(QStringLiteral("Image1_%1").arg(10 + slot));
-        image3_[slot] = PictureLabel(this, RejoicingDuckPicture(), kCharacterLefts[slot], kCharactersDesignTop[1]);
+        image3_[slot] = CharacterPicture(this, RejoicingDuckPicture, kCharacterLefts[slot], kCharactersDesignTop[1]);
         image3_[slot]->setObjectName(QStringLiteral("Image3_%1").arg(slot));
     }
     image2_ = new QLabel(this);

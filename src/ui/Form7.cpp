@@ -54,7 +54,10 @@ Form7::Form7(Module1& module) : DisplayWindow(module, 4230, 1320, QStringLiteral
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setTextFormat(Qt::PlainText);
     label1_->setGeometry(TwipsRect(120, 120, 5000, 1095));
-    image2_->raise();  // the icon stays whole where the text runs under it
+    // The icon stays whole over the label's corner, and the report's first
+    // line starts beside it rather than under it.
+    image2_->raise();
+    report->SetCoveredArea(image2_->geometry().translated(-label1_->pos()));
 
     BuildPopupMenu({
         {"mnuCopy", "コピーする", [this] { module_.CopyReportToClipboard(); }},

@@ -12,6 +12,13 @@ class ReportLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // A part of the label that another control lies over (in the label's
+    // coordinates): a line that would start under it starts after it.
+    void SetCoveredArea(const QRect& area) {
+        covered_ = area;
+        update();
+    }
+
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
@@ -22,8 +29,14 @@ protected:
         const int step = QFontInfo(font()).pixelSize();
         int baseline = metrics.ascent();
         for (const QString& line : text().split(QLatin1Char('\n'))) {
-            painter.drawText(0, baseline, line);
+            const bool startsUnder = covered_.isValid() && covered_.left() <= 0 &&
+                                     baseline - metrics.ascent() <= covered_.bottom() &&
+                                     baseline + metrics.descent() > covered_.top();
+            painter.drawText(startsUnder ? covered_.right() + 1 : 0, baseline, line);
             baseline += step;
         }
     }
+
+private:
+    QRect covered_;
 };

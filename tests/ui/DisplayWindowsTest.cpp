@@ -224,6 +224,23 @@ TEST_F(DisplayWindowsTest, TheMiniWindowsMenuOpensOnItsTextButNotItsIcon) {
     EXPECT_EQ(menu->actions().at(5)->text(), QStringLiteral("標準サイズで運転する"));
 }
 
+// The icon lies over the report's top left corner; no text runs under it,
+// and the window keeps its size.
+TEST_F(DisplayWindowsTest, TheMiniWindowsIconCoversNoneOfTheReport) {
+    Start(1);
+    EXPECT_EQ(form7->size(), QSize(4230 / 15, 1320 / 15));
+    QLabel* report = form7->Label1();
+    const QImage text = report->grab().toImage();
+    const QRect covered = form7->Image2()->geometry().translated(-report->pos()) & report->rect();
+    ASSERT_FALSE(covered.isEmpty());
+    const QRgb paper = report->palette().color(QPalette::Window).rgb();
+    int inked = 0;
+    for (int y = covered.top(); y <= covered.bottom(); ++y)
+        for (int x = covered.left(); x <= covered.right(); ++x) inked += text.pixel(x, y) != paper;
+    EXPECT_EQ(inked, 0);
+    EXPECT_TRUE(report->text().startsWith(QStringLiteral("ステータス： 少尉\n")));
+}
+
 TEST_F(DisplayWindowsTest, VersionBoxesNameTheirWindowsVersion) {
     Start(2);
     Choose(form1, "mnuVer");

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "resources/Pictures.h"
 #include "startup/Module1.h"
 #include "support/DataFolder.h"
 #include "support/FakePlatform.h"
@@ -205,6 +206,37 @@ TEST_F(Form1Test, TheDucksAndTheBarFollowTheDays) {
     platform.now = {2008, 10, 6, 9, 0};
     form->Form1_Timer1_Timer();
     EXPECT_FALSE(form->ProgressBar1()->isVisible());
+}
+
+// At 150 % and 200 % scaling the ducks are drawn with the screen's own
+// pixels, not enlarged from their pictures at 100 %.
+TEST_F(Form1Test, DucksAreDrawnAtTheScreensResolution) {
+    Form1* form = Load();
+    ASSERT_NE(form, nullptr);
+    struct Duck {
+        MomentParts day;
+        const char* name;
+        QPixmap (*picture)(qreal);
+    };
+    const Duck ducks[] = {{{2008, 11, 7, 9, 0}, "Image1_10", DuckPicture},  // day 33
+                          {{2008, 11, 18, 9, 0}, "Image3_0", RejoicingDuckPicture}};  // day 44
+    for (const auto& [day, name, picture] : ducks) {
+        platform.now = day;
+        form->Form1_Timer1_Timer();
+        auto* duck = Find<QLabel>(form, name);
+        ASSERT_TRUE(duck->isVisible()) << name;
+        for (const qreal ratio : {1.5, 2.0}) {
+            const QImage expected = picture(ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QImage shown(expected.size(), QImage::Format_ARGB32_Premultiplied);
+            shown.setDevicePixelRatio(ratio);
+            shown.fill(Qt::transparent);
+            duck->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
+            int differing = 0;
+            for (int y = 0; y < expected.height(); ++y)
+                for (int x = 0; x < expected.width(); ++x) differing += shown.pixel(x, y) != expected.pixel(x, y);
+            EXPECT_EQ(differing, 0) << name << " at " << ratio;
+        }
+    }
 }
 
 TEST_F(Form1Test, ClosingSavesThePositionAndEndsTheProgram) {
