@@ -27,9 +27,9 @@
 
 namespace {
 
-// Runs an action at the next release of the left button anywhere in the
-// program (the press's window keeps the mouse until then), once. It goes
-// with its owner, the icon, if that goes first.
+// Runs an action once the next release of the left button anywhere in the
+// program (the press's window keeps the mouse until then) has been
+// delivered, once. It goes with its owner, the icon, if that goes first.
 class LeftButtonRelease final : public QObject {
 public:
     LeftButtonRelease(QObject* owner, std::function<void()> action) : QObject(owner), action_(std::move(action)) {
@@ -39,10 +39,17 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && action_) {
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             QCoreApplication::instance()->removeEventFilter(this);
-            deleteLater();
-            std::exchange(action_, nullptr)();
+            // Not while the release is on its way: the action may remove the
+            // icon, and with it the window the release is going to.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    action_();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -178,7 +185,8 @@ void QtPlatform::AddTrayIcon(QWidget* owner, std::function<void()> restore) {
                          if (QGuiApplication::mouseButtons().testFlag(Qt::LeftButton)) {
                              new LeftButtonRelease(shown, restore);
                          } else {
-                             restore();
+                             // Not inside the icon's own event: restoring removes the icon.
+                             QMetaObject::invokeMethod(shown, restore, Qt::QueuedConnection);
                          }
                      });
     icon->show();
