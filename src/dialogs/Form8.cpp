@@ -6,7 +6,6 @@
 #include "dialogs/FirstRunLayout.h"
 #include "resources/Pictures.h"
 #include "startup/Module1.h"
-#include "ui/Platform.h"
 #include "ui/Twips.h"
 
 const char* const kPaidEditionUrl = "http://nubera.example.jp/yorutabi/";

@@ -3,12 +3,12 @@
 #include <QColor>
 #include <QImage>
 #include <QLinearGradient>
-#include <QtMath>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <QTransform>
+#include <QtMath>
 
 #include <initializer_list>
 #include <utility>

@@ -1,5 +1,5 @@
 #pragma once
-// The program's own pictures, drawn once by code at start and shared.
+// The program's own pictures, drawn by code.
 
 #include <QIcon>
 #include <QPixmap>

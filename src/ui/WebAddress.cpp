@@ -29,8 +29,8 @@ QString EncodedAuthority(QStringView authority) {
     const qsizetype hostStart = authority.lastIndexOf(QLatin1Char('@')) + 1;
     qsizetype hostEnd = authority.lastIndexOf(QLatin1Char(':'));
     const QStringView port = hostEnd >= hostStart ? authority.mid(hostEnd + 1) : QStringView();
-    const bool digitsOnly = std::all_of(port.begin(), port.end(), [](QChar c) { return c.isDigit() && c.unicode() < 0x80; });
-    if (hostEnd < hostStart || !digitsOnly) hostEnd = authority.size();
+    const bool isPort = std::all_of(port.begin(), port.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (hostEnd < hostStart || !isPort) hostEnd = authority.size();
 
     const QStringView host = authority.mid(hostStart, hostEnd - hostStart);
     QString asciiHost = QString::fromLatin1(QUrl::toAce(host.toString()));
