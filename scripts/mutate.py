@@ -29,8 +29,10 @@ operators are taken only with blanks on both sides, so `->`, `>>`, `<<` and
 A dropped statement becomes `{}` (a lone `;` would trip -Wempty-body).
 
 Outcome of a mutant: killed (a test failed), timed out (counted as killed),
-survived, or did not compile (left out of the score). The score is
-killed / (compiled - marked equivalent). Survivors found to be equivalent go
+killed at build (the program builds but a test program does not: a
+static_assert in a test caught it), survived, or did not compile (the
+program's own targets, --lib-targets, fail to build; left out of the score).
+The score is killed / (compiled - marked equivalent). Survivors found to be equivalent go
 into --equivalents, one a line, as printed in the report:
     src/engine/NumberText.cpp:40:21 cmp_loosen <= # why it cannot change behaviour
 and are subtracted on later runs. The sample is drawn from all mutants in a
@@ -380,15 +382,18 @@ class Runner:
         self.args, self.root = args, args.root
         self.build = os.path.join(args.root, args.build)
         nice = ["nice", "-n", str(args.nice)] if args.nice else []
-        self.build_cmd = nice + ["cmake", "--build", self.build, "-j", str(args.jobs), "--target", *args.targets]
+        build = nice + ["cmake", "--build", self.build, "-j", str(args.jobs), "--target"]
+        self.lib_cmd = build + args.lib_targets if args.lib_targets else ["true"]
+        self.build_cmd = build + args.targets
         self.tests = [nice + shlex.split(t.format(build=self.build)) for t in args.test]
         self.env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
 
     def build_and_test(self):
-        """'no-compile', 'timeout', 'killed' or 'survived', and the output that decided."""
-        status, out = run(self.build_cmd, self.args.build_timeout)
-        if status != 0:
-            return "no-compile", out
+        """'no-compile', 'killed-at-build', 'timeout', 'killed' or 'survived', and the output that decided."""
+        for cmd, failed in ((self.lib_cmd, "no-compile"), (self.build_cmd, "killed-at-build")):
+            status, out = run(cmd, self.args.build_timeout)
+            if status != 0:
+                return failed, out
         deadline = time.monotonic() + self.args.timeout
         for cmd in self.tests:
             status, out = run(cmd, max(1.0, deadline - time.monotonic()), os.path.join(self.build, "tests"), self.env)
@@ -436,7 +441,7 @@ def mutate_all(args, chosen, originals):
                     f.write(original)
                 os.remove(backup)
                 signal.pthread_sigmask(signal.SIG_UNBLOCK, {signal.SIGINT, signal.SIGTERM})
-            print(f"[{n}/{len(chosen)}] {mu.outcome:10} {time.monotonic() - t0:5.0f} s  {mu.key()}", flush=True)
+            print(f"[{n}/{len(chosen)}] {mu.outcome:15} {time.monotonic() - t0:5.0f} s  {mu.key()}", flush=True)
     except KeyboardInterrupt:
         print("interrupted: the report covers the mutants run so far")
     os.rmdir(backup_dir)
@@ -461,11 +466,11 @@ def apply_equivalents(chosen, path):
 
 def score_row(name, mutants):
     c = Counter(mu.outcome for mu in mutants)
-    killed = c["killed"] + c["timeout"]
+    killed = c["killed"] + c["timeout"] + c["killed-at-build"]
     counted = killed + c["survived"]
     score = f"{100 * killed / counted:.1f} %" if counted else "–"
-    return (f"| {name} | {len(mutants)} | {killed} ({c['timeout']}) | {c['survived']} | {c['equivalent']} "
-            f"| {c['no-compile']} | {score} |")
+    return (f"| {name} | {len(mutants)} | {killed} | {c['timeout']} | {c['killed-at-build']} | {c['survived']} "
+            f"| {c['equivalent']} | {c['no-compile']} | {score} |")
 
 
 def build_type(args):
@@ -476,8 +481,8 @@ def build_type(args):
 
 def write_report(args, files, pool, chosen, baseline, clean, git_head):
     ran = [mu for mu in chosen if mu.outcome]
-    table = ["| | mutants | killed (timed out) | survived | equivalent | did not compile | score |",
-             "| --- | ---: | ---: | ---: | ---: | ---: | ---: |", score_row("**all**", ran)]
+    table = ["| | mutants | killed | of them timed out | of them at build | survived | equivalent "
+             "| did not compile | score |", "|---" + "|--:" * 8 + "|", score_row("**all**", ran)]
     lines = [
         "# Mutation run", "",
         f"- code: {git_head}; run {time.strftime('%Y-%m-%d %H:%M')}",
@@ -486,7 +491,8 @@ def write_report(args, files, pool, chosen, baseline, clean, git_head):
         f"- pool {len(pool)} mutants (each constant table capped at {args.table_cap or 'no limit'}); "
         + ("all of them" if args.all else f"sample of {args.sample} with seed {args.seed}")
         + f"; {len(ran)} run" + ("" if len(ran) == len(chosen) else f" of {len(chosen)} (interrupted)"),
-        f"- build `{args.build}` ({build_type(args)}), targets {' '.join(args.targets)}; tests: "
+        f"- build `{args.build}` ({build_type(args)}): program {' '.join(args.lib_targets)} "
+        f"(failing: did not compile), then {' '.join(args.targets)} (failing: killed at build); tests: "
         + "; ".join(f"`{t}`" for t in args.test),
         f"- time limit {args.timeout} s per mutant for the tests (a timeout counts as killed); "
         f"unmutated build and tests {baseline:.0f} s",
@@ -563,7 +569,10 @@ def main():
     p.add_argument("--table-cap", type=int, default=10, help="mutants per constant table in the pool; 0: all")
     p.add_argument("--list", action="store_true", help="print the chosen mutants and stop")
     p.add_argument("--build", default="build-mutation", help="build folder (configured as Release if new)")
-    p.add_argument("--targets", nargs="+", default=["engine_tests", "app_tests", "save_storm"])
+    p.add_argument("--lib-targets", nargs="*", default=["yoruma_engine", "yoruma_app"],
+                   help="the program's own targets: a mutant that breaks them did not compile")
+    p.add_argument("--targets", nargs="+", default=["engine_tests", "app_tests", "save_storm"],
+                   help="the test programs: a mutant that breaks only these is killed at build")
     p.add_argument("--test", action="append", help="test command, {build} = build folder; repeatable "
                    "(default: engine_tests and app_tests with --gtest_brief=1 --gtest_fail_fast)")
     p.add_argument("--timeout", type=float, default=120, help="seconds for all test commands of one mutant")
