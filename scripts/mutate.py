@@ -8,7 +8,7 @@ run ends by checking that every file is byte for byte as before.
 
     python3 scripts/mutate.py --build build-mutation \\
         --files 'src/engine/*.cpp' 'src/startup/*.cpp' \\
-        --sample 150 --seed 12 --timeout 120 --report mutation-report.md
+        --sample 150 --seed 12 --timeout 120       # report: build-mutation/mutation-report.md
     python3 scripts/mutate.py --files 'src/engine/*.cpp' --list     # the mutants only
     python3 scripts/mutate.py --all ...                              # every mutant, no sample
     python3 scripts/mutate.py --selftest                             # the operators on sample lines
@@ -558,7 +558,7 @@ def interrupt(*_):
 
 def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    p = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     p.add_argument("--root", default=root, help="repository root (default: the one holding this script)")
     p.add_argument("--files", nargs="+", default=["src/engine/*.cpp", "src/engine/*.h", "src/startup/*.cpp"],
                    help="globs relative to the root")
@@ -580,7 +580,7 @@ def main():
     p.add_argument("--jobs", type=int, default=2)
     p.add_argument("--nice", type=int, default=10)
     p.add_argument("--equivalents", default="scripts/mutation-equivalents.txt")
-    p.add_argument("--report", default="mutation-report.md")
+    p.add_argument("--report", help="where the report goes (default: mutation-report.md in the build folder)")
     p.add_argument("--selftest", action="store_true")
     args = p.parse_args()
     if args.selftest:
@@ -588,6 +588,7 @@ def main():
     args.test = args.test or [f"{{build}}/tests/{t} --gtest_brief=1 --gtest_fail_fast" for t in ("engine_tests", "app_tests")]
 
     build = os.path.join(args.root, args.build)
+    args.report = args.report or os.path.join(build, "mutation-report.md")
     restore_leftovers(os.path.join(build, "mutation-backup"), args.root)
     files, pool = collect(args.root, args.files, args.table_cap, args.seed)
     if not files:
