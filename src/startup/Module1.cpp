@@ -53,6 +53,8 @@ void Module1::StartUp() {
     ShowDisplayWindow();
 }
 
+bool Module1::AnotherCopyRunning() { return platform.AnotherCopyRunning(DataFolderPath(basePath)); }
+
 void Module1::RefreshStatus() {
     status = ComputeStatus(settings, platform.CurrentMoment(), platform.RandomDraw(), elapsedViewMode);
     if (form1_) form1_->ApplyStatus(status);

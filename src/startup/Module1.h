@@ -52,6 +52,10 @@ public:
     // The help window: one only, shown again when already open.
     void OpenHelpWindow();
 
+    // The single-instance test of the windows that may open first: another
+    // copy of this user's, or any copy on this data folder.
+    bool AnotherCopyRunning();
+
     // Every window reports its loading and unloading here; the program ends
     // when the last loaded window, shown or hidden, is unloaded.
     void WindowLoaded(QWidget* window);

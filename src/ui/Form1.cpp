@@ -141,7 +141,7 @@ Form1::Form1(Module1& module) : DisplayWindow(module, 5625, 3330, QStringLiteral
 }
 
 bool Form1::Form_Load() {
-    if (module_.platform.AnotherCopyRunning()) {
+    if (module_.AnotherCopyRunning()) {
         module_.platform.ShowMessage(this, QStringLiteral("プログラムは既に起動されています。"));
         module_.EndProgram();
         return false;

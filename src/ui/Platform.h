@@ -30,9 +30,10 @@ public:
     // The screen the windows are placed on, in twips.
     virtual QSize ScreenSizeTwips() = 0;
 
-    // True when an earlier copy of the program is still running. The first
-    // call that finds none claims the place for this copy.
-    virtual bool AnotherCopyRunning() = 0;
+    // True when an earlier copy of the program is still running for this
+    // user, or on the data folder (empty: a folder that is not used). The
+    // first call that finds none claims both for this copy.
+    virtual bool AnotherCopyRunning(const QString& dataFolder) = 0;
     // Ends the program at once, without unloading any window.
     virtual void EndProgram() = 0;
 

@@ -18,7 +18,7 @@ public:
     std::int32_t RandomDraw() override;
     void ShowMessage(QWidget* parent, const QString& text) override;
     QSize ScreenSizeTwips() override;
-    bool AnotherCopyRunning() override;
+    bool AnotherCopyRunning(const QString& dataFolder) override;
     void EndProgram() override;
     void SetClipboardText(const QString& text) override;
     bool OpenUrl(const QString& address) override;
@@ -28,6 +28,8 @@ public:
     void RemoveTrayIcon(QWidget* owner) override;
 
 private:
-    std::unique_ptr<QLockFile> instanceLock_;
+    bool claimed_ = false;
+    std::unique_ptr<QLockFile> instanceLock_;  // this user's
+    std::unique_ptr<QLockFile> dataFolderLock_;
     std::map<QWidget*, std::unique_ptr<QSystemTrayIcon>> trayIcons_;
 };

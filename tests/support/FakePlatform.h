@@ -21,13 +21,17 @@ public:
     QString clipboard;
     QStringList openedUrls;
     int endProgramCalls = 0;
+    QStringList lockedDataFolders;
     QHash<QWidget*, std::function<void()>> trayIcons;
 
     MomentParts CurrentMoment() override { return now; }
     std::int32_t RandomDraw() override { return draw; }
     void ShowMessage(QWidget*, const QString& text) override { messages << text; }
     QSize ScreenSizeTwips() override { return screenTwips; }
-    bool AnotherCopyRunning() override { return anotherCopy; }
+    bool AnotherCopyRunning(const QString& dataFolder) override {
+        lockedDataFolders << dataFolder;
+        return anotherCopy;
+    }
     void EndProgram() override { ++endProgramCalls; }
     void SetClipboardText(const QString& text) override { clipboard = text; }
     bool OpenUrl(const QString& address) override {
