@@ -10,9 +10,18 @@
 #include "engine/RefreshStatus.h"
 #include "engine/ReportText.h"
 #include "startup/DataFiles.h"
+#include "startup/FileSafety.h"
 #include "ui/Form1.h"
 #include "ui/Form7.h"
 #include "ui/Platform.h"
+
+namespace {
+
+// A file that is there but may not be used: never written over this run,
+// until a later load reads it.
+bool MustBeKept(LoadResult result) { return result == LoadResult::Unreadable || result == LoadResult::Refused; }
+
+}  // namespace
 
 Module1::Module1(Platform& p) : platform(p) {}
 
@@ -21,17 +30,23 @@ Module1::~Module1() {
 }
 
 void Module1::StartUp() {
-    basePath = QDir::currentPath();
+    // Empty when the current directory has been removed: then there is no
+    // folder to use, and nothing is written anywhere.
+    basePath = CurrentDirectoryPath();
     // Already there, or impossible to make: either way the file steps below decide.
-    QDir(basePath).mkdir(QStringLiteral("yorumadata"));
+    if (!basePath.isEmpty()) QDir(basePath).mkdir(QStringLiteral("yorumadata"));
+    dataFolderRefused_ = basePath.isEmpty() || DataFolderRefused(DataFolderPath(basePath));
 
     // The profile is only tested here; the main window reads it when it loads.
-    if (!QFile(ProfileFilePath(basePath)).open(QIODevice::ReadOnly)) {
-        SetProfileDefaults(settings, platform.CurrentMoment());
-        SaveProfile(settings, basePath);
-    }
+    TrackerSettings tested = settings;
+    const LoadResult profile = dataFolderRefused_ ? LoadResult::Refused : LoadProfile(tested, basePath);
+    profileKept_ = MustBeKept(profile);
+    if (profile == LoadResult::NotOpened || profileKept_) SetProfileDefaults(settings, platform.CurrentMoment());
+    if (profile == LoadResult::NotOpened) SaveProfile(settings, basePath);
 
-    switch (LoadOptions(settings, basePath)) {
+    const LoadResult options = dataFolderRefused_ ? LoadResult::Refused : LoadOptions(settings, basePath);
+    optionsKept_ = MustBeKept(options);
+    switch (options) {
         case LoadResult::Complete:
             break;
         case LoadResult::NotOpened:
@@ -39,11 +54,14 @@ void Module1::StartUp() {
             SaveOptions(settings, basePath);
             break;
         case LoadResult::Incomplete:
+        case LoadResult::Unreadable:
+        case LoadResult::Refused:
             // A short or damaged file counts as no set-up at all; it keeps its
-            // content until the next save.
+            // content until the next save (an unreadable one for good).
             SetOptionDefaults(settings);
             break;
     }
+    if (dataFolderRefused_ || profileKept_ || optionsKept_) ReportDataFolderProblem(nullptr);
 
     if (settings.setupDone == 0) {
         auto* form3 = new Form3(*this);
@@ -53,7 +71,44 @@ void Module1::StartUp() {
     ShowDisplayWindow();
 }
 
-bool Module1::AnotherCopyRunning() { return platform.AnotherCopyRunning(DataFolderPath(basePath)); }
+bool Module1::AnotherCopyRunning() {
+    const QString folder = dataFolderRefused_ ? QString() : DataFolderPath(basePath);
+    if (platform.AnotherCopyRunning(folder)) return true;
+    if (!folderClaimed_) {
+        folderClaimed_ = true;
+        if (!dataFolderRefused_) RemoveInterruptedSaves(basePath);
+    }
+    return false;
+}
+
+void Module1::LoadDataFiles() {
+    if (dataFolderRefused_) return;
+    profileKept_ = MustBeKept(LoadProfile(settings, basePath));
+    optionsKept_ = MustBeKept(LoadOptions(settings, basePath));
+}
+
+bool Module1::SaveProfileFile() {
+    return !dataFolderRefused_ && !profileKept_ && SaveProfile(settings, basePath);
+}
+
+bool Module1::SaveOptionsFile() { return !dataFolderRefused_ && !optionsKept_ && SaveOptions(settings, basePath); }
+
+bool Module1::SaveDataFiles(QWidget* reporter) {
+    // Both checked first, so that a refusal leaves both files as they were.
+    const bool saved = !dataFolderRefused_ && !profileKept_ && !optionsKept_ && MayReplaceProfile(basePath) &&
+                       MayReplaceOptions(basePath) && SaveProfileFile() && SaveOptionsFile();
+    if (!saved) ReportDataFolderProblem(reporter);
+    return saved;
+}
+
+void Module1::SaveOptionsAtUnload(QWidget* window) {
+    const bool saved = SaveOptionsFile();
+    FormBase* other = window == form1_.data() ? static_cast<FormBase*>(form7_.data()) : form1_.data();
+    const bool lastOfUnload = other == nullptr || other->IsUnloaded();
+    if (!saved && lastOfUnload) ReportDataFolderProblem(window);
+}
+
+void Module1::ReportDataFolderProblem(QWidget* parent) { platform.ShowMessage(parent, kDataFolderMessage); }
 
 void Module1::RefreshStatus() {
     status = ComputeStatus(settings, platform.CurrentMoment(), platform.RandomDraw(), elapsedViewMode);

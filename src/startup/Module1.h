@@ -24,7 +24,8 @@ public:
     Module1& operator=(const Module1&) = delete;
 
     // Fixes basePath to the current directory, brings both data files into
-    // memory with their fallbacks and opens the first window.
+    // memory with their fallbacks and opens the first window. A data folder
+    // or file that may not be used is reported once, here.
     void StartUp();
     void RefreshStatus();
 
@@ -53,8 +54,20 @@ public:
     void OpenHelpWindow();
 
     // The single-instance test of the windows that may open first: another
-    // copy of this user's, or any copy on this data folder.
+    // copy of this user's, or any copy on this data folder. The first time it
+    // finds none, this copy owns the folder and clears away what saves of a
+    // killed copy left there.
     bool AnotherCopyRunning();
+
+    // Reads both data files into the settings (the main window's load); what
+    // cannot be read keeps its value in memory.
+    void LoadDataFiles();
+    // Writes both data files from the settings, or neither where either may
+    // not be replaced; a failure is reported with the data folder message.
+    bool SaveDataFiles(QWidget* reporter);
+    // A display window's unload writes "option.ini"; one unload takes both
+    // windows, and the last of their two saves reports a failure.
+    void SaveOptionsAtUnload(QWidget* window);
 
     // Every window reports its loading and unloading here; the program ends
     // when the last loaded window, shown or hidden, is unloaded.
@@ -73,11 +86,21 @@ public:
 private:
     friend class WindowHandOver;
 
+    bool SaveProfileFile();
+    bool SaveOptionsFile();
+    void ReportDataFolderProblem(QWidget* parent);
+
     QPointer<Form1> form1_;
     QPointer<Form7> form7_;
     QList<QPointer<QWidget>> loadedWindows_;
     bool programEnded_ = false;
     int handOvers_ = 0;
+    bool dataFolderRefused_ = false;
+    // A file that could not be read when last loaded is never written over:
+    // what it holds would be replaced by defaults unseen.
+    bool profileKept_ = false;
+    bool optionsKept_ = false;
+    bool folderClaimed_ = false;
 };
 
 // While one window hands over to the next (unloading itself before the next
