@@ -23,13 +23,14 @@ bool MustBeKept(LoadResult result) { return result == LoadResult::Unreadable || 
 
 }  // namespace
 
-Module1::Module1(Platform& p) : platform(p) {}
+Module1::Module1(Platform& p) : platform(p), placeKeeper_([this] { KeepPlaces(); }) {}
 
 Module1::~Module1() {
     for (const QPointer<QWidget>& window : loadedWindows_) delete window.data();
 }
 
 void Module1::StartUp() {
+    platform.WhenSessionEnds([this] { EndSession(); });
     // Empty when the current directory has been removed: then there is no
     // folder to use, and nothing is written anywhere.
     basePath = CurrentDirectoryPath();
@@ -61,6 +62,7 @@ void Module1::StartUp() {
             SetOptionDefaults(settings);
             break;
     }
+    placesOnDisk_ = CurrentPlaces();
     if (dataFolderRefused_ || profileKept_ || optionsKept_) ReportDataFolderProblem(nullptr);
 
     if (settings.setupDone == 0) {
@@ -84,14 +86,20 @@ bool Module1::AnotherCopyRunning() {
 void Module1::LoadDataFiles() {
     if (dataFolderRefused_) return;
     profileKept_ = MustBeKept(LoadProfile(settings, basePath));
-    optionsKept_ = MustBeKept(LoadOptions(settings, basePath));
+    const LoadResult options = LoadOptions(settings, basePath);
+    optionsKept_ = MustBeKept(options);
+    if (options == LoadResult::Complete) placesOnDisk_ = CurrentPlaces();
 }
 
 bool Module1::SaveProfileFile() {
     return !dataFolderRefused_ && !profileKept_ && SaveProfile(settings, basePath);
 }
 
-bool Module1::SaveOptionsFile() { return !dataFolderRefused_ && !optionsKept_ && SaveOptions(settings, basePath); }
+bool Module1::SaveOptionsFile() {
+    const bool saved = !dataFolderRefused_ && !optionsKept_ && SaveOptions(settings, basePath);
+    if (saved) placesOnDisk_ = CurrentPlaces();
+    return saved;
+}
 
 bool Module1::SaveDataFiles(QWidget* reporter) {
     // Both checked first, so that a refusal leaves both files as they were.
@@ -108,7 +116,45 @@ void Module1::SaveOptionsAtUnload(QWidget* window) {
     if (!saved && lastOfUnload) ReportDataFolderProblem(window);
 }
 
-void Module1::ReportDataFolderProblem(QWidget* parent) { platform.ShowMessage(parent, kDataFolderMessage); }
+void Module1::ReportDataFolderProblem(QWidget* parent) {
+    if (sessionEnding_) {
+        qWarning("yoruma: %s", qUtf8Printable(QString(kDataFolderMessage).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
+        return;
+    }
+    platform.ShowMessage(parent, kDataFolderMessage);
+}
+
+Module1::Places Module1::CurrentPlaces() const {
+    return {settings.mainLeft, settings.mainTop, settings.miniLeft, settings.miniTop, settings.windowMode};
+}
+
+void Module1::KeepPlaces() {
+    if (programEnded_ || sessionEnding_) return;
+    // As the unload stores them; a minimised window has no place of its own.
+    if (form1_ && !form1_->IsUnloaded() && !form1_->isMinimized()) {
+        settings.mainLeft = form1_->LeftTwips();
+        settings.mainTop = form1_->TopTwips();
+    }
+    if (form7_ && !form7_->IsUnloaded() && !form7_->isMinimized()) {
+        settings.miniLeft = form7_->LeftTwips();
+        settings.miniTop = form7_->TopTwips();
+    }
+    // Quietly: the user did not ask for this save; the unload's save will speak.
+    if (CurrentPlaces() != placesOnDisk_) SaveOptionsFile();
+}
+
+void Module1::EndSession() {
+    if (sessionEnding_ || programEnded_) return;
+    sessionEnding_ = true;
+    // Each display window's unload unloads the other one too.
+    if (form1_ && !form1_->IsUnloaded()) {
+        form1_->Unload();
+    } else if (form7_ && !form7_->IsUnloaded()) {
+        form7_->Unload();
+    }
+    // Other windows (settings, first run, help) hold nothing to save.
+    if (!programEnded_) EndProgram();
+}
 
 void Module1::RefreshStatus() {
     status = ComputeStatus(settings, platform.CurrentMoment(), platform.RandomDraw(), elapsedViewMode);
@@ -142,6 +188,7 @@ Form1* Module1::LoadForm1() {
     if (form1_) return form1_;
     auto* form1 = new Form1(*this);
     form1_ = form1;
+    placeKeeper_.Watch(form1);
     if (!form1->Form_Load()) {
         delete form1;
         return nullptr;
@@ -160,6 +207,7 @@ Form7* Module1::LoadForm7() {
     if (!form1_) return LoadForm1() ? form7_.data() : nullptr;
     auto* form7 = new Form7(*this);
     form7_ = form7;
+    placeKeeper_.Watch(form7);
     form7->Form7_Form_Load();
     return form7;
 }

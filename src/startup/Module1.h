@@ -8,8 +8,11 @@
 #include <QPointer>
 #include <QString>
 
+#include <cstdint>
+
 #include "engine/TrackerStatus.h"
 #include "startup/TrackerSettings.h"
+#include "ui/PlaceKeeper.h"
 
 class Platform;
 class QWidget;
@@ -68,6 +71,10 @@ public:
     // A display window's unload writes "option.ini"; one unload takes both
     // windows, and the last of their two saves reports a failure.
     void SaveOptionsAtUnload(QWidget* window);
+    // The session ends: the display windows are unloaded as by their close
+    // box, once, failures go to the error output (nobody may be there to
+    // answer a message box), and the program ends.
+    void EndSession();
 
     // Every window reports its loading and unloading here; the program ends
     // when the last loaded window, shown or hidden, is unloaded.
@@ -86,6 +93,16 @@ public:
 private:
     friend class WindowHandOver;
 
+    // What an unload writes of the windows' places, as "option.ini" holds it.
+    struct Places {
+        std::int32_t mainLeft, mainTop, miniLeft, miniTop, windowMode;
+        friend bool operator==(const Places&, const Places&) = default;
+    };
+    Places CurrentPlaces() const;
+    // The windows' places went into "option.ini" soon after they changed, so
+    // that a session ending without a word (the display lost) keeps them.
+    void KeepPlaces();
+
     bool SaveProfileFile();
     bool SaveOptionsFile();
     void ReportDataFolderProblem(QWidget* parent);
@@ -94,6 +111,7 @@ private:
     QPointer<Form7> form7_;
     QList<QPointer<QWidget>> loadedWindows_;
     bool programEnded_ = false;
+    bool sessionEnding_ = false;
     int handOvers_ = 0;
     bool dataFolderRefused_ = false;
     // A file that could not be read when last loaded is never written over:
@@ -101,6 +119,8 @@ private:
     bool profileKept_ = false;
     bool optionsKept_ = false;
     bool folderClaimed_ = false;
+    Places placesOnDisk_{};
+    PlaceKeeper placeKeeper_;
 };
 
 // While one window hands over to the next (unloading itself before the next

@@ -36,6 +36,10 @@ public:
     virtual bool AnotherCopyRunning(const QString& dataFolder) = 0;
     // Ends the program at once, without unloading any window.
     virtual void EndProgram() = 0;
+    // The session ends without the user closing a window: the desktop logs
+    // out, or SIGTERM, SIGINT or SIGHUP comes. Runs endSession from the event
+    // loop, never inside a signal handler.
+    virtual void WhenSessionEnds(std::function<void()> endSession) = 0;
 
     virtual void SetClipboardText(const QString& text) = 0;
     // Opens the address with the desktop's default program, exactly as given.

@@ -16,6 +16,7 @@
 #include <csignal>
 
 #include "resources/Pictures.h"
+#include "ui/SessionEndWatcher.h"
 #include "ui/Twips.h"
 
 QtPlatform::QtPlatform() {
@@ -104,6 +105,10 @@ bool QtPlatform::AnotherCopyRunning(const QString& dataFolder) {
 }
 
 void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
+
+void QtPlatform::WhenSessionEnds(std::function<void()> endSession) {
+    sessionEndWatcher_ = std::make_unique<SessionEndWatcher>(std::move(endSession));
+}
 
 void QtPlatform::SetClipboardText(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();

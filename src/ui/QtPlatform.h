@@ -9,6 +9,8 @@
 
 #include "ui/Platform.h"
 
+class SessionEndWatcher;
+
 class QtPlatform final : public Platform {
 public:
     QtPlatform();
@@ -20,6 +22,7 @@ public:
     QSize ScreenSizeTwips() override;
     bool AnotherCopyRunning(const QString& dataFolder) override;
     void EndProgram() override;
+    void WhenSessionEnds(std::function<void()> endSession) override;
     void SetClipboardText(const QString& text) override;
     bool OpenUrl(const QString& address) override;
     std::optional<QColor> ChooseColor(const QColor& initial, QWidget* parent) override;
@@ -31,5 +34,6 @@ private:
     bool claimed_ = false;
     std::unique_ptr<QLockFile> instanceLock_;  // this user's
     std::unique_ptr<QLockFile> dataFolderLock_;
+    std::unique_ptr<SessionEndWatcher> sessionEndWatcher_;
     std::map<QWidget*, std::unique_ptr<QSystemTrayIcon>> trayIcons_;
 };

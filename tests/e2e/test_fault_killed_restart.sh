@@ -14,6 +14,7 @@ fault_keep_files "$E2E_DATA"
 e2e_start_program '2008-10-15 12:07:00'
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window of the first copy"
 first=$E2E_PID
+# Killed at once, before the moved window has come to rest and been saved.
 timeout 5 xdotool windowmove --sync "$E2E_WID" 200 150 || e2e_fail "could not move the main window"
 e2e_kill "$first"
 e2e_ok "killed the first copy (kill -9)"

@@ -22,6 +22,7 @@ public:
     QStringList openedUrls;
     int endProgramCalls = 0;
     QStringList lockedDataFolders;
+    std::function<void()> endSession;
     QHash<QWidget*, std::function<void()>> trayIcons;
 
     MomentParts CurrentMoment() override { return now; }
@@ -33,6 +34,7 @@ public:
         return anotherCopy;
     }
     void EndProgram() override { ++endProgramCalls; }
+    void WhenSessionEnds(std::function<void()> callback) override { endSession = std::move(callback); }
     void SetClipboardText(const QString& text) override { clipboard = text; }
     bool OpenUrl(const QString& address) override {
         openedUrls << address;
