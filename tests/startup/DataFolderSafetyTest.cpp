@@ -90,7 +90,8 @@ private:
     uid_t victim_, stranger_;
 };
 
-// Every entry under root, with its kind, owner, mode, link target and content.
+// Every entry under root, with its kind, owner, mode, inode, size, link
+// target and content (where this user may read it).
 QMap<QString, QString> Snapshot(const QString& root) {
     QMap<QString, QString> entries;
     QDirIterator it(root, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
@@ -99,7 +100,11 @@ QMap<QString, QString> Snapshot(const QString& root) {
         const QString path = it.next();
         struct stat status {};
         lstat(QFile::encodeName(path).constData(), &status);
-        QString entry = QStringLiteral("mode %1 owner %2").arg(status.st_mode, 0, 8).arg(status.st_uid);
+        QString entry = QStringLiteral("mode %1 owner %2 inode %3 size %4")
+                            .arg(status.st_mode, 0, 8)
+                            .arg(status.st_uid)
+                            .arg(status.st_ino)
+                            .arg(status.st_size);
         if (S_ISLNK(status.st_mode)) entry += QStringLiteral(" -> ") + QFileInfo(path).symLinkTarget();
         QFile file(path);
         if (S_ISREG(status.st_mode) && file.open(QIODevice::ReadOnly)) entry += QString::fromUtf8(file.readAll());
