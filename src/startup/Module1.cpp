@@ -1,7 +1,6 @@
 #include "startup/Module1.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QUrl>
 #include <QWidget>
@@ -118,7 +117,8 @@ void Module1::SaveOptionsAtUnload(QWidget* window) {
 
 void Module1::ReportDataFolderProblem(QWidget* parent) {
     if (sessionEnding_) {
-        qWarning("yoruma: %s", qUtf8Printable(QString(kDataFolderMessage).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
+        const QString line = QString(kDataFolderMessage).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        qWarning("yoruma: %s", qUtf8Printable(line));
         return;
     }
     platform.ShowMessage(parent, kDataFolderMessage);
