@@ -75,5 +75,8 @@ void SessionEndWatcher::SignalArrived() {
     while (read(sockets_[1], bytes, sizeof bytes) > 0) {
     }
 #endif
+    // A signal overtakes the window system's events: a window moved just
+    // before it may not have been told so yet, and would be saved where it was.
+    QGuiApplication::sync();
     endSession_();
 }
