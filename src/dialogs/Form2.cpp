@@ -21,7 +21,6 @@
 #include "dialogs/Form8.h"
 #include "engine/CalendarMath.h"
 #include "resources/Pictures.h"
-#include "startup/DataFiles.h"
 #include "startup/Module1.h"
 #include "startup/ReadLeadingNumber.h"
 #include "ui/Platform.h"
@@ -31,8 +30,6 @@ namespace {
 
 const QString kRangeMessage = QStringLiteral("有効範囲内にある半角数字を入れてください");
 const QString kFutureMessage = QStringLiteral("現在より未来の日時は設定できません");
-const QString kNotWrittenMessage =
-    QStringLiteral("設定を保存できませんでした。\r\nyorumadata フォルダに書き込めるか確認してください");
 // The data file keeps texts between double quotes and has no way to store one inside.
 const QString kQuoteMessage = QStringLiteral("アドレスとステータスには「\"」を使えません");
 
@@ -55,6 +52,8 @@ QLineEdit* PlacedBox(QWidget* parent, int characters, int left, int top, int wid
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(objectName));
     box->setValidator(new TypingLimit(characters, box));
+    // The box's own limit (32767 by default) would cut a longer stored value.
+    box->setMaxLength(std::numeric_limits<int>::max());
     box->setGeometry(TwipsRect(left, top, width, 300));
     return box;
 }
@@ -295,10 +294,6 @@ void Form2::Form2_Command1_Click() {
     for (std::size_t i = 0; i < 3; ++i) {
         if (option1_[i]->isChecked()) s.sizeMillimetres = kSizeMillimetres[i];
     }
-    if (!SaveProfile(s, module_.basePath)) {
-        platform.ShowMessage(this, kNotWrittenMessage);
-        return;
-    }
 
     s.blogUrl = TrimBlanks(text4_->text()).toStdString();
     for (std::size_t i = 0; i < 3; ++i) {
@@ -307,7 +302,8 @@ void Form2::Form2_Command1_Click() {
     s.packDisplay = check2_->isChecked() ? 1 : 0;
     s.statusMode = combo1_->currentText().toStdString();
 
-    // From here a refusal comes after "initial.ini" is written; "option.ini" is not.
+    // Nothing is written before every value has passed: a refused save
+    // followed by Cancel must leave the stored quit moment as it was.
     const std::optional<std::int32_t> tobaccoTax = ReadWholeNumber(text5_);
     if (tobaccoTax) s.tobaccoTaxPer1000 = *tobaccoTax;
     if (!tobaccoTax || s.tobaccoTaxPer1000 < 0 || s.tobaccoTaxPer1000 > 100000) {
@@ -330,10 +326,7 @@ void Form2::Form2_Command1_Click() {
     // The main window reopens where this window stood.
     s.mainLeft = LeftTwips();
     s.mainTop = TopTwips();
-    if (!SaveOptions(s, module_.basePath)) {
-        platform.ShowMessage(this, kNotWrittenMessage);
-        return;
-    }
+    if (!module_.SaveDataFiles(this)) return;
     ReturnToDisplayWindow();
 }
 

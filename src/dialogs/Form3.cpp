@@ -62,7 +62,7 @@ Form3::Form3(Module1& module) : FormBase(module, 5415, 3630, QStringLiteral(" �
 }
 
 bool Form3::Form_Load() {
-    if (module_.platform.AnotherCopyRunning()) {
+    if (module_.AnotherCopyRunning()) {
         module_.platform.ShowMessage(this, QStringLiteral("プログラムは既に起動されています。"));
         module_.EndProgram();
         Unload();

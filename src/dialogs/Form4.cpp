@@ -2,7 +2,6 @@
 
 #include "dialogs/FirstRunLayout.h"
 #include "dialogs/Form6.h"
-#include "startup/DataFiles.h"
 #include "startup/Module1.h"
 #include "ui/Form1.h"
 #include "ui/Platform.h"
@@ -49,12 +48,12 @@ void Form4::Form4_Command1_Click() {
         return;
     }
 
-    // A failed write is not reported: the main window opens all the same.
-    SaveProfile(s, module_.basePath);
     s.setupDone = 1;
     s.mainLeft = LeftTwips();
     s.mainTop = TopTwips();
-    SaveOptions(s, module_.basePath);
+    // A failed save is reported; the main window opens all the same and
+    // counts from this moment for as long as it runs.
+    module_.SaveDataFiles(this);
 
     if (Form1* form1 = module_.LoadForm1()) form1->show();
     Unload();

@@ -5,7 +5,6 @@
 
 #include "dialogs/FirstRunLayout.h"
 #include "resources/Pictures.h"
-#include "startup/DataFiles.h"
 #include "startup/Module1.h"
 #include "ui/Form1.h"
 #include "ui/PictureLabel.h"
@@ -96,11 +95,11 @@ void Form6::Form_Load() {
 void Form6::Command1_Click() {
     // The quit moment is the one taken when the start was asked for.
     TrackerSettings& s = module_.settings;
-    SaveProfile(s, module_.basePath);
     s.setupDone = 1;
     s.mainLeft = LeftTwips();
     s.mainTop = TopTwips();
-    SaveOptions(s, module_.basePath);
+    // A failed save is reported; the main window opens all the same.
+    module_.SaveDataFiles(this);
 
     if (Form1* form1 = module_.LoadForm1()) form1->show();
     Unload();

@@ -11,9 +11,15 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <variant>
 
+#include "startup/FileSafety.h"
+
 namespace {
+
+const QString kProfileName = QStringLiteral("initial.ini");
+const QString kOptionsName = QStringLiteral("option.ini");
 
 // Each file's fields, in file order. Loading, saving and the defaults all
 // read these tables, so a field is declared once.
@@ -123,21 +129,36 @@ private:
     bool pendingEmptyField_ = false;
 };
 
-template <std::size_t N>
-LoadResult LoadFields(TrackerSettings& settings, const QString& path, const std::array<Field, N>& fields) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return LoadResult::NotOpened;
-    // Asking for no more than the file holds spares a large buffer on every load.
-    const QByteArray bytes = file.read(std::min(file.size(), kLongestLineRead));
-    QString text = DecodeFileText(bytes);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n')) {
-            text.truncate(i);
-            break;
-        }
-    }
+// The first line's bytes, as text. CR and LF never occur inside a character
+// of UTF-8 or Shift-JIS, so the line ends before decoding.
+std::optional<QString> FirstLineText(QByteArray bytes) {
+    const qsizetype end = bytes.indexOf('\n');
+    if (end >= 0) bytes.truncate(end);
+    const qsizetype cr = bytes.indexOf('\r');
+    if (cr >= 0) bytes.truncate(cr);
+    bool decoded = true;
+    QString text = DecodeFileText(bytes, &decoded);
+    if (!decoded) return std::nullopt;
+    return text;
+}
 
-    LineReader reader(text);
+template <std::size_t N>
+LoadResult LoadFields(TrackerSettings& settings, const QString& basePath, const QString& name,
+                      const std::array<Field, N>& fields) {
+    if (basePath.isEmpty()) return LoadResult::Refused;
+    const FileContent content = ReadDataFile(DataFolderPath(basePath), name, kLongestLineRead);
+    switch (content.access) {
+        case FileAccess::Missing: return LoadResult::NotOpened;
+        case FileAccess::Unreadable: return LoadResult::Unreadable;
+        case FileAccess::Refused: return LoadResult::Refused;
+        case FileAccess::Read: break;
+    }
+    // Text in no known encoding is not guessed at: a save would put the
+    // guess in place of what the file holds.
+    const std::optional<QString> text = FirstLineText(content.bytes);
+    if (!text) return LoadResult::Unreadable;
+
+    LineReader reader(*text);
     for (const Field& field : fields) {
         const bool read = std::visit(
             [&](auto member) {
@@ -154,9 +175,24 @@ LoadResult LoadFields(TrackerSettings& settings, const QString& path, const std:
     return LoadResult::Complete;
 }
 
-bool WriteLine(const QString& path, const QString& line) {
+bool MayReplace(const QString& basePath, const QString& name) {
+    if (basePath.isEmpty()) return false;
+    const FileContent existing = ReadDataFile(DataFolderPath(basePath), name, kLongestLineRead);
+    switch (existing.access) {
+        case FileAccess::Missing: return true;
+        case FileAccess::Read: return FirstLineText(existing.bytes).has_value();
+        case FileAccess::Unreadable:
+        case FileAccess::Refused: return false;
+    }
+    return false;
+}
+
+bool WriteLine(const QString& basePath, const QString& name, const QString& line) {
+    // Checked before every write: the file may have changed since it was read.
+    if (!MayReplace(basePath, name)) return false;
     const QByteArray bytes = EncodeFileText(line);
-    QSaveFile file(path);
+    QSaveFile file(DataFolderPath(basePath) + QLatin1Char('/') + name);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return false;
     // The line is flushed here, and a failure caught here: commit() flushes
     // too, but on a full disk it would put an empty file in place of the old one.
@@ -180,35 +216,53 @@ QByteArray EncodeFileText(const QString& text) {
     return text.toUtf8();
 }
 
-QString DecodeFileText(const QByteArray& bytes) {
+QString DecodeFileText(const QByteArray& bytes, bool* decoded) {
+    if (decoded != nullptr) *decoded = true;
     // Text in a double-byte code page is next to never valid UTF-8, and ASCII
     // reads the same either way.
     if (bytes.isValidUtf8()) return QString::fromUtf8(bytes);
-    QStringDecoder decoder(QStringConverter::System);
-    return decoder.decode(bytes);
+    QStringDecoder system(QStringConverter::System, QStringConverter::Flag::Stateless);
+    const QString text = system.decode(bytes);
+    if (!system.hasError()) return text;
+    // The system's code page is UTF-8 itself (Linux): a file from the Windows
+    // program is in Shift-JIS, and is written back in UTF-8.
+    QStringDecoder shiftJis("Shift_JIS", QStringConverter::Flag::Stateless);
+    if (shiftJis.isValid()) {
+        const QString japanese = shiftJis.decode(bytes);
+        if (!shiftJis.hasError()) return japanese;
+    }
+    if (decoded != nullptr) *decoded = false;
+    return text;
 }
 
 QString DataFolderPath(const QString& basePath) { return basePath + QStringLiteral("/yorumadata"); }
-QString ProfileFilePath(const QString& basePath) { return DataFolderPath(basePath) + QStringLiteral("/initial.ini"); }
-QString OptionsFilePath(const QString& basePath) { return DataFolderPath(basePath) + QStringLiteral("/option.ini"); }
+QString ProfileFilePath(const QString& basePath) { return DataFolderPath(basePath) + QLatin1Char('/') + kProfileName; }
+QString OptionsFilePath(const QString& basePath) { return DataFolderPath(basePath) + QLatin1Char('/') + kOptionsName; }
 
 QString ProfileLine(const TrackerSettings& settings) { return LineOf(settings, kProfileFields); }
 QString OptionsLine(const TrackerSettings& settings) { return LineOf(settings, kOptionFields); }
 
 LoadResult LoadProfile(TrackerSettings& settings, const QString& basePath) {
-    return LoadFields(settings, ProfileFilePath(basePath), kProfileFields);
+    return LoadFields(settings, basePath, kProfileName, kProfileFields);
 }
 
 LoadResult LoadOptions(TrackerSettings& settings, const QString& basePath) {
-    return LoadFields(settings, OptionsFilePath(basePath), kOptionFields);
+    return LoadFields(settings, basePath, kOptionsName, kOptionFields);
 }
 
+bool MayReplaceProfile(const QString& basePath) { return MayReplace(basePath, kProfileName); }
+bool MayReplaceOptions(const QString& basePath) { return MayReplace(basePath, kOptionsName); }
+
 bool SaveProfile(const TrackerSettings& settings, const QString& basePath) {
-    return WriteLine(ProfileFilePath(basePath), ProfileLine(settings));
+    return WriteLine(basePath, kProfileName, ProfileLine(settings));
 }
 
 bool SaveOptions(const TrackerSettings& settings, const QString& basePath) {
-    return WriteLine(OptionsFilePath(basePath), OptionsLine(settings));
+    return WriteLine(basePath, kOptionsName, OptionsLine(settings));
+}
+
+void RemoveInterruptedSaves(const QString& basePath) {
+    if (!basePath.isEmpty()) RemoveSaveLeftovers(DataFolderPath(basePath), {kProfileName, kOptionsName});
 }
 
 void SetProfileDefaults(TrackerSettings& settings, const MomentParts& now) {

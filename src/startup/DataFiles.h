@@ -16,9 +16,20 @@
 // rather than losing characters to '?'.
 QByteArray EncodeFileText(const QString& text);
 // UTF-8 when the bytes are valid UTF-8, the system's code page otherwise, so
-// that either kind of file reads back as written.
-QString DecodeFileText(const QByteArray& bytes);
+// that either kind of file reads back as written. Where the system's code page
+// is UTF-8 (Linux) the other kind is Shift-JIS: the files of a Japanese
+// Windows, copied over. *decoded is false when the bytes are none of these;
+// the text then holds replacement characters.
+QString DecodeFileText(const QByteArray& bytes, bool* decoded = nullptr);
 
+// The one message about the data folder: every refusal of its files and every
+// save that could not be completed says this.
+inline const QString kDataFolderMessage = QStringLiteral(
+    "yorumadata フォルダに設定を保存できません。\r\n"
+    "フォルダとその中のファイルが自分のもので、読み書きできるか確認してください");
+
+// An empty basePath (the current directory was removed) names no folder:
+// nothing is read or written.
 QString DataFolderPath(const QString& basePath);
 QString ProfileFilePath(const QString& basePath);
 QString OptionsFilePath(const QString& basePath);
@@ -32,15 +43,30 @@ QString OptionsLine(const TrackerSettings& settings);
 enum class LoadResult {
     Complete,     // every field read
     Incomplete,   // opened, but a field could not be read
-    NotOpened,    // missing or unreadable file
+    NotOpened,    // no such file
+    Unreadable,   // there, but not a regular file, not readable, or in no known encoding
+    Refused,      // another user's, or a link out of the data folder: never used
 };
 
 LoadResult LoadProfile(TrackerSettings& settings, const QString& basePath);
 LoadResult LoadOptions(TrackerSettings& settings, const QString& basePath);
 
-// Return false when the file could not be written; the old file is then untouched.
+// False where a save must not replace the file: it is another user's, a link
+// out of the data folder, or a file that cannot be read (what it holds would
+// be lost unseen). A missing file may be made.
+bool MayReplaceProfile(const QString& basePath);
+bool MayReplaceOptions(const QString& basePath);
+
+// Return false when the file could not be written, or may not be replaced; the
+// old file is then untouched. Where no temporary file can be made beside it (a
+// folder the user may not write, holding files the user may), the file is
+// written in place.
 bool SaveProfile(const TrackerSettings& settings, const QString& basePath);
 bool SaveOptions(const TrackerSettings& settings, const QString& basePath);
+
+// Removes what saves of an earlier copy, killed while saving, left in the
+// data folder. Only for the copy that owns the folder.
+void RemoveInterruptedSaves(const QString& basePath);
 
 // The quit moment becomes now; 20 a day, 300 yen, standard size.
 void SetProfileDefaults(TrackerSettings& settings, const MomentParts& now);

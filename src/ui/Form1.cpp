@@ -7,7 +7,6 @@
 
 #include "engine/ElapsedFigures.h"
 #include "resources/Pictures.h"
-#include "startup/DataFiles.h"
 #include "startup/Module1.h"
 #include "ui/ClickLabel.h"
 #include "ui/Form7.h"
@@ -141,15 +140,14 @@ Form1::Form1(Module1& module) : DisplayWindow(module, 5625, 3330, QStringLiteral
 }
 
 bool Form1::Form_Load() {
-    if (module_.platform.AnotherCopyRunning()) {
+    if (module_.AnotherCopyRunning()) {
         module_.platform.ShowMessage(this, QStringLiteral("プログラムは既に起動されています。"));
         module_.EndProgram();
         return false;
     }
     // Both files are read on every load, so that saved settings take effect
     // here. A field that cannot be read keeps the value already in memory.
-    LoadProfile(module_.settings, module_.basePath);
-    LoadOptions(module_.settings, module_.basePath);
+    module_.LoadDataFiles();
 
     for (QLabel* picture : image1_) picture->hide();
     for (QLabel* picture : image3_) picture->hide();
@@ -242,7 +240,7 @@ void Form1::Form_Unload() {
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     module_.settings.mainLeft = LeftTwips();
     module_.settings.mainTop = TopTwips();
-    SaveOptions(module_.settings, module_.basePath);
+    module_.SaveOptionsAtUnload(this);
     RemoveTrayIcon();
     if (Form7* form7 = module_.LoadedForm7()) form7->Unload();
 }

@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 
 #include "resources/Pictures.h"
-#include "startup/DataFiles.h"
 #include "startup/Module1.h"
 #include "ui/Form1.h"
 #include "ui/Platform.h"
@@ -114,6 +113,6 @@ void Form7::Form_Unload() {
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     module_.settings.miniLeft = LeftTwips();
     module_.settings.miniTop = TopTwips();
-    SaveOptions(module_.settings, module_.basePath);
+    module_.SaveOptionsAtUnload(this);
     if (Form1* form1 = module_.LoadedForm1()) form1->Unload();
 }

@@ -29,11 +29,16 @@ public:
     // The screen the windows are placed on, in twips.
     virtual QSize ScreenSizeTwips() = 0;
 
-    // True when an earlier copy of the program is still running. The first
-    // call that finds none claims the place for this copy.
-    virtual bool AnotherCopyRunning() = 0;
+    // True when an earlier copy of the program is still running for this
+    // user, or on the data folder (empty: a folder that is not used). The
+    // first call that finds none claims both for this copy.
+    virtual bool AnotherCopyRunning(const QString& dataFolder) = 0;
     // Ends the program at once, without unloading any window.
     virtual void EndProgram() = 0;
+    // The session ends without the user closing a window: the desktop logs
+    // out, or SIGTERM, SIGINT or SIGHUP comes. Runs endSession from the event
+    // loop, never inside a signal handler.
+    virtual void WhenSessionEnds(std::function<void()> endSession) = 0;
 
     virtual void SetClipboardText(const QString& text) = 0;
     // Opens the address, exactly as given, with the desktop's default program.

@@ -23,6 +23,7 @@
 #endif
 
 #include "resources/Pictures.h"
+#include "ui/SessionEndWatcher.h"
 #include "ui/Twips.h"
 
 namespace {
@@ -101,33 +102,62 @@ QSize QtPlatform::ScreenSizeTwips() {
     return {PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height())};
 }
 
-bool QtPlatform::AnotherCopyRunning() {
-    if (instanceLock_) return false;  // this copy already holds the place
-    // One lock per user. QLockFile records the holder's process id, so the lock
-    // of a copy that crashed or was killed is found stale and taken over.
+namespace {
+
+// Takes the lock at path; null when a live copy holds it. A lock that cannot
+// be taken for any other reason (a folder the user may not write) is no copy:
+// it must not lock the user out. QLockFile records the holder's process id,
+// so the lock of a copy that crashed or was killed is found stale and taken over.
+std::unique_ptr<QLockFile> TakeLock(const QString& path, bool& heldByAnother) {
+    auto lock = std::make_unique<QLockFile>(path);
+    lock->setStaleLockTime(0);
+    bool locked = lock->tryLock(0);
+    qint64 holder = 0;
+    if (!locked && lock->error() == QLockFile::LockFailedError) {
+        // A lock without a readable holder (empty after a power cut, damaged,
+        // an older format) is stale too; one naming this very process id is a
+        // killed copy's (ids come round again, on Windows after a restart too).
+        // A live holder keeps a native lock on the file, so neither removal
+        // can take a lock that is in use.
+        const bool readable = lock->getLockInfo(&holder, nullptr, nullptr);
+        if ((!readable || holder == QCoreApplication::applicationPid()) && lock->removeStaleLockFile()) {
+            locked = lock->tryLock(0);
+        }
+    }
+    heldByAnother = !locked && lock->error() == QLockFile::LockFailedError;
+    return locked ? std::move(lock) : nullptr;
+}
+
+}  // namespace
+
+bool QtPlatform::AnotherCopyRunning(const QString& dataFolder) {
+    if (claimed_) return false;  // this copy already holds the place
+    // One lock per user, and one in the data folder: copies of one user
+    // with and without XDG_RUNTIME_DIR (a terminal under su, a cron job) meet there.
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     QDir().mkpath(folder);
-    auto lock = std::make_unique<QLockFile>(folder + QStringLiteral("/yoruma-single-instance.lock"));
-    lock->setStaleLockTime(0);
-    bool locked = lock->tryLock(0);
-    // A killed copy's lock naming this very process id (ids come round again,
-    // on Windows after a restart too) looks held by a live copy of this program.
-    qint64 holder = 0;
-    if (!locked && lock->error() == QLockFile::LockFailedError && lock->getLockInfo(&holder, nullptr, nullptr) &&
-        holder == QCoreApplication::applicationPid() && lock->removeStaleLockFile()) {
-        locked = lock->tryLock(0);
+    bool heldByAnother = false;
+    std::unique_ptr<QLockFile> userLock = TakeLock(folder + QStringLiteral("/yoruma-single-instance.lock"), heldByAnother);
+    if (heldByAnother) return true;
+    std::unique_ptr<QLockFile> dataLock;
+    if (!dataFolder.isEmpty()) {
+        dataLock = TakeLock(dataFolder + QStringLiteral("/yoruma.lock"), heldByAnother);
+        if (heldByAnother) return true;
     }
-    if (!locked) {
-        // Only a live holder counts; an unreadable lock folder must not lock the user out.
-        if (lock->error() == QLockFile::LockFailedError) return true;
-        return false;
-    }
-    instanceLock_ = std::move(lock);
+    // Without a lock of its own (a folder that cannot be written) the copy
+    // runs all the same.
+    claimed_ = true;
+    instanceLock_ = std::move(userLock);
+    dataFolderLock_ = std::move(dataLock);
     return false;
 }
 
 void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
+
+void QtPlatform::WhenSessionEnds(std::function<void()> endSession) {
+    sessionEndWatcher_ = std::make_unique<SessionEndWatcher>(std::move(endSession));
+}
 
 void QtPlatform::SetClipboardText(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();

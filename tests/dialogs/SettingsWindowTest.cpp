@@ -39,12 +39,13 @@ struct StoredOptions {
     int pack = 1;
     int windowMode = 2;
     const char* mode = "ソルジャー";
+    QString blog = QStringLiteral("blog.example/me");
 };
 
 QByteArray OptionsLine(const StoredOptions& o) {
-    return QStringLiteral("1,%1,%2,%3,5,%4,1200,900,9241372,16777215,\"blog.example/me\",%5,0,0,\"%6\"\r\n")
+    return QStringLiteral("1,%1,%2,%3,5,%4,1200,900,9241372,16777215,\"%7\",%5,0,0,\"%6\"\r\n")
         .arg(o.tobacco).arg(o.consumption).arg(o.copyPlus).arg(o.pack).arg(o.windowMode)
-        .arg(QString::fromUtf8(o.mode)).toUtf8();
+        .arg(QString::fromUtf8(o.mode), o.blog).toUtf8();
 }
 
 // Fields of the one line of a data file (1-based, quotes kept), joined by commas.
@@ -186,6 +187,39 @@ TEST_F(SettingsWindowTest, StoredValuesLongerThanTheBoxesTakeAreShownAndKeptWhol
     EXPECT_EQ(Fields(scratch.Read("option.ini"), {2, 3}), "100000,100");
 }
 
+// The address box takes 256 characters as typed; a longer address stored by
+// hand is shown whole. Either survives a save and a restart unchanged.
+struct AddressCase {
+    const char* name;
+    QString stored;
+    QString typed;  // empty: the box is left as it was loaded
+};
+
+void PrintTo(const AddressCase& c, std::ostream* os) { *os << c.name; }
+
+class SettingsAddressTest : public SettingsWindowTest, public ::testing::WithParamInterface<AddressCase> {};
+
+TEST_P(SettingsAddressTest, SurvivesASaveAndARestart) {
+    const AddressCase& c = GetParam();
+    Start({.blog = c.stored});
+    ASSERT_NE(form2, nullptr);
+    if (!c.typed.isEmpty()) Type("Text4", c.typed.toUtf8().constData());
+    Click("Command1");
+    ASSERT_TRUE(platform.messages.isEmpty());
+    FakePlatform again;
+    Module1 restarted(again);
+    restarted.StartUp();
+    const QString expected = c.typed.isEmpty() ? c.stored : c.typed;
+    EXPECT_EQ(QString::fromStdString(restarted.settings.blogUrl), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Addresses, SettingsAddressTest,
+    ::testing::Values(AddressCase{"Typed256", QStringLiteral("blog.example/me"),
+                                  QStringLiteral("日記.example.jp/") + QString(242, QChar(0x65E5))},
+                      AddressCase{"Stored40000", QStringLiteral("blog.example/") + QString(39987, QLatin1Char('a')), {}}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+
 struct MomentCase {
     const char* name;
     const char* moment[5];
@@ -251,7 +285,7 @@ void PrintTo(const TaxCase& c, std::ostream* os) { *os << c.name; }
 
 class SettingsTaxTest : public SettingsWindowTest, public ::testing::WithParamInterface<TaxCase> {};
 
-TEST_P(SettingsTaxTest, ChecksTheTaxesAndYearsAfterTheProfileIsWritten) {
+TEST_P(SettingsTaxTest, ChecksTheTaxesAndYearsBeforeAnythingIsWritten) {
     const TaxCase& c = GetParam();
     Start();
     ASSERT_NE(form2, nullptr);
@@ -260,12 +294,13 @@ TEST_P(SettingsTaxTest, ChecksTheTaxesAndYearsAfterTheProfileIsWritten) {
     Type("Text6", c.consumption);
     Type("Text7", c.years);  // read even though the box is disabled
     Click("Command1");
-    EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,6,9,0,20,300,85\r\n"));
     if (c.saved != nullptr) {
         EXPECT_TRUE(platform.messages.isEmpty());
+        EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,6,9,0,20,300,85\r\n"));
         EXPECT_EQ(Fields(scratch.Read("option.ini"), {2, 3, 5}), c.saved);
     } else {
         EXPECT_EQ(platform.messages, QStringList{kRange});
+        EXPECT_EQ(scratch.Read("initial.ini"), storedProfile);
         EXPECT_EQ(scratch.Read("option.ini"), storedOptions);
         EXPECT_TRUE(SettingsOpen());
     }
@@ -437,18 +472,19 @@ TEST_F(SettingsWindowTest, TheYearsBoxIsOpenOnlyWithTheYearsOption) {
     EXPECT_EQ(seen, "+-+-");
 }
 
-TEST_F(SettingsWindowTest, ARefusedTaxLeavesTheNewProfileAndCancelBringsBackTheRest) {
+TEST_F(SettingsWindowTest, ARefusedSaveThenCancelKeepsTheStoredQuitMoment) {
     Start();
     ASSERT_NE(form2, nullptr);
-    Type("Text1_2", "7");
+    Type("Text1_0", "2007");
     Type("Text4", "new.example/");
-    Type("Text5", "-5");
+    Type("Text5", "abc");
     Click("Command1");
-    EXPECT_EQ(module.settings.tobaccoTaxPer1000, -5);  // in memory until the main window reloads
+    EXPECT_EQ(module.settings.quitYear, 2007);  // in memory until the main window reloads
     Click("Command2");
-    EXPECT_EQ(module.settings.quitDay, 7);
+    EXPECT_EQ(module.settings.quitYear, 2008);
     EXPECT_EQ(module.settings.tobaccoTaxPer1000, 8744);
     EXPECT_EQ(module.settings.blogUrl, "blog.example/me");
+    EXPECT_EQ(LabelText(VisibleWindow("Form1"), "Label2_0"), QStringLiteral("０年０ヶ月１０日３時間７分"));
 }
 
 TEST_F(SettingsWindowTest, AProfileThatCannotBeWrittenIsReportedAndTheWindowStays) {
@@ -460,8 +496,7 @@ TEST_F(SettingsWindowTest, AProfileThatCannotBeWrittenIsReportedAndTheWindowStay
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     Click("Command1");
-    ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("設定を保存できませんでした。")));
+    EXPECT_EQ(platform.messages, QStringList{kDataFolderMessage});
     EXPECT_TRUE(SettingsOpen());
     EXPECT_FALSE(module.ProgramEnded());
 }
@@ -469,13 +504,14 @@ TEST_F(SettingsWindowTest, AProfileThatCannotBeWrittenIsReportedAndTheWindowStay
 TEST_F(SettingsWindowTest, OptionsThatCannotBeWrittenAreReportedAndTheWindowStays) {
     Start();
     ASSERT_NE(form2, nullptr);
-    // A folder in place of "option.ini": the profile is written, the options cannot be.
+    // A folder in place of "option.ini": the options cannot be written, so
+    // the profile is not written either.
     QFile::remove(scratch.DataFile("option.ini"));
     ASSERT_TRUE(QDir(scratch.Path()).mkpath("yorumadata/option.ini"));
     Type("Text2", "30");
     Click("Command1");
-    ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("設定を保存できませんでした。")));
+    EXPECT_EQ(platform.messages, QStringList{kDataFolderMessage});
+    EXPECT_EQ(scratch.Read("initial.ini"), storedProfile);
     EXPECT_TRUE(SettingsOpen());
     EXPECT_EQ(Box("Text2")->text(), QStringLiteral("30"));
     EXPECT_FALSE(module.ProgramEnded());

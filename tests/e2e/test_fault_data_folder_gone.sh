@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The data folder taken away while the program runs: moved elsewhere, or
 # replaced by a file. The program goes on (the copy still works), closing
-# its window ends it normally without a crash, nothing is written in the
-# folder's place, and the moved folder keeps the stored quit moment: put
-# back, it opens the same tracker.
+# its window says that nothing could be saved and ends it normally, nothing
+# is written in the folder's place, and the moved folder keeps the stored
+# quit moment: put back, it opens the same tracker.
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" "$@"
 # shellcheck source=tests/e2e/fault_lib.sh
@@ -37,7 +37,7 @@ for fault in moved replaced; do
     fi
     expect_copy_works "$main" "data folder $fault"
     timeout 5 xdotool windowmove --sync "$main" 200 150 || e2e_fail "could not move the main window"
-    fault_close_and_expect_exit "$E2E_PID" "$main" "data folder $fault"
+    fault_close_and_expect_exit "$E2E_PID" "$main" "data folder $fault" says-so
     if [[ $fault == replaced ]]; then
         [[ -f "$data" && "$(cat "$data")" == 'not a folder' ]] || e2e_fail "the file in the folder's place was changed"
         e2e_ok "the file in the folder's place is unchanged"

@@ -125,7 +125,14 @@ clear_clipboard
 choose_from_menu "$mini" 100 40 1   # "コピーする"
 e2e_read_clipboard "$CLIPBOARD"
 e2e_expect_bytes "$CLIPBOARD" "$report_day0" "copy from the mini window"
-e2e_expect_bytes "$OPTIONS" "$STARTED_OPTIONS\\r\\n" "switching to the mini window writes nothing yet"
+# The mode and the mini window's place are saved once the windows come to
+# rest, so that a session ending without a word (the display lost) keeps them.
+MINI_OPTIONS="1,8744,5,0,5,1,$((mx * 15)),$((my * 15)),9241372,16777215,\"nubera.example.jp/\",1,$((mx * 15)),$((my * 15)),\"ソルジャー\""
+for ((i = 0; i < 30; i++)); do
+    [[ "$(e2e_field "$OPTIONS" 12)" == 1 ]] && break
+    sleep 0.1
+done
+e2e_expect_bytes "$OPTIONS" "$MINI_OPTIONS\\r\\n" "the mini window at rest"
 
 # --- Settings ------------------------------------------------------------------------
 choose_from_menu "$mini" 100 40 4   # "設定変更をする"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A started tracker opens its main window at once; a second copy for the same
-# user says so and ends without disturbing the first, also while the first
-# shows the first-run window; a copy that was killed never blocks the next
-# start.
+# user (also one whose lock lives elsewhere) says so and ends without
+# disturbing the first, also while the first shows the first-run window; a
+# copy that was killed never blocks the next start.
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" "$@"
 
@@ -25,6 +25,12 @@ e2e_running "$first" || e2e_fail "the first copy has ended too"
 e2e_find_window "$first" "$E2E_TITLE_MAIN" 2 >/dev/null || e2e_fail "the first copy's main window has gone"
 e2e_ok "the first copy still runs and shows its main window"
 e2e_expect_bytes yorumadata/option.ini "$E2E_PREPARED_OPTIONS\r\n" "the second copy left option.ini alone"
+
+# A copy without XDG_RUNTIME_DIR (a terminal under su, a cron job) keeps its
+# own lock elsewhere; the lock in the data folder stops it all the same.
+XDG_RUNTIME_DIR='' e2e_start_program '2008-10-15 12:07:00'
+e2e_expect_refusal "$E2E_PID"
+e2e_running "$first" || e2e_fail "the first copy has ended too"
 
 # Kill the first copy without any chance to clean up; the next start works.
 e2e_kill "$first"

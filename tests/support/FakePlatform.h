@@ -21,14 +21,20 @@ public:
     QString clipboard;
     QStringList openedUrls;
     int endProgramCalls = 0;
+    QStringList lockedDataFolders;
+    std::function<void()> endSession;
     QHash<QWidget*, std::function<void()>> trayIcons;
 
     MomentParts CurrentMoment() override { return now; }
     std::int32_t RandomDraw() override { return draw; }
     void ShowMessage(QWidget*, const QString& text) override { messages << text; }
     QSize ScreenSizeTwips() override { return screenTwips; }
-    bool AnotherCopyRunning() override { return anotherCopy; }
+    bool AnotherCopyRunning(const QString& dataFolder) override {
+        lockedDataFolders << dataFolder;
+        return anotherCopy;
+    }
     void EndProgram() override { ++endProgramCalls; }
+    void WhenSessionEnds(std::function<void()> callback) override { endSession = std::move(callback); }
     void SetClipboardText(const QString& text) override { clipboard = text; }
     void OpenUrl(const QString& address, std::function<void()> onFailure) override {
         openedUrls << address;

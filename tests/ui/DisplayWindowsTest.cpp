@@ -134,6 +134,36 @@ TEST_F(DisplayWindowsTest, ExitFromEitherWindowSavesBothPositionsAndTheMode) {
     EXPECT_TRUE(module.ProgramEnded());
 }
 
+// The session ends (logout, SIGTERM): the same unload as the close box, once.
+// The display is lost: the program ends without a word, so the places were
+// saved as soon as the windows came to rest.
+class SessionEndTest : public DisplayWindowsTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SessionEndTest, SavesBothPositionsAndTheMode) {
+    const bool sessionEnds = GetParam();
+    Start(2, 600, 600);
+    form1->move(40, 30);
+    Choose(form1, "mnuMini");
+    form7->move(20, 10);
+    if (sessionEnds) {
+        ASSERT_TRUE(platform.endSession);
+        platform.endSession();
+        platform.endSession();
+        ProcessDeletions();
+    } else {
+        QTest::qWait(1500);
+    }
+    const QByteArray options = scratch.Read("option.ini");
+    EXPECT_EQ(Field(options, 7) + ',' + Field(options, 8), "600,450");
+    EXPECT_EQ(Field(options, 12), "1");
+    EXPECT_EQ(Field(options, 13) + ',' + Field(options, 14), "300,150");
+    EXPECT_EQ(platform.endProgramCalls, sessionEnds ? 1 : 0);
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ends, SessionEndTest, ::testing::Values(true, false),
+                         [](const auto& tested) { return std::string(tested.param ? "SessionEnds" : "DisplayLost"); });
+
 TEST_F(DisplayWindowsTest, ARestartOpensTheMiniWindowWhereItWasLeft) {
     Start(1, 4500, 3000);
     form7->move(33, 44);
