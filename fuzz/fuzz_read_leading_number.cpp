@@ -14,7 +14,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "startup/ReadLeadingNumber.h"
+#include "engine/ReadLeadingNumber.h"
 
 namespace {
 

@@ -5,8 +5,9 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "startup/Module1.h"
+#include "app/App.h"
 #include "ui/QtPlatform.h"
+#include "ui/WidgetWindows.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -27,8 +28,10 @@ int main(int argc, char* argv[]) {
     }
 
     QtPlatform platform;
-    Module1 module(platform);
-    module.StartUp();
-    if (module.ProgramEnded()) return 0;
+    WidgetWindows windows(platform);
+    App program(platform, windows);
+    windows.ForwardTo(program);
+    program.StartUp();
+    if (program.Ended()) return 0;
     return QApplication::exec();
 }

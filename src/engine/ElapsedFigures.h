@@ -8,7 +8,7 @@
 
 #include "engine/MomentParts.h"
 #include "engine/TrackerStatus.h"
-#include "startup/TrackerSettings.h"
+#include "engine/TrackerSettings.h"
 
 // Fills the figure fields of status (elapsed parts to lengthCentimetres) and
 // the elapsed, life and money captions.

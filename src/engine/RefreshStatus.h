@@ -7,7 +7,7 @@
 
 #include "engine/MomentParts.h"
 #include "engine/TrackerStatus.h"
-#include "startup/TrackerSettings.h"
+#include "engine/TrackerSettings.h"
 
 // draw: a whole number from 0 to 99 for the message of the day.
 // elapsedViewMode: the form the main window's elapsed figure shows (0 calendar, 1 day),

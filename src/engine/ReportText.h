@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "engine/TrackerStatus.h"
-#include "startup/TrackerSettings.h"
+#include "engine/TrackerSettings.h"
 
 // The three captions are the main window's Label2(3), Label2(2) and Label2(4)
 // as they stand. elapsedViewMode 0 = calendar form, anything else = day form.

@@ -2,14 +2,18 @@
 
 #include <QMouseEvent>
 
-#include "resources/Pictures.h"
-#include "startup/Module1.h"
-#include "ui/Platform.h"
+#include <string_view>
 
-DisplayWindow::DisplayWindow(Module1& module, int clientWidthTwips, int clientHeightTwips, const QString& caption)
-    : FormBase(module, clientWidthTwips, clientHeightTwips, caption), popup_(this) {
+#include "app/App.h"
+#include "app/Platform.h"
+#include "engine/TrackerSettings.h"
+#include "ui/Pictures.h"
+
+DisplayWindow::DisplayWindow(App& app, Platform& platform, int clientWidthTwips, int clientHeightTwips,
+                             const QString& caption)
+    : FixedWindow(clientWidthTwips, clientHeightTwips, caption), app_(app), platform_(platform), popup_(this) {
     setWindowIcon(ProgramIcon());
-    popup_.setObjectName(QStringLiteral("mnuPopup"));
+    popup_.setObjectName(QStringLiteral("popupMenu"));
 }
 
 void DisplayWindow::BuildPopupMenu(const std::vector<MenuEntrySpec>& entries) {
@@ -28,24 +32,29 @@ QAction* DisplayWindow::MenuEntry(const char* name) const {
 }
 
 void DisplayWindow::HideToTray() {
-    if (!module_.platform.TrayAvailable()) {
+    if (!platform_.TrayAvailable()) {
         showMinimized();
         return;
     }
     hide();
-    module_.platform.AddTrayIcon(this, [this] { RestoreFromTray(); });
+    platform_.AddTrayIcon(this, [this] { RestoreFromTray(); });
 }
 
 void DisplayWindow::RestoreFromTray() {
     show();
-    module_.platform.RemoveTrayIcon(this);
+    platform_.RemoveTrayIcon(this);
 }
 
-void DisplayWindow::RemoveTrayIcon() { module_.platform.RemoveTrayIcon(this); }
+// The tray icon goes with the window.
+void DisplayWindow::OnUnload() { platform_.RemoveTrayIcon(this); }
 
-void DisplayWindow::ShowVersionBox(const QString& versionLine) {
-    module_.platform.ShowMessage(this, versionLine + QStringLiteral("\r\n\r\n　- nubeworks -\r\n　http://") +
-                                           QString::fromUtf8(kDefaultBlogUrl));
+void DisplayWindow::OnCloseBox() { app_.Exit(); }
+
+void DisplayWindow::ShowVersionBox(const char* version) {
+    QString wide;
+    for (const char c : std::string_view(version)) wide += QChar(c - '!' + 0xFF01);  // '1' -> '１', '.' -> '．'
+    platform_.ShowMessage(QStringLiteral("　ヨルマ式バージョン") + wide +
+                          QStringLiteral("　\r\n\r\n　- nubeworks -\r\n　http://") + QString::fromUtf8(kDefaultBlogUrl));
 }
 
 bool DisplayWindow::OnBackground(const QMouseEvent* event) const {

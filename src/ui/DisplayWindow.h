@@ -1,26 +1,33 @@
 #pragma once
 // What the main window and the mini window share: the right-button popup
-// menu, hiding into the tray and coming back, and the version box.
+// menu, hiding into the tray and coming back, the version box, and the close
+// box, which ends the program as the menu's exit entry does.
 
 #include <QMenu>
 
-#include "ui/FormBase.h"
+#include <functional>
+#include <vector>
 
+#include "ui/FixedWindow.h"
+
+class App;
+class Platform;
 class QAction;
 
-class DisplayWindow : public FormBase {
+class DisplayWindow : public FixedWindow {
     Q_OBJECT
 public:
-    DisplayWindow(Module1& module, int clientWidthTwips, int clientHeightTwips, const QString& caption);
+    DisplayWindow(App& app, Platform& platform, int clientWidthTwips, int clientHeightTwips, const QString& caption);
 
     // Hides the window into a tray icon; where the desktop has no tray, the
     // window is minimised instead so that it can always be found again.
     void HideToTray();
     void RestoreFromTray();
-    void ShowVersionBox(const QString& versionLine);
+    // The version box, for a version such as "1.12", shown in full-width digits.
+    void ShowVersionBox(const char* version);
 
-    QMenu* mnuPopup() { return &popup_; }
-    // A popup entry by its name ("mnuCopy", "mnuExit", ...).
+    QMenu* PopupMenu() { return &popup_; }
+    // A popup entry by its object name ("copyEntry", "exitEntry", ...).
     QAction* MenuEntry(const char* name) const;
 
 protected:
@@ -32,8 +39,8 @@ protected:
     // The entries, in the order they appear, with no separators.
     void BuildPopupMenu(const std::vector<MenuEntrySpec>& entries);
 
-    // The tray icon goes with the window.
-    void RemoveTrayIcon();
+    void OnUnload() override;
+    void OnCloseBox() override;
 
     // The menu and the hiding belong to the window's background. Controls
     // that leave some presses to their window (a button its right presses, the
@@ -42,6 +49,9 @@ protected:
     // transparent for the mouse and counts as background.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+    App& app_;
+    Platform& platform_;
 
 private:
     bool OnBackground(const QMouseEvent* event) const;

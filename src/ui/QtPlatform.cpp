@@ -22,7 +22,9 @@
 #include <QUrl>
 #endif
 
-#include "resources/Pictures.h"
+#include "app/Messages.h"
+#include "ui/Colours.h"
+#include "ui/Pictures.h"
 #include "ui/SessionEndWatcher.h"
 #include "ui/Twips.h"
 
@@ -89,10 +91,10 @@ std::int32_t QtPlatform::RandomDraw() {
     return static_cast<std::int32_t>(QRandomGenerator::global()->bounded(100));
 }
 
-void QtPlatform::ShowMessage(QWidget* parent, const QString& text) {
+void QtPlatform::ShowMessage(const QString& text) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, shown, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, shown, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
@@ -102,56 +104,7 @@ QSize QtPlatform::ScreenSizeTwips() {
     return {PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height())};
 }
 
-namespace {
-
-// Takes the lock at path; null when a live copy holds it. A lock that cannot
-// be taken for any other reason (a folder the user may not write) is no copy:
-// it must not lock the user out. QLockFile records the holder's process id,
-// so the lock of a copy that crashed or was killed is found stale and taken over.
-std::unique_ptr<QLockFile> TakeLock(const QString& path, bool& heldByAnother) {
-    auto lock = std::make_unique<QLockFile>(path);
-    lock->setStaleLockTime(0);
-    bool locked = lock->tryLock(0);
-    qint64 holder = 0;
-    if (!locked && lock->error() == QLockFile::LockFailedError) {
-        // A lock without a readable holder (empty after a power cut, damaged,
-        // an older format) is stale too; one naming this very process id is a
-        // killed copy's (ids come round again, on Windows after a restart too).
-        // A live holder keeps a native lock on the file, so neither removal
-        // can take a lock that is in use.
-        const bool readable = lock->getLockInfo(&holder, nullptr, nullptr);
-        if ((!readable || holder == QCoreApplication::applicationPid()) && lock->removeStaleLockFile()) {
-            locked = lock->tryLock(0);
-        }
-    }
-    heldByAnother = !locked && lock->error() == QLockFile::LockFailedError;
-    return locked ? std::move(lock) : nullptr;
-}
-
-}  // namespace
-
-bool QtPlatform::AnotherCopyRunning(const QString& dataFolder) {
-    if (claimed_) return false;  // this copy already holds the place
-    // One lock per user, and one in the data folder: copies of one user
-    // with and without XDG_RUNTIME_DIR (a terminal under su, a cron job) meet there.
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    QDir().mkpath(folder);
-    bool heldByAnother = false;
-    std::unique_ptr<QLockFile> userLock = TakeLock(folder + QStringLiteral("/yoruma-single-instance.lock"), heldByAnother);
-    if (heldByAnother) return true;
-    std::unique_ptr<QLockFile> dataLock;
-    if (!dataFolder.isEmpty()) {
-        dataLock = TakeLock(dataFolder + QStringLiteral("/yoruma.lock"), heldByAnother);
-        if (heldByAnother) return true;
-    }
-    // Without a lock of its own (a folder that cannot be written) the copy
-    // runs all the same.
-    claimed_ = true;
-    instanceLock_ = std::move(userLock);
-    dataFolderLock_ = std::move(dataLock);
-    return false;
-}
+bool QtPlatform::AnotherCopyRunning(const QString& dataFolder) { return !instanceLock_.Claim(dataFolder); }
 
 void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
 
@@ -191,15 +144,15 @@ void QtPlatform::OpenUrl(const QString& address, std::function<void()> onFailure
 #endif
 }
 
-std::optional<QColor> QtPlatform::ChooseColor(const QColor& initial, QWidget* parent) {
-    const QColor chosen = QColorDialog::getColor(initial, parent);
+std::optional<std::int32_t> QtPlatform::ChooseColour(std::int32_t initial) {
+    const QColor chosen = QColorDialog::getColor(ColorFromStored(initial), QApplication::activeWindow());
     if (!chosen.isValid()) return std::nullopt;
-    return chosen;
+    return StoredFromColor(chosen);
 }
 
 bool QtPlatform::TrayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
-void QtPlatform::AddTrayIcon(QWidget* owner, std::function<void()> restore) {
+void QtPlatform::AddTrayIcon(const QObject* owner, std::function<void()> restore) {
     if (trayIcons_.count(owner) != 0) return;
     auto icon = std::make_unique<QSystemTrayIcon>(ProgramIcon());
     icon->setToolTip(kProgramTitle);
@@ -223,7 +176,7 @@ void QtPlatform::AddTrayIcon(QWidget* owner, std::function<void()> restore) {
     trayIcons_[owner] = std::move(icon);
 }
 
-void QtPlatform::RemoveTrayIcon(QWidget* owner) {
+void QtPlatform::RemoveTrayIcon(const QObject* owner) {
     const auto found = trayIcons_.find(owner);
     if (found == trayIcons_.end()) return;
     found->second->hide();

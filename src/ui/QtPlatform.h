@@ -1,13 +1,14 @@
 #pragma once
 // The platform of the real program, on Qt.
 
-#include <QLockFile>
+#include <QObject>
 #include <QSystemTrayIcon>
 
 #include <map>
 #include <memory>
 
-#include "ui/Platform.h"
+#include "app/Platform.h"
+#include "storage/InstanceLock.h"
 
 class SessionEndWatcher;
 
@@ -18,24 +19,22 @@ public:
 
     MomentParts CurrentMoment() override;
     std::int32_t RandomDraw() override;
-    void ShowMessage(QWidget* parent, const QString& text) override;
+    void ShowMessage(const QString& text) override;
     QSize ScreenSizeTwips() override;
     bool AnotherCopyRunning(const QString& dataFolder) override;
     void EndProgram() override;
     void WhenSessionEnds(std::function<void()> endSession) override;
     void SetClipboardText(const QString& text) override;
     void OpenUrl(const QString& address, std::function<void()> onFailure) override;
-    std::optional<QColor> ChooseColor(const QColor& initial, QWidget* parent) override;
+    std::optional<std::int32_t> ChooseColour(std::int32_t initial) override;
     bool TrayAvailable() override;
-    void AddTrayIcon(QWidget* owner, std::function<void()> restore) override;
-    void RemoveTrayIcon(QWidget* owner) override;
+    void AddTrayIcon(const QObject* owner, std::function<void()> restore) override;
+    void RemoveTrayIcon(const QObject* owner) override;
 
 private:
-    bool claimed_ = false;
-    std::unique_ptr<QLockFile> instanceLock_;  // this user's
-    std::unique_ptr<QLockFile> dataFolderLock_;
+    InstanceLock instanceLock_;
     std::unique_ptr<SessionEndWatcher> sessionEndWatcher_;
     // The desktop's openers still running, so that their ends can be reported.
     QObject openers_;
-    std::map<QWidget*, std::unique_ptr<QSystemTrayIcon>> trayIcons_;
+    std::map<const QObject*, std::unique_ptr<QSystemTrayIcon>> trayIcons_;
 };

@@ -1,4 +1,4 @@
-#include "startup/ReadLeadingNumber.h"
+#include "engine/ReadLeadingNumber.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,292 @@
+#include "app/App.h"
+
+#include <variant>
+
+#include "app/Messages.h"
+#include "app/Platform.h"
+#include "app/ScreenPlacement.h"
+#include "app/WebAddress.h"
+#include "engine/ElapsedFigures.h"
+#include "engine/ReadLeadingNumber.h"
+#include "engine/RefreshStatus.h"
+#include "engine/ReportText.h"
+
+namespace {
+
+constexpr int kRefreshIntervalMs = 30000;
+
+}  // namespace
+
+App::App(Platform& platform, Windows& windows) : platform_(platform), windows_(windows) {
+    refreshTimer_.setInterval(kRefreshIntervalMs);
+    QObject::connect(&refreshTimer_, &QTimer::timeout, [this] { onTick(); });
+}
+
+void App::StartUp() {
+    platform_.WhenSessionEnds([this] { EndSession(); });
+    folder_.Open();
+    const bool refused = folder_.LoadAtStart(settings_, platform_.CurrentMoment());
+    placesOnDisk_ = CurrentPlaces();
+    if (refused) ReportDataFolderProblem();
+
+    if (platform_.AnotherCopyRunning(folder_.Path())) {
+        platform_.ShowMessage(kAlreadyRunningMessage);
+        EndProgram();
+        return;
+    }
+    // This copy owns the folder now.
+    folder_.RemoveInterruptedSaves();
+
+    if (settings_.setupDone == 0) {
+        windows_.Open(Window::Profile);
+    } else {
+        OpenDisplayWindows(settings_.windowMode == 1 ? Window::Mini : Window::Main);
+    }
+}
+
+void App::EnterProfile(const QString& cigarettesPerDay, const QString& pricePer20, int sizeChoice) {
+    const std::int32_t perDay = ReadLeadingNumber(cigarettesPerDay.toStdString());
+    const std::int32_t price = ReadLeadingNumber(pricePer20.toStdString());
+    if (perDay < 1 || perDay > 200 || price < 1 || price > 2000) {
+        platform_.ShowMessage(kRangeMessage);
+        return;
+    }
+    settings_.cigarettesPerDay = perDay;
+    settings_.pricePer20 = price;
+    settings_.sizeMillimetres = SizeOfChoice(sizeChoice);
+    windows_.Open(Window::StartConfirmation);
+    windows_.Close(Window::Profile);
+}
+
+void App::StartTracking() {
+    const MomentParts now = platform_.CurrentMoment();
+    settings_.quitYear = now.year;
+    settings_.quitMonth = now.month;
+    settings_.quitDay = now.day;
+    settings_.quitHour = now.hour;
+    settings_.quitMinute = now.minute;
+    // On its special days the greeting completes the start instead.
+    const SeasonalOccasion occasion = OccasionOf(now.month, now.day);
+    if (occasion != SeasonalOccasion::None) {
+        windows_.OpenSeasonalGreeting(occasion);
+        windows_.Close(Window::StartConfirmation);
+        return;
+    }
+    CompleteStart(Window::StartConfirmation);
+}
+
+// The quit moment is the one taken when the start was asked for.
+void App::CompleteSeasonalStart() { CompleteStart(Window::SeasonalGreeting); }
+
+void App::CompleteStart(Window from) {
+    TrackerSettings started = settings_;
+    started.setupDone = 1;
+    // The main window opens where this window stood.
+    if (const std::optional<WindowPlace> place = windows_.PlaceOf(from)) {
+        started.mainLeft = place->left;
+        started.mainTop = place->top;
+    }
+    settings_ = started;
+    // A failed save is reported; the main window opens all the same and
+    // counts from this moment for as long as it runs.
+    if (!SaveBoth(started)) ReportDataFolderProblem();
+    OpenDisplayWindows(Window::Main);
+    windows_.Close(from);
+}
+
+void App::LeaveWithoutStarting() { windows_.Close(Window::StartConfirmation); }
+
+void App::OpenDisplayWindows(Window shown) {
+    // Both files are read on every load, so that saved settings take effect
+    // here. A field that cannot be read keeps the value already in memory.
+    if (folder_.Load(settings_)) placesOnDisk_ = CurrentPlaces();
+    const QSize screen = platform_.ScreenSizeTwips();
+    PullOntoScreen(settings_.mainLeft, settings_.mainTop, screen, 5000, 3000);
+    PullOntoScreen(settings_.miniLeft, settings_.miniTop, screen, 3500, 1500);
+    windows_.OpenDisplayWindows({{settings_.mainLeft, settings_.mainTop},
+                                 {settings_.miniLeft, settings_.miniTop},
+                                 settings_.backColor,
+                                 settings_.textColor});
+    Refresh();
+    refreshTimer_.start();
+    windows_.ShowDisplayWindow(shown);
+}
+
+void App::onTick() { Refresh(); }
+
+void App::Refresh() {
+    status_ = ComputeStatus(settings_, platform_.CurrentMoment(), platform_.RandomDraw(), elapsedViewMode_);
+    windows_.ShowStatus(status_);
+    elapsedViewMode_ = 0;
+}
+
+void App::SwitchElapsedForm() {
+    // Until the next refresh, which brings the calendar form back.
+    elapsedViewMode_ = elapsedViewMode_ == 0 ? 1 : 0;
+    windows_.ShowElapsedCaption(elapsedViewMode_ == 1 ? ElapsedDayCaption(status_) : ElapsedCalendarCaption(status_));
+}
+
+void App::CopyReport() {
+    // In the form the elapsed figure shows now, so that a copy matches the window.
+    const std::string report =
+        BuildReportText(settings_, status_, elapsedViewMode_, status_.captions[kRankCaption],
+                        status_.captions[kMoneyCaption], status_.captions[kCigaretteCaption]);
+    platform_.SetClipboardText(QString::fromStdString(report));
+}
+
+void App::OpenBlogPage() { OpenWebPage(QStringLiteral("http://") + QString::fromStdString(settings_.blogUrl)); }
+
+void App::OpenPaidEditionPage() { OpenWebPage(QString::fromLatin1(kPaidEditionUrl)); }
+
+void App::OpenWebPage(const QString& address) {
+    // The window that asked stays as it is, whether or not the page opens.
+    platform_.OpenUrl(WebAddressForBrowser(address), [&platform = platform_] { platform.ShowMessage(kWebPageMessage); });
+}
+
+void App::OpenHelp() { windows_.Open(Window::Help); }
+
+void App::OpenSettings() {
+    StoreDisplayPlaces();
+    if (!SaveOptions()) ReportDataFolderProblem();
+    // The settings window opens where the main window stood.
+    windows_.Open(Window::Settings);
+    refreshTimer_.stop();
+    windows_.Close(Window::Main);
+}
+
+void App::SwitchToMiniWindow() {
+    // The first use of the mini window opens it where the main window stands.
+    if (settings_.windowMode == 2) {
+        if (const std::optional<WindowPlace> place = windows_.PlaceOf(Window::Main)) windows_.MoveMiniWindow(*place);
+    }
+    settings_.windowMode = 1;
+    windows_.ShowDisplayWindow(Window::Mini);
+}
+
+void App::SwitchToMainWindow() {
+    settings_.windowMode = 0;
+    windows_.ShowDisplayWindow(Window::Main);
+}
+
+void App::Exit() { UnloadDisplayWindows(); }
+
+void App::UnloadDisplayWindows() {
+    StoreDisplayPlaces();
+    if (!SaveOptions()) ReportDataFolderProblem();
+    refreshTimer_.stop();
+    windows_.Close(Window::Main);
+}
+
+void App::StoreDisplayPlaces() {
+    windows_.NormaliseDisplayWindows();
+    if (const std::optional<WindowPlace> main = windows_.PlaceOf(Window::Main)) {
+        settings_.mainLeft = main->left;
+        settings_.mainTop = main->top;
+    }
+    if (const std::optional<WindowPlace> mini = windows_.PlaceOf(Window::Mini)) {
+        settings_.miniLeft = mini->left;
+        settings_.miniTop = mini->top;
+    }
+}
+
+void App::KeepPlaces() {
+    if (ended_ || sessionEnding_ || !windows_.IsOpen(Window::Main)) return;
+    // A minimised window has no place of its own: it keeps the one it had.
+    if (const std::optional<WindowPlace> main = windows_.PlaceOf(Window::Main)) {
+        settings_.mainLeft = main->left;
+        settings_.mainTop = main->top;
+    }
+    if (const std::optional<WindowPlace> mini = windows_.PlaceOf(Window::Mini)) {
+        settings_.miniLeft = mini->left;
+        settings_.miniTop = mini->top;
+    }
+    // Quietly: the user did not ask for this save; the unload's save will speak.
+    if (CurrentPlaces() != placesOnDisk_) SaveOptions();
+}
+
+void App::SetTextColour(std::int32_t colour) { settings_.textColor = colour; }
+
+void App::SetBackColour(std::int32_t colour) { settings_.backColor = colour; }
+
+void App::SaveSettings(const SettingsForm& form) {
+    SettingsCheckResult checked = CheckSettings(form, settings_, platform_.CurrentMoment());
+    if (const QString* refusal = std::get_if<QString>(&checked)) {
+        platform_.ShowMessage(*refusal);
+        return;
+    }
+    TrackerSettings saved = std::get<TrackerSettings>(std::move(checked));
+    // The main window reopens where this window stood.
+    if (const std::optional<WindowPlace> place = windows_.PlaceOf(Window::Settings)) {
+        saved.mainLeft = place->left;
+        saved.mainTop = place->top;
+    }
+    if (!SaveBoth(saved)) {
+        ReportDataFolderProblem();
+        return;
+    }
+    settings_ = saved;
+    ReturnFromSettings();
+}
+
+// Loading the display windows reads both files again, so whatever the
+// settings window changed without saving (a colour) is replaced by the stored values.
+void App::CancelSettings() { ReturnFromSettings(); }
+
+void App::ReturnFromSettings() {
+    OpenDisplayWindows(settings_.windowMode == 1 ? Window::Mini : Window::Main);
+    windows_.Close(Window::Settings);
+}
+
+// However the information window closes, the settings window comes back, filled afresh.
+void App::OpenInfo() {
+    windows_.Open(Window::Info);
+    windows_.Close(Window::Settings);
+}
+
+void App::CloseInfo() {
+    windows_.Open(Window::Settings);
+    windows_.Close(Window::Info);
+}
+
+void App::LastWindowClosed() {
+    if (!ended_) EndProgram();
+}
+
+void App::EndSession() {
+    if (sessionEnding_ || ended_) return;
+    sessionEnding_ = true;
+    // Other windows (settings, first run, help) hold nothing to save.
+    if (windows_.IsOpen(Window::Main)) UnloadDisplayWindows();
+    if (!ended_) EndProgram();
+}
+
+void App::EndProgram() {
+    ended_ = true;
+    platform_.EndProgram();
+}
+
+App::Places App::CurrentPlaces() const {
+    return {settings_.mainLeft, settings_.mainTop, settings_.miniLeft, settings_.miniTop, settings_.windowMode};
+}
+
+bool App::SaveOptions() {
+    const bool saved = folder_.SaveOptions(settings_);
+    if (saved) placesOnDisk_ = CurrentPlaces();
+    return saved;
+}
+
+bool App::SaveBoth(const TrackerSettings& settings) {
+    const bool saved = folder_.SaveBoth(settings);
+    if (saved) placesOnDisk_ = {settings.mainLeft, settings.mainTop, settings.miniLeft, settings.miniTop,
+                                settings.windowMode};
+    return saved;
+}
+
+void App::ReportDataFolderProblem() {
+    if (sessionEnding_) {
+        const QString line = QString(kDataFolderMessage).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        qWarning("yoruma: %s", qUtf8Printable(line));
+        return;
+    }
+    platform_.ShowMessage(kDataFolderMessage);
+}

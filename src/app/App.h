@@ -1,0 +1,111 @@
+#pragma once
+// The program itself, as one object: it starts up, decides which window
+// shows, carries out what the user asks for in the windows, refreshes the
+// figures every 30 seconds and makes every save. Its state is its own; the
+// windows read it and ask it to act. One App exists per run.
+
+#include <QString>
+#include <QTimer>
+
+#include <cstdint>
+
+#include "app/SettingsCheck.h"
+#include "app/Windows.h"
+#include "engine/TrackerSettings.h"
+#include "engine/TrackerStatus.h"
+#include "storage/DataFolder.h"
+
+class Platform;
+
+class App {
+public:
+    App(Platform& platform, Windows& windows);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // Finds the data folder, brings the data files into memory with their
+    // fallbacks and opens the first window: the first run's profile, or the
+    // display window in use last. A second copy is told so and ends.
+    void StartUp();
+
+    const TrackerSettings& Settings() const { return settings_; }
+    const TrackerStatus& Status() const { return status_; }
+    bool Ended() const { return ended_; }
+
+    // The first run: the profile typed in, then the start itself, which
+    // records this moment as the quit moment (on a seasonal day through the
+    // greeting), saves and opens the main window.
+    void EnterProfile(const QString& cigarettesPerDay, const QString& pricePer20, int sizeChoice);
+    void StartTracking();
+    void CompleteSeasonalStart();
+    void LeaveWithoutStarting();
+
+    // The display windows.
+    void onTick();
+    void SwitchElapsedForm();
+    void CopyReport();
+    void OpenBlogPage();
+    void OpenHelp();
+    void OpenSettings();
+    void SwitchToMiniWindow();
+    void SwitchToMainWindow();
+    void Exit();
+    // The display windows have come to rest after moving, showing or hiding:
+    // their places are saved quietly, so that a session that ends without a
+    // word (the display lost) keeps them.
+    void KeepPlaces();
+
+    // The settings window. A chosen colour holds from the moment it is chosen
+    // until the display windows load again; a save keeps it.
+    void SetTextColour(std::int32_t colour);
+    void SetBackColour(std::int32_t colour);
+    void SaveSettings(const SettingsForm& form);
+    void CancelSettings();
+    void OpenInfo();
+    void CloseInfo();
+    void OpenPaidEditionPage();
+
+    // The last loaded window, shown or hidden, has gone: the program ends.
+    void LastWindowClosed();
+    // The session ends: the display windows are unloaded as by their close
+    // box, once, failures go to the error output (nobody may be there to
+    // answer a message box), and the program ends.
+    void EndSession();
+
+private:
+    // What an unload writes of the windows' places, as "option.ini" holds it.
+    struct Places {
+        std::int32_t mainLeft, mainTop, miniLeft, miniTop, windowMode;
+        friend bool operator==(const Places&, const Places&) = default;
+    };
+    Places CurrentPlaces() const;
+
+    void Refresh();
+    // Reads both data files again, so that saved settings take effect, and
+    // loads the display windows with the one named shown.
+    void OpenDisplayWindows(Window shown);
+    void ReturnFromSettings();
+    void CompleteStart(Window from);
+    // Where the display windows stand, in their normal state, into the settings.
+    void StoreDisplayPlaces();
+    // What a display window's unload does: their places saved, then both gone.
+    void UnloadDisplayWindows();
+    void OpenWebPage(const QString& address);
+
+    bool SaveOptions();
+    bool SaveBoth(const TrackerSettings& settings);
+    void ReportDataFolderProblem();
+    void EndProgram();
+
+    Platform& platform_;
+    Windows& windows_;
+    DataFolder folder_;
+    TrackerSettings settings_;
+    TrackerStatus status_;
+    // The form the elapsed figure shows until the next refresh: 0 calendar, 1 days.
+    int elapsedViewMode_ = 0;
+    QTimer refreshTimer_;
+    Places placesOnDisk_{};
+    bool ended_ = false;
+    bool sessionEnding_ = false;
+};

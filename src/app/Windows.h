@@ -1,0 +1,65 @@
+#pragma once
+// The program's windows as the app sees them. The ui layer implements this:
+// the app decides with it which window shows and when, and the windows tell
+// the app what the user does. Places are a window's outer frame's top left
+// corner, in twips.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "engine/SeasonalOccasion.h"
+#include "engine/TrackerStatus.h"
+
+enum class Window {
+    Profile,            // the first run's profile
+    StartConfirmation,  // the first run's start
+    SeasonalGreeting,   // a start on Christmas or at the New Year
+    Settings,
+    Info,  // about the paid edition, reached from the settings
+    Help,
+    Main,  // the two display windows, always loaded together
+    Mini,
+};
+
+struct WindowPlace {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+};
+
+// How the two display windows open: where each stands and the colours of the figures.
+struct DisplayLayout {
+    WindowPlace main;
+    WindowPlace mini;
+    std::int32_t backColor = 0;
+    std::int32_t textColor = 0;
+};
+
+class Windows {
+public:
+    virtual ~Windows() = default;
+
+    // Loads a window other than the display windows and shows it; the help
+    // window, when it is open already, is brought forward instead.
+    virtual void Open(Window window) = 0;
+    virtual void OpenSeasonalGreeting(SeasonalOccasion occasion) = 0;
+    // Unloads a window; the main and the mini window go together.
+    virtual void Close(Window window) = 0;
+    virtual bool IsOpen(Window window) const = 0;
+    // Where a loaded window stands; nothing while it is minimised (it has no
+    // place of its own then) or not loaded.
+    virtual std::optional<WindowPlace> PlaceOf(Window window) const = 0;
+
+    // Loads both display windows, hidden, as the layout says.
+    virtual void OpenDisplayWindows(const DisplayLayout& layout) = 0;
+    // Shows the main or the mini window and hides the other.
+    virtual void ShowDisplayWindow(Window mainOrMini) = 0;
+    virtual void MoveMiniWindow(WindowPlace place) = 0;
+    // Brings minimised or maximised display windows back to their normal
+    // state, so that their places are their normal ones.
+    virtual void NormaliseDisplayWindows() = 0;
+    // One refresh's figures, into both display windows.
+    virtual void ShowStatus(const TrackerStatus& status) = 0;
+    // The elapsed figure in the other of its two forms.
+    virtual void ShowElapsedCaption(const std::string& caption) = 0;
+};

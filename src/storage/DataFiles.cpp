@@ -1,0 +1,255 @@
+#include "storage/DataFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <algorithm>
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+#include "storage/FileSafety.h"
+#include "storage/FileText.h"
+
+namespace {
+
+const QString kProfileName = QStringLiteral("initial.ini");
+const QString kOptionsName = QStringLiteral("option.ini");
+
+// Each file's fields, in file order. Loading, saving and the defaults all
+// read these tables, so a field is declared once.
+using Field = std::variant<std::int32_t TrackerSettings::*, std::string TrackerSettings::*>;
+
+constexpr std::array<Field, 8> kProfileFields = {
+    &TrackerSettings::quitYear,         &TrackerSettings::quitMonth,  &TrackerSettings::quitDay,
+    &TrackerSettings::quitHour,         &TrackerSettings::quitMinute, &TrackerSettings::cigarettesPerDay,
+    &TrackerSettings::pricePer20,       &TrackerSettings::sizeMillimetres,
+};
+
+constexpr std::array<Field, 15> kOptionFields = {
+    &TrackerSettings::setupDone,     &TrackerSettings::tobaccoTaxPer1000, &TrackerSettings::consumptionTaxPercent,
+    &TrackerSettings::copyPlusMode,  &TrackerSettings::smokingYears,      &TrackerSettings::packDisplay,
+    &TrackerSettings::mainLeft,      &TrackerSettings::mainTop,           &TrackerSettings::backColor,
+    &TrackerSettings::textColor,     &TrackerSettings::blogUrl,           &TrackerSettings::windowMode,
+    &TrackerSettings::miniLeft,      &TrackerSettings::miniTop,           &TrackerSettings::statusMode,
+};
+
+// Longer lines are never written by the program; reading stops here so that a
+// damaged file cannot make start-up slow.
+constexpr qint64 kLongestLineRead = 1 << 20;
+
+template <std::size_t N>
+QString LineOf(const TrackerSettings& settings, const std::array<Field, N>& fields) {
+    QStringList parts;
+    for (const Field& field : fields) {
+        if (const auto* number = std::get_if<std::int32_t TrackerSettings::*>(&field)) {
+            parts << QString::number(settings.**number);
+        } else {
+            // The format has no escape for a double quote; the windows refuse one, and
+            // dropping it here keeps the line readable whatever reaches the file.
+            QString text = QString::fromStdString(settings.*std::get<std::string TrackerSettings::*>(field));
+            text.remove(QLatin1Char('"'));
+            text.remove(QLatin1Char('\r'));
+            text.remove(QLatin1Char('\n'));
+            parts << QLatin1Char('"') + text + QLatin1Char('"');
+        }
+    }
+    return parts.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+}
+
+// Reads the fields of the first line one after another, as they were written.
+class LineReader {
+public:
+    explicit LineReader(QString line) : line_(std::move(line)) {}
+
+    bool ReadNumber(std::int32_t& value) {
+        SkipBlanks();
+        if (AtLineEnd()) return false;
+        qsizetype end = pos_;
+        while (end < line_.size() && line_[end] != QLatin1Char(',')) ++end;
+        const QByteArray token = line_.mid(pos_, end - pos_).trimmed().toLatin1();
+        pos_ = end;
+        SkipSeparator();
+        std::int32_t parsed = 0;
+        const char* first = token.constData();
+        const char* last = first + token.size();
+        const auto [ptr, error] = std::from_chars(first, last, parsed);
+        if (token.isEmpty() || error != std::errc() || ptr != last) return false;
+        value = parsed;
+        return true;
+    }
+
+    bool ReadText(std::string& value) {
+        SkipBlanks();
+        if (AtLineEnd()) return false;
+        if (pos_ >= line_.size()) {  // the empty field after a final comma
+            pendingEmptyField_ = false;
+            value.clear();
+            return true;
+        }
+        QString text;
+        if (line_[pos_] == QLatin1Char('"')) {
+            qsizetype close = line_.indexOf(QLatin1Char('"'), pos_ + 1);
+            if (close < 0) close = line_.size();
+            text = line_.mid(pos_ + 1, close - pos_ - 1);
+            pos_ = std::min(close + 1, line_.size());
+            while (pos_ < line_.size() && line_[pos_] != QLatin1Char(',')) ++pos_;
+        } else {
+            qsizetype end = pos_;
+            while (end < line_.size() && line_[end] != QLatin1Char(',')) ++end;
+            text = line_.mid(pos_, end - pos_).trimmed();
+            pos_ = end;
+        }
+        SkipSeparator();
+        value = text.toStdString();
+        return true;
+    }
+
+private:
+    bool AtLineEnd() const { return pos_ >= line_.size() && !pendingEmptyField_; }
+    void SkipBlanks() {
+        while (pos_ < line_.size() && (line_[pos_] == QLatin1Char(' ') || line_[pos_] == QLatin1Char('\t'))) ++pos_;
+    }
+    // A comma promises another field, even an empty one at the line's end.
+    void SkipSeparator() {
+        pendingEmptyField_ = false;
+        if (pos_ < line_.size() && line_[pos_] == QLatin1Char(',')) {
+            ++pos_;
+            pendingEmptyField_ = pos_ >= line_.size();
+        }
+    }
+
+    QString line_;
+    qsizetype pos_ = 0;
+    bool pendingEmptyField_ = false;
+};
+
+// The first line's bytes, as text. CR and LF never occur inside a character
+// of UTF-8 or Shift-JIS, so the line ends before decoding.
+std::optional<QString> FirstLineText(QByteArray bytes) {
+    const qsizetype end = bytes.indexOf('\n');
+    if (end >= 0) bytes.truncate(end);
+    const qsizetype cr = bytes.indexOf('\r');
+    if (cr >= 0) bytes.truncate(cr);
+    bool decoded = true;
+    QString text = DecodeFileText(bytes, &decoded);
+    if (!decoded) return std::nullopt;
+    return text;
+}
+
+template <std::size_t N>
+LoadResult LoadFields(TrackerSettings& settings, const QString& basePath, const QString& name,
+                      const std::array<Field, N>& fields) {
+    if (basePath.isEmpty()) return LoadResult::Refused;
+    const FileContent content = ReadDataFile(DataFolderPath(basePath), name, kLongestLineRead);
+    switch (content.access) {
+        case FileAccess::Missing: return LoadResult::NotOpened;
+        case FileAccess::Unreadable: return LoadResult::Unreadable;
+        case FileAccess::Refused: return LoadResult::Refused;
+        case FileAccess::Read: break;
+    }
+    // Text in no known encoding is not guessed at: a save would put the
+    // guess in place of what the file holds.
+    const std::optional<QString> text = FirstLineText(content.bytes);
+    if (!text) return LoadResult::Unreadable;
+
+    LineReader reader(*text);
+    for (const Field& field : fields) {
+        const bool read = std::visit(
+            [&](auto member) {
+                using Member = decltype(member);
+                if constexpr (std::is_same_v<Member, std::int32_t TrackerSettings::*>) {
+                    return reader.ReadNumber(settings.*member);
+                } else {
+                    return reader.ReadText(settings.*member);
+                }
+            },
+            field);
+        if (!read) return LoadResult::Incomplete;
+    }
+    return LoadResult::Complete;
+}
+
+bool MayReplace(const QString& basePath, const QString& name) {
+    if (basePath.isEmpty()) return false;
+    const FileContent existing = ReadDataFile(DataFolderPath(basePath), name, kLongestLineRead);
+    switch (existing.access) {
+        case FileAccess::Missing: return true;
+        case FileAccess::Read: return FirstLineText(existing.bytes).has_value();
+        case FileAccess::Unreadable:
+        case FileAccess::Refused: return false;
+    }
+    return false;
+}
+
+bool WriteLine(const QString& basePath, const QString& name, const QString& line) {
+    // Checked before every write: the file may have changed since it was read.
+    if (!MayReplace(basePath, name)) return false;
+    const QByteArray bytes = EncodeFileText(line);
+    QSaveFile file(DataFolderPath(basePath) + QLatin1Char('/') + name);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    // The line is flushed here, and a failure caught here: commit() flushes
+    // too, but on a full disk it would put an empty file in place of the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace
+
+QString DataFolderPath(const QString& basePath) { return basePath + QStringLiteral("/yorumadata"); }
+QString ProfileFilePath(const QString& basePath) { return DataFolderPath(basePath) + QLatin1Char('/') + kProfileName; }
+QString OptionsFilePath(const QString& basePath) { return DataFolderPath(basePath) + QLatin1Char('/') + kOptionsName; }
+
+QString ProfileLine(const TrackerSettings& settings) { return LineOf(settings, kProfileFields); }
+QString OptionsLine(const TrackerSettings& settings) { return LineOf(settings, kOptionFields); }
+
+LoadResult LoadProfile(TrackerSettings& settings, const QString& basePath) {
+    return LoadFields(settings, basePath, kProfileName, kProfileFields);
+}
+
+LoadResult LoadOptions(TrackerSettings& settings, const QString& basePath) {
+    return LoadFields(settings, basePath, kOptionsName, kOptionFields);
+}
+
+bool MayReplaceProfile(const QString& basePath) { return MayReplace(basePath, kProfileName); }
+bool MayReplaceOptions(const QString& basePath) { return MayReplace(basePath, kOptionsName); }
+
+bool SaveProfile(const TrackerSettings& settings, const QString& basePath) {
+    return WriteLine(basePath, kProfileName, ProfileLine(settings));
+}
+
+bool SaveOptions(const TrackerSettings& settings, const QString& basePath) {
+    return WriteLine(basePath, kOptionsName, OptionsLine(settings));
+}
+
+void RemoveInterruptedSaves(const QString& basePath) {
+    if (!basePath.isEmpty()) RemoveSaveLeftovers(DataFolderPath(basePath), {kProfileName, kOptionsName});
+}
+
+void SetProfileDefaults(TrackerSettings& settings, const MomentParts& now) {
+    const TrackerSettings defaults;
+    settings.quitYear = now.year;
+    settings.quitMonth = now.month;
+    settings.quitDay = now.day;
+    settings.quitHour = now.hour;
+    settings.quitMinute = now.minute;
+    settings.cigarettesPerDay = defaults.cigarettesPerDay;
+    settings.pricePer20 = defaults.pricePer20;
+    settings.sizeMillimetres = defaults.sizeMillimetres;
+}
+
+void SetOptionDefaults(TrackerSettings& settings) {
+    const TrackerSettings defaults;
+    for (const Field& field : kOptionFields) {
+        std::visit([&](auto member) { settings.*member = defaults.*member; }, field);
+    }
+}

@@ -1,0 +1,88 @@
+#include "ui/FixedWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/Twips.h"
+
+QFont ProgramFont(double points) {
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
+                      QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans Mono CJK JP"),
+                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL Gothic"),
+                      QStringLiteral("TakaoGothic")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(points);
+    return font;
+}
+
+FixedWindow::FixedWindow(int clientWidthTwips, int clientHeightTwips, const QString& caption)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setWindowTitle(caption);
+    setFixedSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
+    setFont(ProgramFont(9));
+}
+
+void FixedWindow::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    OnUnload();
+    hide();
+    if (whenUnloaded_) whenUnloaded_();
+    deleteLater();
+}
+
+void FixedWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    OnCloseBox();
+}
+
+std::optional<WindowPlace> FixedWindow::Place() const {
+    if (isMinimized()) return std::nullopt;
+    return WindowPlace{PixelsToTwips(frameGeometry().left()), PixelsToTwips(frameGeometry().top())};
+}
+
+void FixedWindow::MoveTo(WindowPlace place) { move(TwipsToPixels(place.left), TwipsToPixels(place.top)); }
+
+void FixedWindow::Normalise() { setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)); }
+
+void FixedWindow::CenterOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    move(area.center() - rect().center());
+}
+
+void FixedWindow::SetEnterKeyHandler(std::function<void()> handler) {
+    enterHandler_ = std::move(handler);
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+bool FixedWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (enterHandler_ && event->type() == QEvent::KeyPress) {
+        const auto key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            enterHandler_();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FixedWindow::keyPressEvent(QKeyEvent* event) {
+    // A push button leaves Enter to its window outside dialogs; here it is
+    // pressed by Enter as by Space, as buttons are on Windows.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && !enterHandler_ && button != nullptr && button->isEnabled()) {
+        button->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

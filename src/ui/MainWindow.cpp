@@ -1,0 +1,193 @@
+#include "ui/MainWindow.h"
+
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "app/App.h"
+#include "ui/ClickLabel.h"
+#include "ui/Colours.h"
+#include "ui/PictureLabel.h"
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
+
+namespace {
+
+constexpr int kCharactersMovedTop = 2850;
+constexpr int kDucksTop = 2700;
+constexpr int kRejoicingDucksTop = 1560;
+constexpr int kCharacterLefts[3] = {2040, 2580, 3120};
+
+struct Place {
+    int left, top, width, height;
+};
+
+// The small captions above the figures.
+struct CaptionSpec {
+    const char* name;
+    const char* text;
+    Place place;
+};
+constexpr CaptionSpec kCaptions[] = {
+    {"elapsedCaption", "ヨルマからの日数", {120, 60, 1335, 135}},
+    {"cigarettesCaption", "吸わなかった煙草", {120, 1710, 1455, 135}},
+    {"moneyCaption", "節約できた金額", {120, 1155, 1335, 135}},
+    {"lifeCaption", "延びた寿命", {120, 610, 975, 135}},
+    {"rankCaption", "ステータス", {4005, 60, 975, 135}},
+    {"messageCaption", "今日の一言", {120, 2235, 975, 135}},
+    {"lungCaption", "肺の状態", {4080, 630, 735, 135}},
+};
+
+// The six figures, by CaptionIndex.
+struct ValueSpec {
+    const char* name;
+    Place place;
+};
+constexpr ValueSpec kValues[6] = {
+    {"elapsedValue", {240, 240, 3615, 255}},  {"lifeValue", {240, 790, 3615, 255}},
+    {"moneyValue", {240, 1340, 3615, 255}},   {"rankValue", {4080, 240, 1335, 255}},
+    {"cigarettesValue", {240, 1890, 5175, 255}}, {"messageValue", {240, 2440, 5175, 255}},
+};
+
+struct LinePlace {
+    int x1, y1, x2, y2;
+};
+
+// The white frames around the lungs and the message, each open at its caption.
+constexpr LinePlace kFrameLines[] = {
+    {4800, 720, 5400, 720}, {4080, 840, 4080, 1680}, {5400, 720, 5400, 1680}, {4080, 1680, 5400, 1680},
+    {960, 2300, 5520, 2300}, {120, 2400, 120, 2780}, {5520, 2300, 5520, 2780}, {120, 2780, 5520, 2780},
+};
+
+const QRect kLungArea = TwipsRect(4080, 720, 1335, 975);
+
+// A duck, hidden until a refresh shows it.
+QLabel* Duck(QWidget* parent, PictureLabel::Drawing drawing, const QString& name, int left, int top) {
+    auto* label = new PictureLabel(parent, std::move(drawing));
+    label->setObjectName(name);
+    label->setGeometry(TwipsRect(left, top, 450, 435));
+    label->hide();
+    return label;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int left) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(TwipsRect(left, 2950, 735, 300));
+    return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(App& app, Platform& platform)
+    : DisplayWindow(app, platform, 5625, 3330, QStringLiteral(" ヨルマ式 - nubera")) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(background);
+
+    for (const CaptionSpec& spec : kCaptions) {
+        auto* caption = new ClickLabel(QString::fromUtf8(spec.text), this);
+        caption->setObjectName(QString::fromLatin1(spec.name));
+        caption->setFont(ProgramFont(8.25));
+        caption->setStyleSheet(QStringLiteral("color: white;"));
+        caption->setGeometry(TwipsRect(spec.place.left, spec.place.top, spec.place.width, spec.place.height));
+    }
+    for (std::size_t index = 0; index < values_.size(); ++index) {
+        const ValueSpec& spec = kValues[index];
+        auto* value = new ClickLabel(this);
+        value->setObjectName(QString::fromLatin1(spec.name));
+        value->setAutoFillBackground(true);
+        value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        value->setGeometry(TwipsRect(spec.place.left, spec.place.top, spec.place.width, spec.place.height));
+        values_[index] = value;
+    }
+    // A click on the elapsed figure shows it in the other form.
+    connect(static_cast<ClickLabel*>(values_[kElapsedCaption]), &ClickLabel::clicked, this,
+            [this] { app_.SwitchElapsedForm(); });
+
+    for (std::size_t slot = 0; slot < 3; ++slot) {
+        ducks_[slot] = Duck(this, DuckPicture, QStringLiteral("duck%1").arg(slot), kCharacterLefts[slot], kDucksTop);
+        rejoicingDucks_[slot] = Duck(this, RejoicingDuckPicture, QStringLiteral("rejoicingDuck%1").arg(slot),
+                                     kCharacterLefts[slot], kRejoicingDucksTop);
+    }
+
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
+    progressBar_->setRange(0, 33);
+    progressBar_->setTextVisible(false);
+    progressBar_->setGeometry(TwipsRect(1800, 3120, 2055, 120));
+
+    connect(Button(this, "copyButton", "コピー", 120), &QPushButton::clicked, this, [this] { app_.CopyReport(); });
+    connect(Button(this, "blogButton", "ブログ", 960), &QPushButton::clicked, this, [this] { app_.OpenBlogPage(); });
+    connect(Button(this, "helpButton", "ヘルプ", 3960), &QPushButton::clicked, this, [this] { app_.OpenHelp(); });
+    connect(Button(this, "settingsButton", "設定", 4800), &QPushButton::clicked, this,
+            [this] { app_.OpenSettings(); });
+
+    // The first four entries are the buttons' own commands.
+    BuildPopupMenu({
+        {"copyEntry", "コピーする", [this] { app_.CopyReport(); }},
+        {"blogEntry", "ブログや掲示板を開く", [this] { app_.OpenBlogPage(); }},
+        {"helpEntry", "ヘルプを読む", [this] { app_.OpenHelp(); }},
+        {"settingsEntry", "設定変更をする", [this] { app_.OpenSettings(); }},
+        {"versionEntry", "バージョン情報", [this] { ShowVersionBox(YORUMA_VERSION); }},
+        {"miniEntry", "ミニサイズで運転する", [this] { app_.SwitchToMiniWindow(); }},
+        {"exitEntry", "アプリケーションの終了", [this] { app_.Exit(); }},
+    });
+}
+
+void MainWindow::SetFigureColours(std::int32_t back, std::int32_t text) {
+    for (QLabel* value : values_) ::SetFigureColours(value, back, text);
+}
+
+void MainWindow::ShowStatus(const TrackerStatus& status) {
+    for (std::size_t index = 0; index < values_.size(); ++index) SetValueText(index, status.captions[index]);
+
+    // The lungs are repainted only on the days their colour changes.
+    const QColor lungColor = ColorFromStored(status.lungColor);
+    if (lungColor != lungColor_) {
+        lungColor_ = lungColor;
+        update(kLungArea);
+    }
+
+    const CharacterView& view = status.characters;
+    for (std::size_t slot = 0; slot < 3; ++slot) {
+        QLabel* plain = ducks_[slot];
+        QLabel* rejoicing = rejoicingDucks_[slot];
+        if (view.movedDown && plain->y() != TwipsToPixels(kCharactersMovedTop)) {
+            plain->move(plain->x(), TwipsToPixels(kCharactersMovedTop));
+            rejoicing->move(rejoicing->x(), TwipsToPixels(kCharactersMovedTop));
+        }
+        plain->setVisible(view.image1Visible[slot]);
+        rejoicing->setVisible(view.image3Visible[slot]);
+    }
+    // The bar comes back only with a new load of the window.
+    if (view.progressBarHidden) progressBar_->hide();
+    progressBar_->setValue(status.progressValue);
+}
+
+void MainWindow::ShowElapsedCaption(const std::string& caption) { SetValueText(kElapsedCaption, caption); }
+
+void MainWindow::SetValueText(std::size_t index, const std::string& text) {
+    if (text == valueTexts_[index]) return;
+    valueTexts_[index] = text;
+    values_[index]->setText(QString::fromStdString(text));
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    DisplayWindow::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::white, 1));
+    for (const LinePlace& line : kFrameLines) {
+        painter.drawLine(TwipsToPixels(line.x1), TwipsToPixels(line.y1), TwipsToPixels(line.x2),
+                         TwipsToPixels(line.y2));
+    }
+    // The lungs, filled with the colour of the day, over the piece that joins them.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::black);
+    painter.setBrush(lungColor_);
+    painter.drawRect(TwipsRect(4560, 1100, 375, 210));
+    painter.drawEllipse(TwipsRect(4320, 860, 375, 735));
+    painter.drawEllipse(TwipsRect(4800, 860, 375, 735));
+}

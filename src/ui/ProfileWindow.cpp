@@ -1,0 +1,62 @@
+#include "ui/ProfileWindow.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/App.h"
+#include "ui/PlacedControls.h"
+
+namespace {
+
+QLineEdit* NumberBox(QWidget* parent, const char* name, int maxLength, int top) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setMaxLength(maxLength);
+    box->setGeometry(TwipsRect(3960, top, 975, 330));
+    return box;
+}
+
+}  // namespace
+
+ProfileWindow::ProfileWindow(App& app) : FixedWindow(5415, 3630, QStringLiteral(" ヨルマ式初期設定 - nubera")), app_(app) {
+    setObjectName(QStringLiteral("profileWindow"));
+    QLabel* heading = PlacedLabel(this, QStringLiteral("初期値を設定してください"), 360, 200, 4695, 300, "");
+    QFont headingFont = heading->font();
+    headingFont.setPointSizeF(11);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+
+    PlacedLabel(this, QStringLiteral("一日あたりに吸っているタバコの本数"), 360, 660, 4695, 255, "");
+    PlacedLabel(this, QStringLiteral("（１から２００までの半角数字で記入）"), 480, 960, 3375, 255, "");
+    cigarettesBox_ = NumberBox(this, "cigarettesBox", 3, 900);
+
+    PlacedLabel(this, QStringLiteral("一箱（２０本）あたりのタバコの金額"), 360, 1440, 4695, 255, "");
+    PlacedLabel(this, QStringLiteral("（１から２０００の半角数字で記入）"), 480, 1740, 3375, 255, "");
+    priceBox_ = NumberBox(this, "priceBox", 4, 1680);
+
+    PlacedLabel(this, QStringLiteral("あなたの吸っているタバコのサイズ"), 360, 2220, 4695, 255, "");
+    auto* group = new QButtonGroup(this);
+    constexpr const char* kSizeCaptions[3] = {"ショート", "スタンダード", "ロング"};
+    constexpr int kSizeLefts[3] = {480, 1920, 3720};
+    for (std::size_t i = 0; i < 3; ++i) {
+        sizeChoices_[i] = new QRadioButton(QString::fromUtf8(kSizeCaptions[i]), this);
+        sizeChoices_[i]->setObjectName(QStringLiteral("sizeChoice%1").arg(i));
+        sizeChoices_[i]->setGeometry(TwipsRect(kSizeLefts[i], 2520, 1695, 300));
+        group->addButton(sizeChoices_[i]);
+    }
+    sizeChoices_[1]->setChecked(true);
+
+    connect(PlacedButton(this, QStringLiteral("設定する"), 1560, 3000, 2295, 420, "setButton"), &QPushButton::clicked,
+            this, &ProfileWindow::onSet);
+    SetEnterKeyHandler([this] { onSet(); });
+    CenterOnScreen();
+}
+
+void ProfileWindow::onSet() {
+    int size = 1;
+    for (std::size_t i = 0; i < sizeChoices_.size(); ++i) {
+        if (sizeChoices_[i]->isChecked()) size = static_cast<int>(i);
+    }
+    app_.EnterProfile(cigarettesBox_->text(), priceBox_->text(), size);
+}

@@ -1,0 +1,245 @@
+#include "ui/SettingsWindow.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QValidator>
+
+#include <limits>
+#include <optional>
+
+#include "app/App.h"
+#include "app/Platform.h"
+#include "ui/Colours.h"
+#include "ui/Pictures.h"
+#include "ui/PlacedControls.h"
+
+namespace {
+
+// An input limit that holds for typing only: a stored value longer than the
+// box takes is still shown whole, so a save never shortens it unseen.
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(int characters, QObject* parent) : QValidator(parent), characters_(characters) {}
+    State validate(QString& input, int& /*pos*/) const override {
+        return input.size() <= characters_ ? Acceptable : Invalid;
+    }
+
+private:
+    int characters_;
+};
+
+QLineEdit* PlacedBox(QWidget* parent, int characters, int left, int top, int width, const QString& objectName) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    box->setValidator(new TypingLimit(characters, box));
+    // The box's own limit (32767 by default) would cut a longer stored value.
+    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setGeometry(TwipsRect(left, top, width, 300));
+    return box;
+}
+
+// A label on the line of the boxes beside it: a caption before them or a unit after them.
+QLabel* LineLabel(QWidget* parent, const char* text, int left, int top, int width = 195) {
+    QLabel* label = PlacedLabel(parent, QString::fromUtf8(text), left, top, width, 300, "");
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+void Rectangle(QWidget* parent, int left, int top, int width, int height) {
+    auto* shape = new QFrame(parent);
+    shape->setFrameShape(QFrame::Box);
+    shape->setFrameShadow(QFrame::Plain);
+    shape->setGeometry(TwipsRect(left, top, width, height));
+}
+
+// The index of the chosen button of a group.
+int Chosen(const std::array<QRadioButton*, 3>& choices) {
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (choices[i]->isChecked()) return static_cast<int>(i);
+    }
+    return 0;
+}
+
+}  // namespace
+
+SettingsWindow::SettingsWindow(App& app, Platform& platform)
+    : FixedWindow(5625, 3330, QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - nubera")),
+      app_(app),
+      platform_(platform) {
+    setObjectName(QStringLiteral("settingsWindow"));
+    setWindowIcon(ProgramIcon());
+    BuildAddressRow();
+    BuildColourRow();
+    BuildReportExtras();
+    BuildQuitMomentAndProfile();
+    BuildButtons();
+    SetEnterKeyHandler([this] { onSave(); });
+}
+
+void SettingsWindow::BuildAddressRow() {
+    PlacedLabel(this, QStringLiteral("あなたのブログや掲示板のアドレス"), 90, 45, 3600, 210, "");
+    PlacedLabel(this, QStringLiteral("ステータスの選択"), 3960, 45, 1560, 210, "");
+    LineLabel(this, "http://", 90, 270, 630);
+    blogUrlBox_ = PlacedBox(this, 256, 720, 270, 3120, QStringLiteral("blogUrlBox"));
+    statusModeBox_ = new QComboBox(this);
+    statusModeBox_->setObjectName(QStringLiteral("statusModeBox"));
+    statusModeBox_->addItems({QStringLiteral("ソルジャー"), QStringLiteral("コスモ")});
+    statusModeBox_->setGeometry(TwipsRect(3960, 270, 1560, 300));
+}
+
+void SettingsWindow::BuildColourRow() {
+    Rectangle(this, 60, 630, 5505, 420);
+    connect(PlacedButton(this, QStringLiteral("テキストの色"), 120, 675, 1680, 330, "textColourButton"),
+            &QPushButton::clicked, this, &SettingsWindow::onTextColour);
+    colourSample_ = PlacedLabel(this, QStringLiteral("サンプル色"), 1890, 675, 1830, 330, "colourSample");
+    colourSample_->setAlignment(Qt::AlignCenter);
+    colourSample_->setAutoFillBackground(true);
+    connect(PlacedButton(this, QStringLiteral("背景の色"), 3810, 675, 1680, 330, "backColourButton"),
+            &QPushButton::clicked, this, &SettingsWindow::onBackColour);
+}
+
+// The extras of the copied report, and the pack display.
+void SettingsWindow::BuildReportExtras() {
+    auto* frame = new QGroupBox(QStringLiteral("copy+"), this);
+    frame->setGeometry(TwipsRect(60, 1080, 4200, 540));
+    auto* group = new QButtonGroup(this);
+    constexpr const char* kCaptions[3] = {"OFF", "ON", "ON+喫煙年数→"};
+    constexpr int kPlaces[3][2] = {{90, 660}, {780, 600}, {1410, 1740}};  // left, width
+    for (std::size_t i = 0; i < 3; ++i) {
+        copyPlusChoices_[i] = new QRadioButton(QString::fromUtf8(kCaptions[i]), frame);
+        copyPlusChoices_[i]->setObjectName(QStringLiteral("copyPlusChoice%1").arg(i));
+        copyPlusChoices_[i]->setGeometry(TwipsRect(kPlaces[i][0], 225, kPlaces[i][1], 270));
+        group->addButton(copyPlusChoices_[i]);
+        // The years smoked are asked for only where the report shows them.
+        connect(copyPlusChoices_[i], &QRadioButton::clicked, this,
+                [this] { smokingYearsBox_->setEnabled(copyPlusChoices_[2]->isChecked()); });
+    }
+    copyPlusChoices_[0]->setChecked(true);
+    smokingYearsBox_ = PlacedBox(frame, 2, 3180, 210, 390, QStringLiteral("smokingYearsBox"));
+    smokingYearsBox_->setEnabled(false);
+    LineLabel(frame, "年", 3600, 210);
+    packDisplayBox_ = new QCheckBox(QStringLiteral("箱数表示"), this);
+    packDisplayBox_->setObjectName(QStringLiteral("packDisplayBox"));
+    packDisplayBox_->setGeometry(TwipsRect(4380, 1290, 1200, 270));
+}
+
+void SettingsWindow::BuildQuitMomentAndProfile() {
+    Rectangle(this, 60, 1650, 5505, 1290);
+    LineLabel(this, "ヨルマ日", 120, 1695, 750);
+    constexpr int kLefts[5] = {900, 1665, 2250, 2835, 3420};
+    constexpr int kWidths[5] = {540, 360, 360, 360, 360};
+    constexpr int kCharacters[5] = {4, 2, 2, 2, 2};
+    constexpr const char* kUnits[5] = {"年", "月", "日", "時", "分"};
+    constexpr const char* kNames[5] = {"yearBox", "monthBox", "dayBox", "hourBox", "minuteBox"};
+    for (std::size_t i = 0; i < 5; ++i) {
+        quitMomentBoxes_[i] =
+            PlacedBox(this, kCharacters[i], kLefts[i], 1695, kWidths[i], QString::fromLatin1(kNames[i]));
+        LineLabel(this, kUnits[i], kLefts[i] + kWidths[i] + 15, 1695);
+    }
+    LineLabel(this, "一日あたりの本数", 120, 2010, 1470);
+    cigarettesBox_ = PlacedBox(this, 3, 1620, 2010, 450, QStringLiteral("cigarettesBox"));
+    LineLabel(this, "本", 2100, 2010);
+    PlacedLabel(this, QStringLiteral("税(円/千本)"), 2940, 2100, 1110, 210, "");
+    PlacedLabel(this, QStringLiteral("消費税(％)"), 4200, 2100, 1110, 210, "");
+    LineLabel(this, "一箱（２０本）の金額", 120, 2325, 1830);
+    priceBox_ = PlacedBox(this, 4, 1980, 2325, 540, QStringLiteral("priceBox"));
+    LineLabel(this, "円", 2550, 2325);
+    tobaccoTaxBox_ = PlacedBox(this, 5, 2940, 2325, 720, QStringLiteral("tobaccoTaxBox"));
+    consumptionTaxBox_ = PlacedBox(this, 2, 4200, 2325, 420, QStringLiteral("consumptionTaxBox"));
+    LineLabel(this, "サイズ", 120, 2625, 600);
+    auto* group = new QButtonGroup(this);
+    constexpr const char* kSizeCaptions[3] = {"ショート", "スタンダード", "ロング"};
+    constexpr int kSizePlaces[3][2] = {{750, 1080}, {1860, 1410}, {3330, 990}};  // left, width
+    for (std::size_t i = 0; i < 3; ++i) {
+        sizeChoices_[i] = new QRadioButton(QString::fromUtf8(kSizeCaptions[i]), this);
+        sizeChoices_[i]->setObjectName(QStringLiteral("sizeChoice%1").arg(i));
+        sizeChoices_[i]->setGeometry(TwipsRect(kSizePlaces[i][0], 2640, kSizePlaces[i][1], 270));
+        group->addButton(sizeChoices_[i]);
+    }
+    sizeChoices_[1]->setChecked(true);
+}
+
+void SettingsWindow::BuildButtons() {
+    connect(PlacedButton(this, QStringLiteral("有料版「ヨル旅」のご案内"), 60, 2985, 2820, 330, "paidEditionButton"),
+            &QPushButton::clicked, this, &SettingsWindow::onPaidEdition);
+    connect(PlacedButton(this, QStringLiteral("設定を保存"), 2970, 2985, 1290, 330, "saveButton"),
+            &QPushButton::clicked, this, &SettingsWindow::onSave);
+    connect(PlacedButton(this, QStringLiteral("キャンセル"), 4320, 2985, 1245, 330, "cancelButton"),
+            &QPushButton::clicked, this, &SettingsWindow::onCancel);
+}
+
+void SettingsWindow::Fill(const TrackerSettings& s) {
+    const std::int32_t moment[5] = {s.quitYear, s.quitMonth, s.quitDay, s.quitHour, s.quitMinute};
+    for (std::size_t i = 0; i < 5; ++i) quitMomentBoxes_[i]->setText(QString::number(moment[i]));
+    cigarettesBox_->setText(QString::number(s.cigarettesPerDay));
+    priceBox_->setText(QString::number(s.pricePer20));
+    sizeChoices_[static_cast<std::size_t>(ChoiceOfSize(s.sizeMillimetres))]->setChecked(true);
+    // A mode of its own (a hand-edited file) leaves "OFF" chosen.
+    if (s.copyPlusMode >= 0 && s.copyPlusMode <= 2) {
+        copyPlusChoices_[static_cast<std::size_t>(s.copyPlusMode)]->setChecked(true);
+    }
+    smokingYearsBox_->setEnabled(s.copyPlusMode == 2);
+    tobaccoTaxBox_->setText(QString::number(s.tobaccoTaxPer1000));
+    consumptionTaxBox_->setText(QString::number(s.consumptionTaxPercent));
+    smokingYearsBox_->setText(QString::number(s.smokingYears));
+    // Only 1 turns the pack display on; the box shows what the figures will do.
+    packDisplayBox_->setChecked(s.packDisplay == 1);
+    blogUrlBox_->setText(QString::fromStdString(s.blogUrl));
+    // A mode that is neither ladder's (a hand-edited file) is shown as it is
+    // and kept by a save, rather than silently replaced.
+    const QString mode = QString::fromStdString(s.statusMode);
+    if (statusModeBox_->findText(mode) < 0) statusModeBox_->addItem(mode);
+    statusModeBox_->setCurrentIndex(statusModeBox_->findText(mode));
+    ShowSampleColours(s);
+    // Where the main window stood.
+    MoveTo({s.mainLeft, s.mainTop});
+}
+
+SettingsForm SettingsWindow::Form() const {
+    SettingsForm form;
+    for (std::size_t i = 0; i < 5; ++i) form.quitMoment[i] = quitMomentBoxes_[i]->text();
+    form.cigarettesPerDay = cigarettesBox_->text();
+    form.pricePer20 = priceBox_->text();
+    form.sizeChoice = Chosen(sizeChoices_);
+    form.blogUrl = blogUrlBox_->text();
+    form.statusMode = statusModeBox_->currentText();
+    form.copyPlusChoice = Chosen(copyPlusChoices_);
+    form.packDisplay = packDisplayBox_->isChecked();
+    form.tobaccoTaxPer1000 = tobaccoTaxBox_->text();
+    form.consumptionTaxPercent = consumptionTaxBox_->text();
+    form.smokingYears = smokingYearsBox_->text();
+    return form;
+}
+
+void SettingsWindow::ShowSampleColours(const TrackerSettings& settings) {
+    SetFigureColours(colourSample_, settings.backColor, settings.textColor);
+}
+
+void SettingsWindow::onTextColour() {
+    const std::optional<std::int32_t> chosen = platform_.ChooseColour(lastChosenColour_);
+    if (!chosen) return;
+    lastChosenColour_ = *chosen;
+    app_.SetTextColour(*chosen);
+    ShowSampleColours(app_.Settings());
+}
+
+void SettingsWindow::onBackColour() {
+    const std::optional<std::int32_t> chosen = platform_.ChooseColour(lastChosenColour_);
+    if (!chosen) return;
+    lastChosenColour_ = *chosen;
+    app_.SetBackColour(*chosen);
+    ShowSampleColours(app_.Settings());
+}
+
+void SettingsWindow::onSave() { app_.SaveSettings(Form()); }
+
+void SettingsWindow::onCancel() { app_.CancelSettings(); }
+
+void SettingsWindow::onPaidEdition() { app_.OpenInfo(); }
+
+void SettingsWindow::OnCloseBox() { onCancel(); }

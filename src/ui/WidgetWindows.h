@@ -1,0 +1,53 @@
+#pragma once
+// The program's windows as Qt widgets: loads, shows, places and unloads them
+// as the app asks, and tells the app when the last one has gone.
+
+#include <QPointer>
+
+#include <map>
+
+#include "app/Windows.h"
+#include "ui/PlaceKeeper.h"
+
+class App;
+class FixedWindow;
+class MainWindow;
+class MiniWindow;
+class Platform;
+
+class WidgetWindows final : public Windows {
+public:
+    explicit WidgetWindows(Platform& platform);
+    ~WidgetWindows() override;
+    WidgetWindows(const WidgetWindows&) = delete;
+    WidgetWindows& operator=(const WidgetWindows&) = delete;
+
+    // The app the windows tell what the user does.
+    void ForwardTo(App& app);
+
+    void Open(Window window) override;
+    void OpenSeasonalGreeting(SeasonalOccasion occasion) override;
+    void Close(Window window) override;
+    bool IsOpen(Window window) const override;
+    std::optional<WindowPlace> PlaceOf(Window window) const override;
+    void OpenDisplayWindows(const DisplayLayout& layout) override;
+    void ShowDisplayWindow(Window mainOrMini) override;
+    void MoveMiniWindow(WindowPlace place) override;
+    void NormaliseDisplayWindows() override;
+    void ShowStatus(const TrackerStatus& status) override;
+    void ShowElapsedCaption(const std::string& caption) override;
+
+    // The loaded window of a kind, or null.
+    FixedWindow* Loaded(Window window) const;
+
+private:
+    void Adopt(Window kind, FixedWindow* window);
+    MainWindow* Main() const;
+    MiniWindow* Mini() const;
+
+    Platform& platform_;
+    App* app_ = nullptr;
+    std::map<Window, QPointer<FixedWindow>> loaded_;
+    // The display windows' places are kept once they come to rest.
+    PlaceKeeper placeKeeper_;
+};
