@@ -5,7 +5,7 @@
 //                          day, one year and a hundred years. Budget: under
 //                          2 µs each, and no growth with the span.
 //   Tick/...               a timer tick applied to a loaded, shown main window
-//                          (Module1::RefreshStatus: computation, the six value
+//                          (App::onTick: computation, the six value
 //                          labels, lungs, ducks, bar and the hidden mini
 //                          window's report).
 //   SixLabels/...          the baseline: the same six value labels given the
@@ -39,10 +39,9 @@
 #include <vector>
 
 #include "engine/RefreshStatus.h"
-#include "startup/Module1.h"
 #include "support/DataFolder.h"
-#include "support/FakePlatform.h"
-#include "ui/Form1.h"
+#include "support/Program.h"
+#include "ui/MainWindow.h"
 
 namespace {
 
@@ -81,11 +80,10 @@ public:
     LoadedMainWindow() {
         scratch_.Write("initial.ini", "2008,10,15,12,7,20,300,85\r\n");
         scratch_.Write("option.ini", "1,8744,5,1,5,1,1200,900,9241372,16777215,\"\",2,0,0,\"ソルジャー\"\r\n");
-        platform_.now = moments_[0];
-        module_.basePath = scratch_.Path();
-        form_ = module_.LoadForm1();
-        if (form_ == nullptr) std::abort();
-        form_->show();
+        program_.platform.now = moments_[0];
+        program_.app.StartUp();
+        form_ = program_.Loaded<MainWindow>(Window::Main);
+        if (form_ == nullptr || !form_->isVisible()) std::abort();
         // The window is painted only once the platform has exposed it.
         for (int i = 0; i < 100 && !(form_->windowHandle() && form_->windowHandle()->isExposed()); ++i) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -95,18 +93,18 @@ public:
 
         // The baseline's texts: exactly what the two moments' ticks write.
         for (std::size_t turn = 0; turn < 2; ++turn) {
-            const TrackerStatus status = ComputeStatus(module_.settings, moments_[turn], platform_.draw, 0);
+            const TrackerStatus status = ComputeStatus(program_.app.Settings(), moments_[turn], program_.platform.draw, 0);
             for (std::size_t i = 0; i < 6; ++i) captions_[turn][i] = QString::fromStdString(status.captions[i]);
         }
     }
 
     void Tick(std::size_t turn) {
-        platform_.now = moments_[turn];
-        module_.RefreshStatus();
+        program_.platform.now = moments_[turn];
+        program_.app.onTick();
     }
 
     void SetSixLabels(std::size_t turn) {
-        for (int i = 0; i < 6; ++i) form_->Label2(i)->setText(captions_[turn][static_cast<std::size_t>(i)]);
+        for (int i = 0; i < 6; ++i) form_->Value(static_cast<CaptionIndex>(i))->setText(captions_[turn][static_cast<std::size_t>(i)]);
     }
 
     // Does what the event loop does next after a tick: delivers the posted
@@ -120,9 +118,8 @@ public:
 
 private:
     ScratchDirectory scratch_;
-    FakePlatform platform_;
-    Module1 module_{platform_};
-    Form1* form_ = nullptr;
+    Program program_;
+    MainWindow* form_ = nullptr;
     std::array<MomentParts, 2> moments_{{{2009, 11, 20, 8, 30}, {2009, 11, 20, 8, 31}}};
     std::array<std::array<QString, 6>, 2> captions_;
 };

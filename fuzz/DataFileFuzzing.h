@@ -23,7 +23,7 @@
 #include <variant>
 
 #include "FuzzCheck.h"
-#include "startup/DataFiles.h"
+#include "storage/DataFiles.h"
 
 using SettingsField = std::variant<std::int32_t TrackerSettings::*, std::string TrackerSettings::*>;
 

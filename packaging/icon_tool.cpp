@@ -12,7 +12,7 @@
 
 #include <cstdio>
 
-#include "resources/Pictures.h"
+#include "ui/Pictures.h"
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);

@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "resources/Pictures.h"
+#include "ui/Pictures.h"
 
 namespace {
 

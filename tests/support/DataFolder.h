@@ -8,7 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "startup/DataFiles.h"
+#include "storage/DataFiles.h"
+#include "storage/FileText.h"
 
 class ScratchDirectory {
 public:

@@ -1,11 +1,11 @@
 #pragma once
-// The platform for window tests: a clock the test sets, a fixed draw, and
-// message boxes, clipboard and web pages recorded instead of shown.
+// The platform for tests: a clock the test sets, a fixed draw, and message
+// boxes, clipboard and web pages recorded instead of shown.
 
 #include <QHash>
 #include <QStringList>
 
-#include "ui/Platform.h"
+#include "app/Platform.h"
 
 class FakePlatform final : public Platform {
 public:
@@ -15,7 +15,7 @@ public:
     bool anotherCopy = false;
     bool openUrlSucceeds = true;
     bool trayAvailable = true;
-    std::optional<QColor> colorChoice;
+    std::optional<std::int32_t> colourChoice;
 
     QStringList messages;
     QString clipboard;
@@ -23,11 +23,11 @@ public:
     int endProgramCalls = 0;
     QStringList lockedDataFolders;
     std::function<void()> endSession;
-    QHash<QWidget*, std::function<void()>> trayIcons;
+    QHash<const QObject*, std::function<void()>> trayIcons;
 
     MomentParts CurrentMoment() override { return now; }
     std::int32_t RandomDraw() override { return draw; }
-    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+    void ShowMessage(const QString& text) override { messages << text; }
     QSize ScreenSizeTwips() override { return screenTwips; }
     bool AnotherCopyRunning(const QString& dataFolder) override {
         lockedDataFolders << dataFolder;
@@ -40,13 +40,15 @@ public:
         openedUrls << address;
         if (!openUrlSucceeds) onFailure();
     }
-    std::optional<QColor> ChooseColor(const QColor&, QWidget*) override { return colorChoice; }
+    std::optional<std::int32_t> ChooseColour(std::int32_t) override { return colourChoice; }
     bool TrayAvailable() override { return trayAvailable; }
-    void AddTrayIcon(QWidget* owner, std::function<void()> restore) override { trayIcons[owner] = std::move(restore); }
-    void RemoveTrayIcon(QWidget* owner) override { trayIcons.remove(owner); }
+    void AddTrayIcon(const QObject* owner, std::function<void()> restore) override {
+        trayIcons[owner] = std::move(restore);
+    }
+    void RemoveTrayIcon(const QObject* owner) override { trayIcons.remove(owner); }
 
     // A left click on the owner's tray icon.
-    bool ClickTrayIcon(QWidget* owner) {
+    bool ClickTrayIcon(const QObject* owner) {
         if (!trayIcons.contains(owner)) return false;
         trayIcons.value(owner)();
         return true;

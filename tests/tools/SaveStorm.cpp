@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "startup/DataFiles.h"
+#include "storage/DataFiles.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
