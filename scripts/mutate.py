@@ -7,7 +7,7 @@ the original file is always put back (also on Ctrl-C or an error), and the
 run ends by checking that every file is byte for byte as before.
 
     python3 scripts/mutate.py --build build-mutation \\
-        --files 'src/engine/*.cpp' 'src/startup/*.cpp' \\
+        --files 'src/engine/*' 'src/storage/*' 'src/app/*' \\
         --sample 150 --seed 12 --timeout 120       # report: build-mutation/mutation-report.md
     python3 scripts/mutate.py --files 'src/engine/*.cpp' --list     # the mutants only
     python3 scripts/mutate.py --all ...                              # every mutant, no sample
@@ -552,6 +552,10 @@ def selftest():
 
 # ---------------------------------------------------------------- main
 
+# The fast test programs: everything but the end-to-end and package tests.
+TEST_PROGRAMS = ["engine_tests", "storage_tests", "app_tests", "display_window_tests", "dialog_tests"]
+
+
 def interrupt(*_):
     raise KeyboardInterrupt
 
@@ -560,7 +564,7 @@ def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     p.add_argument("--root", default=root, help="repository root (default: the one holding this script)")
-    p.add_argument("--files", nargs="+", default=["src/engine/*.cpp", "src/engine/*.h", "src/startup/*.cpp"],
+    p.add_argument("--files", nargs="+", default=["src/engine/*", "src/storage/*", "src/app/*"],
                    help="globs relative to the root")
     p.add_argument("--ops", nargs="+", default=list(OPERATORS), choices=OPERATORS)
     p.add_argument("--sample", type=int, default=150, help="mutants drawn at random (default 150)")
@@ -569,12 +573,12 @@ def main():
     p.add_argument("--table-cap", type=int, default=10, help="mutants per constant table in the pool; 0: all")
     p.add_argument("--list", action="store_true", help="print the chosen mutants and stop")
     p.add_argument("--build", default="build-mutation", help="build folder (configured as Release if new)")
-    p.add_argument("--lib-targets", nargs="*", default=["yoruma_engine", "yoruma_app"],
+    p.add_argument("--lib-targets", nargs="*", default=["yoruma_engine", "yoruma_storage", "yoruma_app", "yoruma_ui"],
                    help="the program's own targets: a mutant that breaks them did not compile")
-    p.add_argument("--targets", nargs="+", default=["engine_tests", "app_tests", "save_storm"],
+    p.add_argument("--targets", nargs="+", default=TEST_PROGRAMS + ["save_storm"],
                    help="the test programs: a mutant that breaks only these is killed at build")
     p.add_argument("--test", action="append", help="test command, {build} = build folder; repeatable "
-                   "(default: engine_tests and app_tests with --gtest_brief=1 --gtest_fail_fast)")
+                   "(default: each in-process test program with --gtest_brief=1 --gtest_fail_fast)")
     p.add_argument("--timeout", type=float, default=120, help="seconds for all test commands of one mutant")
     p.add_argument("--build-timeout", type=float, default=900)
     p.add_argument("--jobs", type=int, default=2)
@@ -585,7 +589,7 @@ def main():
     args = p.parse_args()
     if args.selftest:
         return selftest()
-    args.test = args.test or [f"{{build}}/tests/{t} --gtest_brief=1 --gtest_fail_fast" for t in ("engine_tests", "app_tests")]
+    args.test = args.test or [f"{{build}}/tests/{t} --gtest_brief=1 --gtest_fail_fast" for t in TEST_PROGRAMS]
 
     build = os.path.join(args.root, args.build)
     args.report = args.report or os.path.join(build, "mutation-report.md")
