@@ -39,8 +39,8 @@ std::int32_t LungColorForDay(std::int32_t dayNumber) {
 
 CharacterView CharactersForDay(std::int32_t dayNumber) {
     CharacterView view;
-    auto& plain = view.image1Visible;
-    auto& rejoicing = view.image3Visible;
+    auto& plain = view.ducksVisible;
+    auto& rejoicing = view.rejoicingDucksVisible;
     if (dayNumber >= kThirdRejoicing) {
         rejoicing = {true, true, true};
     } else if (dayNumber >= kSecondRejoicing) {

@@ -38,26 +38,9 @@ std::string_view SizeWord(std::int32_t sizeMillimetres) {
 
 void AppendNumber(std::string& text, std::int64_t value) { text += TrimmedNumberText(value); }
 
-}  // namespace
-
-std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus& status,
-                            int elapsedViewMode, std::string_view rankCaption,
-                            std::string_view moneyCaption, std::string_view cigaretteCaption) {
-    const std::int32_t plusMode = settings.copyPlusMode;
-    // The settings window cannot store another mode; one read from a damaged
-    // file gives nothing rather than a half-formed report.
-    if (plusMode < 0 || plusMode > 2) return {};
-
-    std::string text;
-    text.reserve(kFixedRoom + kNumberRoom + rankCaption.size() + moneyCaption.size() +
-                 cigaretteCaption.size());
-
-    text += kRankLabel;
-    text += rankCaption;
-    text += kLineBreak;
-
-    // The quit date without its time of day: the report is meant for pasting
-    // into public pages.
+// The quit date without its time of day (the report is meant for pasting
+// into public pages), with the profile or the years smoked by copy+ mode.
+void AppendQuitDateLine(std::string& text, const TrackerSettings& settings) {
     text += kQuitDateLabel;
     AppendNumber(text, settings.quitYear);
     text += "年 "sv;
@@ -65,7 +48,7 @@ std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus
     text += "月 "sv;
     AppendNumber(text, settings.quitDay);
     text += "日"sv;
-    if (plusMode == 1) {
+    if (settings.copyPlusMode == 1) {
         text += "（"sv;
         AppendNumber(text, settings.cigarettesPerDay);
         text += "本-"sv;
@@ -73,17 +56,18 @@ std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus
         text += "円-"sv;
         text += SizeWord(settings.sizeMillimetres);
         text += "）"sv;
-    } else if (plusMode == 2) {
+    } else if (settings.copyPlusMode == 2) {
         text += "（"sv;
         AppendNumber(text, settings.cigarettesPerDay);
         text += "本-"sv;
         AppendNumber(text, settings.smokingYears);
         text += "年）"sv;
     }
-    text += kLineBreak;
+}
 
-    // The report follows whichever form the main window's elapsed figure is
-    // showing, so a copy matches what the user sees.
+// In whichever form the main window's elapsed figure is showing, so that a
+// copy matches what the user sees.
+void AppendElapsedLine(std::string& text, const TrackerStatus& status, int elapsedViewMode) {
     text += kElapsedLabel;
     if (elapsedViewMode == 0) {
         AppendNumber(text, status.elapsedYears);
@@ -100,11 +84,11 @@ std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus
     text += "時間 "sv;
     AppendNumber(text, status.elapsedMinutes);
     text += "分"sv;
-    text += kLineBreak;
+}
 
-    // Whole days round down, while hours and minutes are truncated remainders
-    // and so keep the sign of a negative figure.
-    const std::int32_t life = status.lifeMinutes;
+// Whole days round down, while hours and minutes are truncated remainders
+// and so keep the sign of a negative figure.
+void AppendLifeLine(std::string& text, std::int32_t life) {
     text += kLifeLabel;
     AppendNumber(text, FloorDiv(life, 1440));
     text += "日と"sv;
@@ -112,6 +96,29 @@ std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus
     text += "時間"sv;
     AppendNumber(text, life % 60);
     text += "分"sv;
+}
+
+}  // namespace
+
+std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus& status,
+                            int elapsedViewMode, std::string_view rankCaption,
+                            std::string_view moneyCaption, std::string_view cigaretteCaption) {
+    // The settings window cannot store another mode; one read from a damaged
+    // file gives nothing rather than a half-formed report.
+    if (settings.copyPlusMode < 0 || settings.copyPlusMode > 2) return {};
+
+    std::string text;
+    text.reserve(kFixedRoom + kNumberRoom + rankCaption.size() + moneyCaption.size() +
+                 cigaretteCaption.size());
+
+    text += kRankLabel;
+    text += rankCaption;
+    text += kLineBreak;
+    AppendQuitDateLine(text, settings);
+    text += kLineBreak;
+    AppendElapsedLine(text, status, elapsedViewMode);
+    text += kLineBreak;
+    AppendLifeLine(text, status.lifeMinutes);
     text += kLineBreak;
 
     text += kMoneyLabel;

@@ -8,7 +8,7 @@
 #include "engine/TrackerStatus.h"
 #include "engine/TrackerSettings.h"
 
-// The three captions are the main window's Label2(3), Label2(2) and Label2(4)
+// The three captions are the main window's rank, money and cigarette figures
 // as they stand. elapsedViewMode 0 = calendar form, anything else = day form.
 std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus& status,
                             int elapsedViewMode, std::string_view rankCaption,

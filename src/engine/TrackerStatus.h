@@ -8,10 +8,10 @@
 
 // Which duck pictures the main window shows, and where.
 struct CharacterView {
-    std::array<bool, 3> image1Visible{};  // Image1(10), Image1(11), Image1(12): the plain ducks
-    std::array<bool, 3> image3Visible{};  // Image3(0), Image3(1), Image3(2): the rejoicing ducks
-    bool movedDown = false;               // shown pictures sit at top 2850 twips instead of their design top
-    bool progressBarHidden = false;       // once hidden, the bar stays hidden until the window is loaded again
+    std::array<bool, 3> ducksVisible{};           // the plain ducks, left to right
+    std::array<bool, 3> rejoicingDucksVisible{};  // the rejoicing ducks, left to right
+    bool movedDown = false;                       // shown pictures sit at top 2850 twips instead of their design top
+    bool progressBarHidden = false;               // once hidden, the bar stays hidden until the window is loaded again
 
     friend bool operator==(const CharacterView&, const CharacterView&) = default;
 };
@@ -40,11 +40,11 @@ struct TrackerStatus {
     CharacterView characters;
     std::string reportText;
 
-    // The main window's value captions Label2(0) to Label2(5).
+    // The main window's six figures, by CaptionIndex.
     std::array<std::string, 6> captions;
 };
 
-// Indexes into TrackerStatus::captions, after the main window's Label2 array.
+// Indexes into TrackerStatus::captions, in the main window's order.
 enum CaptionIndex : int {
     kElapsedCaption = 0,
     kLifeCaption = 1,

@@ -159,8 +159,8 @@ void MainWindow::ShowStatus(const TrackerStatus& status) {
             plain->move(plain->x(), TwipsToPixels(kCharactersMovedTop));
             rejoicing->move(rejoicing->x(), TwipsToPixels(kCharactersMovedTop));
         }
-        plain->setVisible(view.image1Visible[slot]);
-        rejoicing->setVisible(view.image3Visible[slot]);
+        plain->setVisible(view.ducksVisible[slot]);
+        rejoicing->setVisible(view.rejoicingDucksVisible[slot]);
     }
     // The bar comes back only with a new load of the window.
     if (view.progressBarHidden) progressBar_->hide();

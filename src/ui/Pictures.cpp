@@ -53,73 +53,64 @@ QPainterPath Sparkle(QPointF c, double r) {
                     c + QPointF(0, r), c + QPointF(-k, k), c + QPointF(-r, 0), c + QPointF(-k, -k)});
 }
 
-// The duck faces left: head and beak on the left, tail up on the right.
-QPixmap DrawDuck(bool rejoicing, qreal ratio) {
-    QPixmap pixmap = TransparentPixmap(30, 29, ratio);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPen outline(kDuckOutline, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    const QPen beakPen(kBeakOutline, 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+// A raised wing from its root: leading edge sweeping up, feather tips notched
+// along the trailing edge.
+QPainterPath RaisedWing(QPointF root, double scale, double degrees) {
+    const QTransform turn = QTransform().rotate(degrees).scale(scale, scale);
+    const auto at = [&](double x, double y) { return root + turn.map(QPointF(x, y)); };
+    QPainterPath wing;
+    wing.moveTo(at(0.0, 0.0));
+    wing.quadTo(at(-0.5, -9.0), at(4.5, -15.5));
+    wing.quadTo(at(6.0, -12.5), at(8.5, -12.0));
+    wing.quadTo(at(6.5, -10.0), at(8.0, -8.0));
+    wing.quadTo(at(6.0, -6.5), at(6.5, -4.0));
+    wing.quadTo(at(5.0, -2.0), at(6.0, 0.5));
+    wing.closeSubpath();
+    return wing;
+}
 
-    // Raised wing: leading edge sweeping up, feather tips notched along the trailing edge.
-    const auto raisedWing = [](QPointF root, double scale, double degrees) {
-        const QTransform turn = QTransform().rotate(degrees).scale(scale, scale);
-        const auto at = [&](double x, double y) { return root + turn.map(QPointF(x, y)); };
-        QPainterPath wing;
-        wing.moveTo(at(0.0, 0.0));
-        wing.quadTo(at(-0.5, -9.0), at(4.5, -15.5));
-        wing.quadTo(at(6.0, -12.5), at(8.5, -12.0));
-        wing.quadTo(at(6.5, -10.0), at(8.0, -8.0));
-        wing.quadTo(at(6.0, -6.5), at(6.5, -4.0));
-        wing.quadTo(at(5.0, -2.0), at(6.0, 0.5));
-        wing.closeSubpath();
-        return wing;
-    };
-    if (rejoicing) {
-        // The far wing fans out behind the near one.
-        p.setPen(outline);
-        p.setBrush(kDuckYellow);
-        p.drawPath(raisedWing(QPointF(20.0, 17.0), 0.72, 22.0));
-    }
+const QPen kDuckPen(kDuckOutline, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 
-    // Body, tail and head as one shape so a single outline runs round them all.
+// Body, tail and head as one shape, so that a single outline runs round them
+// all, with a soft shade along the belly for some roundness.
+void DrawBody(QPainter& p, QPointF headCentre) {
     QPainterPath body;
     body.addEllipse(QRectF(4.0, 14.0, 24.0, 13.5));
-    QPainterPath tail = Polygon({{20.0, 17.0}, {28.8, 11.0}, {27.5, 21.0}});
+    const QPainterPath tail = Polygon({{20.0, 17.0}, {28.8, 11.0}, {27.5, 21.0}});
     QPainterPath head;
-    const QPointF headCentre(11.0, rejoicing ? 9.0 : 9.5);
     head.addEllipse(headCentre, 6.8, 6.6);
-    p.setPen(outline);
+    p.setPen(kDuckPen);
     p.setBrush(kDuckYellow);
     p.drawPath(body.united(tail).united(head));
 
-    // A soft shade along the belly gives the body some roundness.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(kDuckShade.red(), kDuckShade.green(), kDuckShade.blue(), 110));
     p.drawChord(QRectF(6.0, 15.0, 21.0, 11.6), 200 * 16, 140 * 16);
+}
 
+// The near wing: raised in joy, or folded and resting on the body.
+void DrawNearWing(QPainter& p, bool rejoicing) {
+    p.setPen(kDuckPen);
+    p.setBrush(kDuckShade);
     if (rejoicing) {
-        p.setPen(outline);
-        p.setBrush(kDuckShade);
-        p.drawPath(raisedWing(QPointF(16.5, 19.0), 0.85, -2.0));
-    } else {
-        // Folded wing resting on the body.
-        QPainterPath wing;
-        wing.moveTo(13.0, 18.5);
-        wing.quadTo(18.0, 15.5, 24.5, 18.0);
-        wing.quadTo(21.0, 24.0, 14.5, 22.0);
-        wing.closeSubpath();
-        p.setPen(outline);
-        p.setBrush(kDuckShade);
-        p.drawPath(wing);
+        p.drawPath(RaisedWing(QPointF(16.5, 19.0), 0.85, -2.0));
+        return;
     }
+    QPainterPath wing;
+    wing.moveTo(13.0, 18.5);
+    wing.quadTo(18.0, 15.5, 24.5, 18.0);
+    wing.quadTo(21.0, 24.0, 14.5, 22.0);
+    wing.closeSubpath();
+    p.drawPath(wing);
+}
 
+// An open beak (upper half tipped up, lower half dropped, a dark mouth
+// between), or a closed flat bill with a line where its halves meet.
+void DrawBeak(QPainter& p, QPointF headCentre, bool rejoicing) {
     const double hx = headCentre.x();
     const double hy = headCentre.y();
-    p.setPen(beakPen);
-    p.setBrush(kBeakOrange);
+    p.setPen(QPen(kBeakOutline, 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (rejoicing) {
-        // Open beak: upper half tipped up, lower half dropped, a dark mouth between.
         p.setBrush(QColor(170, 30, 20));
         p.drawPath(Polygon({{hx - 4.5, hy}, {hx - 8.5, hy - 0.2}, {hx - 8.0, hy + 3.4}, {hx - 4.5, hy + 2.4}}));
         p.setBrush(kBeakOrange);
@@ -135,52 +126,75 @@ QPixmap DrawDuck(bool rejoicing, qreal ratio) {
         lower.quadTo(hx - 7.0, hy + 6.2, hx - 4.5, hy + 4.0);
         lower.closeSubpath();
         p.drawPath(lower);
-    } else {
-        // Closed flat bill, a line marking where the halves meet.
-        QPainterPath bill;
-        bill.moveTo(hx - 5.0, hy - 0.6);
-        bill.quadTo(hx - 9.5, hy - 2.0, hx - 10.8, hy + 1.2);
-        bill.quadTo(hx - 9.0, hy + 3.6, hx - 4.8, hy + 3.0);
-        bill.closeSubpath();
-        p.drawPath(bill);
-        p.drawLine(QPointF(hx - 10.0, hy + 1.2), QPointF(hx - 6.5, hy + 1.3));
+        return;
     }
+    p.setBrush(kBeakOrange);
+    QPainterPath bill;
+    bill.moveTo(hx - 5.0, hy - 0.6);
+    bill.quadTo(hx - 9.5, hy - 2.0, hx - 10.8, hy + 1.2);
+    bill.quadTo(hx - 9.0, hy + 3.6, hx - 4.8, hy + 3.0);
+    bill.closeSubpath();
+    p.drawPath(bill);
+    p.drawLine(QPointF(hx - 10.0, hy + 1.2), QPointF(hx - 6.5, hy + 1.3));
+}
 
-    // Cheek blush keeps the face friendly.
+// A cheek blush that keeps the face friendly, and the eye: squeezed shut in
+// a smile (an upturned arc), or round and black with a highlight.
+void DrawFace(QPainter& p, QPointF headCentre, bool rejoicing) {
+    const double hx = headCentre.x();
+    const double hy = headCentre.y();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 130, 110, 150));
     p.drawEllipse(QPointF(hx + 0.5, hy + 3.0), 1.6, 1.0);
-
     if (rejoicing) {
-        // Eye squeezed shut in a smile: an upturned arc.
         p.setPen(QPen(Qt::black, 1.1, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         QPainterPath eye;
         eye.moveTo(hx - 3.0, hy - 1.0);
         eye.quadTo(hx - 1.5, hy - 3.6, hx, hy - 1.0);
         p.drawPath(eye);
-
-        // Sparkles and a note around the duck.
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 180, 0));
-        p.drawPath(Sparkle(QPointF(2.5, 2.2), 2.2));
-        p.drawPath(Sparkle(QPointF(27.8, 25.5), 1.8));
-        p.setBrush(QColor(60, 150, 255));
-        p.drawPath(Sparkle(QPointF(17.0, 2.0), 1.9));
-        const QColor noteColour(230, 60, 120);
-        p.setBrush(noteColour);
-        p.drawEllipse(QPointF(25.3, 5.0), 1.5, 1.1);
-        p.setPen(QPen(noteColour, 0.9, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(QPointF(26.5, 4.8), QPointF(26.5, 0.3));
-        p.drawLine(QPointF(26.5, 0.6), QPointF(28.6, 2.0));
-    } else {
-        // Round black eye with a highlight.
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(hx - 1.5, hy - 1.2), 1.4, 1.6);
-        p.setBrush(Qt::white);
-        p.drawEllipse(QPointF(hx - 1.9, hy - 1.8), 0.5, 0.5);
+        return;
     }
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(hx - 1.5, hy - 1.2), 1.4, 1.6);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(hx - 1.9, hy - 1.8), 0.5, 0.5);
+}
+
+// Sparkles and a note around a rejoicing duck.
+void DrawCelebration(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 180, 0));
+    p.drawPath(Sparkle(QPointF(2.5, 2.2), 2.2));
+    p.drawPath(Sparkle(QPointF(27.8, 25.5), 1.8));
+    p.setBrush(QColor(60, 150, 255));
+    p.drawPath(Sparkle(QPointF(17.0, 2.0), 1.9));
+    const QColor noteColour(230, 60, 120);
+    p.setBrush(noteColour);
+    p.drawEllipse(QPointF(25.3, 5.0), 1.5, 1.1);
+    p.setPen(QPen(noteColour, 0.9, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(26.5, 4.8), QPointF(26.5, 0.3));
+    p.drawLine(QPointF(26.5, 0.6), QPointF(28.6, 2.0));
+}
+
+// The duck faces left: head and beak on the left, tail up on the right.
+QPixmap DrawDuck(bool rejoicing, qreal ratio) {
+    QPixmap pixmap = TransparentPixmap(30, 29, ratio);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (rejoicing) {
+        // The far wing fans out behind the near one.
+        p.setPen(kDuckPen);
+        p.setBrush(kDuckYellow);
+        p.drawPath(RaisedWing(QPointF(20.0, 17.0), 0.72, 22.0));
+    }
+    const QPointF headCentre(11.0, rejoicing ? 9.0 : 9.5);
+    DrawBody(p, headCentre);
+    DrawNearWing(p, rejoicing);
+    DrawBeak(p, headCentre, rejoicing);
+    DrawFace(p, headCentre, rejoicing);
+    if (rejoicing) DrawCelebration(p);
     return pixmap;
 }
 

@@ -82,9 +82,9 @@ constexpr bool X = true;
 
 std::string Describe(const CharacterView& v) {
     std::string s = "plain ";
-    for (const bool b : v.image1Visible) s += b ? 'X' : '.';
+    for (const bool b : v.ducksVisible) s += b ? 'X' : '.';
     s += " rejoicing ";
-    for (const bool b : v.image3Visible) s += b ? 'X' : '.';
+    for (const bool b : v.rejoicingDucksVisible) s += b ? 'X' : '.';
     s += v.movedDown ? " down" : " up";
     s += v.progressBarHidden ? " bar hidden" : " bar shown";
     return s;
@@ -116,8 +116,8 @@ TEST(DuckCharactersTest, EachRowOfTheArrivalTableAndItsEdges) {
     };
     for (const auto& c : cases) {
         CharacterView expected;
-        expected.image1Visible = c.plain;
-        expected.image3Visible = c.rejoicing;
+        expected.ducksVisible = c.plain;
+        expected.rejoicingDucksVisible = c.rejoicing;
         expected.movedDown = c.down;
         expected.progressBarHidden = c.down;
         const CharacterView actual = CharactersForDay(c.day);
@@ -144,9 +144,9 @@ TEST(DuckCharactersTest, ConsistentEveryDay) {
         const CharacterView view = CharactersForDay(day);
         int count = 0;
         for (std::size_t slot = 0; slot < 3; ++slot) {
-            EXPECT_FALSE(view.image1Visible[slot] && view.image3Visible[slot])
+            EXPECT_FALSE(view.ducksVisible[slot] && view.rejoicingDucksVisible[slot])
                 << "day " << day << " slot " << slot;
-            count += (view.image1Visible[slot] || view.image3Visible[slot]) ? 1 : 0;
+            count += (view.ducksVisible[slot] || view.rejoicingDucksVisible[slot]) ? 1 : 0;
         }
         EXPECT_GE(count, previousCount) << "day " << day;
         previousCount = count;
