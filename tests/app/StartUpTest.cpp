@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "startup/Module1.h"
 #include "support/DataFolder.h"
-#include "support/FakePlatform.h"
+#include "support/Program.h"
 #include "support/Windows.h"
-#include "ui/Form1.h"
 
 namespace {
 
@@ -23,26 +21,23 @@ protected:
     void TearDown() override { ProcessDeletions(); }
 
     ScratchDirectory scratch;
-    FakePlatform platform;
+    Program program;
+    FakePlatform& platform = program.platform;
 };
 
 TEST_F(StartUpTest, FirstStartCreatesBothFilesAndAsksForTheProfile) {
     platform.now = {2008, 10, 18, 21, 30};
-    {
-        Module1 module(platform);
-        module.StartUp();
-        EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,18,21,30,20,300,85\r\n"));
-        EXPECT_TRUE(scratch.Read("option.ini").startsWith("0,8744,5,0,5,1,0,0,9241372,16777215,\""));
-        EXPECT_TRUE(scratch.ReadText("option.ini").endsWith(QStringLiteral("\",2,0,0,\"ソルジャー\"\r\n")));
-        EXPECT_NE(VisibleWindow("Form3"), nullptr);
-        EXPECT_EQ(module.LoadedForm1(), nullptr);
-    }
+    program.app.StartUp();
+    EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,18,21,30,20,300,85\r\n"));
+    EXPECT_TRUE(scratch.Read("option.ini").startsWith("0,8744,5,0,5,1,0,0,9241372,16777215,\""));
+    EXPECT_TRUE(scratch.ReadText("option.ini").endsWith(QStringLiteral("\",2,0,0,\"ソルジャー\"\r\n")));
+    EXPECT_NE(VisibleWindow("profileWindow"), nullptr);
+    EXPECT_EQ(program.windows.Loaded(Window::Main), nullptr);
 }
 
 TEST_F(StartUpTest, AnExistingProfileIsLeftAlone) {
     scratch.Write("initial.ini", "garbage that is never read here");
-    Module1 module(platform);
-    module.StartUp();
+    program.app.StartUp();
     EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("garbage that is never read here"));
 }
 
@@ -57,10 +52,9 @@ class StartUpWindowTest : public StartUpTest, public ::testing::WithParamInterfa
 TEST_P(StartUpWindowTest, OpensTheWindowTheSettingsName) {
     scratch.Write("initial.ini", kProfile);
     scratch.WriteText("option.ini", Options(GetParam().setupDone, GetParam().windowMode));
-    Module1 module(platform);
-    module.StartUp();
-    EXPECT_EQ(VisibleWindow("Form1") != nullptr, GetParam().mainWindowShown);
-    EXPECT_EQ(VisibleWindow("Form3") != nullptr, !GetParam().mainWindowShown);
+    program.app.StartUp();
+    EXPECT_EQ(VisibleWindow("mainWindow") != nullptr, GetParam().mainWindowShown);
+    EXPECT_EQ(VisibleWindow("profileWindow") != nullptr, !GetParam().mainWindowShown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, StartUpWindowTest,
@@ -71,12 +65,11 @@ TEST_F(StartUpTest, AShortOptionsFileSendsTheUserBackToTheFirstRunAndIsKept) {
     scratch.Write("initial.ini", kProfile);
     const QByteArray fourteen = "1,8744,5,0,5,1,1200,900,9241372,16777215,\"\",1,0,0\r\n";
     scratch.Write("option.ini", fourteen);
-    Module1 module(platform);
-    module.StartUp();
-    EXPECT_EQ(module.settings.setupDone, 0);
-    EXPECT_EQ(module.settings.windowMode, 2);
-    EXPECT_EQ(module.settings.statusMode, "ソルジャー");
-    EXPECT_NE(VisibleWindow("Form3"), nullptr);
+    program.app.StartUp();
+    EXPECT_EQ(program.app.Settings().setupDone, 0);
+    EXPECT_EQ(program.app.Settings().windowMode, 2);
+    EXPECT_EQ(program.app.Settings().statusMode, "ソルジャー");
+    EXPECT_NE(VisibleWindow("profileWindow"), nullptr);
     EXPECT_EQ(scratch.Read("option.ini"), fourteen);
 }
 
@@ -84,30 +77,27 @@ TEST_F(StartUpTest, ASecondCopyIsRefusedAndEnds) {
     scratch.Write("initial.ini", kProfile);
     scratch.WriteText("option.ini", Options(1, 2));
     platform.anotherCopy = true;
-    Module1 module(platform);
-    module.StartUp();
+    program.app.StartUp();
     EXPECT_EQ(platform.messages, QStringList{QStringLiteral("プログラムは既に起動されています。")});
-    EXPECT_TRUE(module.ProgramEnded());
-    EXPECT_EQ(VisibleWindow("Form1"), nullptr);
+    EXPECT_TRUE(program.app.Ended());
+    EXPECT_EQ(VisibleWindow("mainWindow"), nullptr);
     EXPECT_EQ(scratch.ReadText("option.ini"), Options(1, 2));
 }
 
 TEST_F(StartUpTest, ASecondCopyIsRefusedAtTheFirstRunWindowToo) {
     platform.anotherCopy = true;
-    Module1 module(platform);
-    module.StartUp();
+    program.app.StartUp();
     EXPECT_EQ(platform.messages, QStringList{QStringLiteral("プログラムは既に起動されています。")});
-    EXPECT_TRUE(module.ProgramEnded());
-    EXPECT_EQ(VisibleWindow("Form3"), nullptr);
+    EXPECT_TRUE(program.app.Ended());
+    EXPECT_EQ(VisibleWindow("profileWindow"), nullptr);
 }
 
 TEST_F(StartUpTest, AReadOnlyDirectoryStillOpensTheFirstRunWindow) {
     QFile::setPermissions(scratch.Path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    Module1 module(platform);
-    module.StartUp();
+    program.app.StartUp();
     QFile::setPermissions(scratch.Path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(module.settings.setupDone, 0);
-    EXPECT_NE(VisibleWindow("Form3"), nullptr);
+    EXPECT_EQ(program.app.Settings().setupDone, 0);
+    EXPECT_NE(VisibleWindow("profileWindow"), nullptr);
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 

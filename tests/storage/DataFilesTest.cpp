@@ -1,4 +1,4 @@
-#include "startup/DataFiles.h"
+#include "storage/DataFiles.h"
 
 #include <QFile>
 #include <QFileDevice>

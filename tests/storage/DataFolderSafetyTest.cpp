@@ -15,13 +15,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "startup/DataFiles.h"
-#include "startup/Module1.h"
+#include "app/Messages.h"
+#include "storage/DataFiles.h"
 #include "support/DataFolder.h"
-#include "support/FakePlatform.h"
+#include "support/Program.h"
 #include "support/ScratchUser.h"
 #include "support/Windows.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 namespace {
 
@@ -131,34 +131,34 @@ const SafetyCase kSafetyCases[] = {
          s.Dir("yorumadata", s.Stranger());
          s.Link("yorumadata/initial.ini", "../home/secret.ini", s.Stranger());
      },
-     true, false, 1, "Form3", nullptr},
+     true, false, 1, "profileWindow", nullptr},
     {"AStrangersFolderBothMayWrite",
      [](const Sandbox& s) {
          s.Dir("yorumadata", s.Stranger(), 0777);
          s.StartedTracker("yorumadata", s.Stranger(), 0666);
      },
-     true, false, 1, "Form3", nullptr},
+     true, false, 1, "profileWindow", nullptr},
     {"AStrangersLinkInTheUsersFolder",
      [](const Sandbox& s) {
          s.Dir("yorumadata", s.Victim(), 0777);
          s.File("yorumadata/initial.ini", kProfile, s.Victim());
          s.Link("yorumadata/option.ini", "../home/new.ini", s.Stranger());
      },
-     true, false, 1, "Form3", nullptr},
+     true, false, 1, "profileWindow", nullptr},
     {"AStrangersLinkAsTheFolder",
      [](const Sandbox& s) {
          s.Dir("home/data", s.Victim());
          s.StartedTracker("home/data", s.Victim());
          s.Link("yorumadata", "home/data", s.Stranger());
      },
-     true, false, 1, "Form3", nullptr},
+     true, false, 1, "profileWindow", nullptr},
     {"TheUsersLinkOutOfTheFolder",
      [](const Sandbox& s) {
          s.Dir("yorumadata", s.Victim());
          s.File("yorumadata/option.ini", kOptions, s.Victim());
          s.Link("yorumadata/initial.ini", "../home/outside.ini", s.Victim());
      },
-     false, false, 1, "Form1", "yorumadata/option.ini"},
+     false, false, 1, "mainWindow", "yorumadata/option.ini"},
     {"TheUsersLinkInsideTheFolder",
      [](const Sandbox& s) {
          s.Dir("yorumadata", s.Victim());
@@ -166,28 +166,28 @@ const SafetyCase kSafetyCases[] = {
          s.File("yorumadata/option.real", kOptions, s.Victim());
          s.Link("yorumadata/option.ini", "option.real", s.Victim());
      },
-     false, false, 0, "Form1", "yorumadata/option.real"},
+     false, false, 0, "mainWindow", "yorumadata/option.real"},
     {"AFifo",
      [](const Sandbox& s) {
          s.Dir("yorumadata", s.Victim());
          s.File("yorumadata/initial.ini", kProfile, s.Victim());
          s.Fifo("yorumadata/option.ini", s.Victim());
      },
-     false, false, 1, "Form3", nullptr},
+     false, false, 1, "profileWindow", nullptr},
     {"AFileTheUserMayNotRead",
      [](const Sandbox& s) {
          s.Dir("yorumadata", s.Victim());
          s.StartedTracker("yorumadata", s.Victim());
          s.File("yorumadata/initial.ini", kProfile, s.Victim(), 0200);
      },
-     false, true, 1, "Form1", "yorumadata/option.ini"},
+     false, true, 1, "mainWindow", "yorumadata/option.ini"},
     {"AFolderTheUserMayNotWrite",
      [](const Sandbox& s) {
          s.Dir("yorumadata", s.Victim());
          s.StartedTracker("yorumadata", s.Victim());
          s.Dir("yorumadata", s.Victim(), 0555);
      },
-     false, true, 0, "Form1", "yorumadata/option.ini"},
+     false, true, 0, "mainWindow", "yorumadata/option.ini"},
 };
 
 class DataFolderSafetyTest : public ::testing::TestWithParam<SafetyCase> {
@@ -200,10 +200,10 @@ protected:
         const QString previous = QDir::currentPath();
         QDir::setCurrent(sandbox);
         const QMap<QString, QString> before = Snapshot(sandbox);
-        FakePlatform platform;
+        QStringList messages;
         {
-            Module1 module(platform);
-            module.StartUp();
+            Program program;
+            program.app.StartUp();
             QWidget* shown = VisibleWindow(c.window);
             EXPECT_NE(shown, nullptr) << c.window << " is not shown";
             if (shown != nullptr) {
@@ -211,9 +211,10 @@ protected:
                 shown->close();
             }
             ProcessDeletions();
+            messages = program.platform.messages;
         }
         QDir::setCurrent(previous);
-        EXPECT_EQ(platform.messages, QStringList(c.messages, kDataFolderMessage));
+        EXPECT_EQ(messages, QStringList(c.messages, kDataFolderMessage));
         QMap<QString, QString> after = Snapshot(sandbox);
         if (c.changed != nullptr) {
             const QString changed = QString::fromUtf8(c.changed);
@@ -257,7 +258,8 @@ class StartPlaceTest : public ::testing::Test {
 protected:
     void TearDown() override { ProcessDeletions(); }
     ScratchDirectory scratch;
-    FakePlatform platform;
+    Program program;
+    FakePlatform& platform = program.platform;
 };
 
 // A removed current directory has no path; "/yorumadata" is not its folder.
@@ -266,11 +268,8 @@ TEST_F(StartPlaceTest, ARemovedCurrentDirectoryIsRefusedAndNothingIsWritten) {
     ASSERT_TRUE(QDir::setCurrent(scratch.Path() + QStringLiteral("/gone")));
     ASSERT_TRUE(QDir(scratch.Path()).rmdir(QStringLiteral("gone")));
     const bool rootFolderBefore = QFileInfo::exists(QStringLiteral("/yorumadata"));
-    {
-        Module1 module(platform);
-        module.StartUp();
-        EXPECT_NE(VisibleWindow("Form3"), nullptr);
-    }
+    program.app.StartUp();
+    EXPECT_NE(VisibleWindow("profileWindow"), nullptr);
     const bool rootFolderAfter = QFileInfo::exists(QStringLiteral("/yorumadata"));
     if (!rootFolderBefore && rootFolderAfter) QDir(QStringLiteral("/yorumadata")).removeRecursively();
     EXPECT_FALSE(rootFolderAfter && !rootFolderBefore) << "wrote into /yorumadata";
@@ -285,10 +284,7 @@ TEST_F(StartPlaceTest, AFolderWhoseNameIsNoTextIsUsed) {
     ASSERT_EQ(mkdir(folder.constData(), 0755), 0);
     ASSERT_EQ(chdir(folder.constData()), 0);
     platform.now = {2008, 10, 18, 21, 30};
-    {
-        Module1 module(platform);
-        module.StartUp();
-    }
+    program.app.StartUp();
     struct stat status {};
     EXPECT_EQ(stat((folder + "/yorumadata/initial.ini").constData(), &status), 0) << "no initial.ini in the folder";
     EXPECT_TRUE(platform.messages.isEmpty());
@@ -316,17 +312,14 @@ TEST_P(ForeignEncodingTest, ReadsShiftJisAndNeverWritesOverTheUnknown) {
     const EncodingCase& c = GetParam();
     scratch.Write("initial.ini", kProfile);
     scratch.Write("option.ini", c.stored);
-    {
-        Module1 module(platform);
-        module.StartUp();
-        QWidget* shown = VisibleWindow(c.window);
-        ASSERT_NE(shown, nullptr);
-        if (auto* form1 = qobject_cast<Form1*>(shown)) {
-            EXPECT_EQ(form1->Label2(3)->text(), QStringLiteral("少尉"));  // day 10 on the soldier ladder
-        }
-        shown->close();
-        ProcessDeletions();
+    program.app.StartUp();
+    QWidget* shown = VisibleWindow(c.window);
+    ASSERT_NE(shown, nullptr);
+    if (auto* mainWindow = qobject_cast<MainWindow*>(shown)) {
+        EXPECT_EQ(mainWindow->Value(kRankCaption)->text(), QStringLiteral("少尉"));  // day 10 on the soldier ladder
     }
+    shown->close();
+    ProcessDeletions();
     EXPECT_EQ(scratch.Read("option.ini"), c.afterClose);
     EXPECT_EQ(platform.messages, QStringList(c.messages, kDataFolderMessage));
 }
@@ -340,9 +333,9 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase{"ShiftJis",
                      "1,8744,5,1,5,1,1200,900,9241372,16777215,\"example.jp/" + kDiaryShiftJis + "\",2,0,0,\"" +
                          kSoldierShiftJis + "\"\r\n",
-                     "Form1", "1,8744,5,1,5,1,1200,900,9241372,16777215,\"example.jp/日記\",2,0,0,\"ソルジャー\"\r\n", 0},
+                     "mainWindow", "1,8744,5,1,5,1,1200,900,9241372,16777215,\"example.jp/日記\",2,0,0,\"ソルジャー\"\r\n", 0},
         EncodingCase{"Unknown", "1,8744,5,1,5,1,1200,900,9241372,16777215,\"\xff\xfe\",2,0,0,\"ソルジャー\"\r\n",
-                     "Form3", "1,8744,5,1,5,1,1200,900,9241372,16777215,\"\xff\xfe\",2,0,0,\"ソルジャー\"\r\n", 1}),
+                     "profileWindow", "1,8744,5,1,5,1,1200,900,9241372,16777215,\"\xff\xfe\",2,0,0,\"ソルジャー\"\r\n", 1}),
     [](const auto& tested) { return std::string(tested.param.name); });
 
 // A save killed between writing its temporary file and renaming it leaves
@@ -353,9 +346,8 @@ TEST_F(StartPlaceTest, LeftoversOfAKilledSaveAreRemovedAndNothingElse) {
     const QStringList leftovers = {"initial.ini.GzhbPN", "option.ini.vNy7Gp"};
     const QStringList kept = {"option.ini.backup", "option.ini.BEFORE", "notes.txt.AbCdEf", "initial.ini.Ab"};
     for (const QString& name : leftovers + kept) scratch.Write(name.toUtf8().constData(), kProfile);
-    Module1 module(platform);
-    module.StartUp();
-    ASSERT_NE(VisibleWindow("Form1"), nullptr);
+    program.app.StartUp();
+    ASSERT_NE(VisibleWindow("mainWindow"), nullptr);
     QStringList expected = kept + QStringList{"initial.ini", "option.ini"};
     expected.sort();
     EXPECT_EQ(QDir(DataFolderPath(scratch.Path())).entryList(QDir::Files, QDir::Name), expected);

@@ -14,16 +14,14 @@
 
 #include <optional>
 
-#include "dialogs/Form2.h"
-#include "dialogs/Form3.h"
-#include "dialogs/Form4.h"
-#include "startup/DataFiles.h"
-#include "startup/Module1.h"
+#include "app/Messages.h"
+#include "storage/DataFiles.h"
 #include "support/DataFolder.h"
-#include "support/FakePlatform.h"
 #include "support/Faults.h"
+#include "support/Program.h"
 #include "support/Windows.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
+#include "ui/SettingsWindow.h"
 
 namespace {
 
@@ -108,7 +106,8 @@ protected:
     }
 
     ScratchDirectory scratch;
-    FakePlatform platform;
+    Program program;
+    FakePlatform& platform = program.platform;
 };
 
 // The data files alone: a save that cannot be completed reports it and
@@ -148,45 +147,45 @@ class ProgramUnderFaultTest : public FaultInjectionTest, public ::testing::WithP
 TEST_P(ProgramUnderFaultTest, KeepsWorkingAndLosesNothing) {
     WriteStartedTracker();
     platform.now = {2008, 10, 15, 12, 7};
+    program.app.StartUp();
     {
-        Module1 module(platform);
-        module.StartUp();
-        auto* form1 = VisibleWindow<Form1>("Form1");
-        ASSERT_NE(form1, nullptr);
+        auto* mainWindow = VisibleWindow<MainWindow>("mainWindow");
+        ASSERT_NE(mainWindow, nullptr);
 
         ActiveFault fault(GetParam(), scratch);
         if (!fault.Holds()) GTEST_SKIP() << Name(GetParam()) << " cannot be made here";
 
         platform.now = {2008, 10, 15, 12, 8};
-        form1->Form1_Timer1_Timer();
-        EXPECT_EQ(LabelText(form1, "Label2_0"), QStringLiteral("０年０ヶ月１０日３時間８分"));
-        QTest::mouseClick(Find<QPushButton>(form1, "Command3"), Qt::LeftButton);
+        program.app.onTick();
+        EXPECT_EQ(LabelText(mainWindow, "elapsedValue"), QStringLiteral("０年０ヶ月１０日３時間８分"));
+        QTest::mouseClick(Find<QPushButton>(mainWindow, "copyButton"), Qt::LeftButton);
         EXPECT_TRUE(platform.clipboard.contains(QStringLiteral("ヨルマ日： 2008年 10月 5日")))
             << platform.clipboard.toStdString();
 
         // Every save the user causes says it failed: the windows' places as
         // they make way for the settings window, the settings, the close.
-        QTest::mouseClick(Find<QPushButton>(form1, "Command1"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(mainWindow, "settingsButton"), Qt::LeftButton);
         ProcessDeletions();
-        auto* form2 = VisibleWindow<Form2>("Form2");
-        ASSERT_NE(form2, nullptr);
+        auto* settingsWindow = VisibleWindow<SettingsWindow>("settingsWindow");
+        ASSERT_NE(settingsWindow, nullptr);
         EXPECT_EQ(platform.messages, QStringList{kDataFolderMessage});
-        Find<QLineEdit>(form2, "Text2")->setText(QStringLiteral("30"));
-        QTest::mouseClick(Find<QPushButton>(form2, "Command1"), Qt::LeftButton);
+        Find<QLineEdit>(settingsWindow, "cigarettesBox")->setText(QStringLiteral("30"));
+        QTest::mouseClick(Find<QPushButton>(settingsWindow, "saveButton"), Qt::LeftButton);
         EXPECT_EQ(platform.messages.size(), 2);
-        ASSERT_EQ(VisibleWindow("Form2"), form2) << "the settings window stays open after a failed save";
+        ASSERT_EQ(VisibleWindow("settingsWindow"), settingsWindow)
+            << "the settings window stays open after a failed save";
 
         // Cancel: the main window comes back; what it cannot read it keeps from memory.
-        QTest::mouseClick(Find<QPushButton>(form2, "Command2"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(settingsWindow, "cancelButton"), Qt::LeftButton);
         ProcessDeletions();
-        form1 = VisibleWindow<Form1>("Form1");
-        ASSERT_NE(form1, nullptr);
-        EXPECT_EQ(LabelText(form1, "Label2_0"), QStringLiteral("０年０ヶ月１０日３時間８分"));
+        mainWindow = VisibleWindow<MainWindow>("mainWindow");
+        ASSERT_NE(mainWindow, nullptr);
+        EXPECT_EQ(LabelText(mainWindow, "elapsedValue"), QStringLiteral("０年０ヶ月１０日３時間８分"));
 
-        form1->move(300, 200);
-        form1->close();
+        mainWindow->move(300, 200);
+        mainWindow->close();
         ProcessDeletions();
-        EXPECT_TRUE(module.ProgramEnded());
+        EXPECT_TRUE(program.app.Ended());
         EXPECT_EQ(platform.messages, QStringList(3, kDataFolderMessage)) << "closing says so, once";
         if (GetParam() == Fault::DataFolderReplacedByAFile) {
             EXPECT_EQ(fault.InPlace(), ActiveFault::kInPlace);
@@ -199,14 +198,13 @@ TEST_P(ProgramUnderFaultTest, KeepsWorkingAndLosesNothing) {
     EXPECT_EQ(scratch.Read("option.ini"), kOptions);
     EXPECT_EQ(DataFolderEntries(scratch), QStringList({"initial.ini", "option.ini"}));
 
-    FakePlatform again;
-    again.now = {2008, 10, 15, 12, 9};
-    Module1 restarted(again);
-    restarted.StartUp();
-    auto* form1 = VisibleWindow<Form1>("Form1");
-    ASSERT_NE(form1, nullptr);
-    EXPECT_EQ(LabelText(form1, "Label2_0"), QStringLiteral("０年０ヶ月１０日３時間９分"));
-    EXPECT_EQ(form1->frameGeometry().topLeft(), QPoint(80, 60)) << "the position stored before the fault";
+    Program restarted;
+    restarted.platform.now = {2008, 10, 15, 12, 9};
+    restarted.app.StartUp();
+    auto* mainWindow = VisibleWindow<MainWindow>("mainWindow");
+    ASSERT_NE(mainWindow, nullptr);
+    EXPECT_EQ(LabelText(mainWindow, "elapsedValue"), QStringLiteral("０年０ヶ月１０日３時間９分"));
+    EXPECT_EQ(mainWindow->frameGeometry().topLeft(), QPoint(80, 60)) << "the position stored before the fault";
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, ProgramUnderFaultTest,
@@ -223,31 +221,30 @@ TEST_P(ReadOnlyFirstRunTest, StillLeadsToTheMainWindowAndSaysNothingWasSaved) {
     ReadOnlyFolder readOnly(scratch.Path());
     if (!readOnly.Holds()) GTEST_SKIP() << "a read-only folder cannot be made here";
     platform.now = GetParam();
-    Module1 module(platform);
-    module.StartUp();
+    program.app.StartUp();
     EXPECT_FALSE(QFileInfo::exists(DataFolderPath(scratch.Path())));
-    auto* form3 = VisibleWindow<Form3>("Form3");
-    ASSERT_NE(form3, nullptr);
-    form3->Text1(0)->setText(QStringLiteral("20"));
-    form3->Text1(1)->setText(QStringLiteral("300"));
-    QTest::keyClick(form3->Text1(1), Qt::Key_Return);
+    QWidget* profileWindow = VisibleWindow("profileWindow");
+    ASSERT_NE(profileWindow, nullptr);
+    Find<QLineEdit>(profileWindow, "cigarettesBox")->setText(QStringLiteral("20"));
+    Find<QLineEdit>(profileWindow, "priceBox")->setText(QStringLiteral("300"));
+    QTest::keyClick(Find<QLineEdit>(profileWindow, "priceBox"), Qt::Key_Return);
     ProcessDeletions();
-    auto* form4 = VisibleWindow<Form4>("Form4");
-    ASSERT_NE(form4, nullptr);
-    QTest::keyClick(form4, Qt::Key_Return);
+    QWidget* startConfirmation = VisibleWindow("startConfirmation");
+    ASSERT_NE(startConfirmation, nullptr);
+    QTest::keyClick(startConfirmation, Qt::Key_Return);
     ProcessDeletions();
-    if (QWidget* form6 = VisibleWindow("Form6")) {
-        QTest::keyClick(form6, Qt::Key_Return);
+    if (QWidget* seasonalGreeting = VisibleWindow("seasonalGreeting")) {
+        QTest::keyClick(seasonalGreeting, Qt::Key_Return);
         ProcessDeletions();
     }
     EXPECT_EQ(platform.messages, QStringList{kDataFolderMessage});
 
-    auto* form1 = VisibleWindow<Form1>("Form1");
-    ASSERT_NE(form1, nullptr);
-    EXPECT_EQ(LabelText(form1, "Label2_0"), QStringLiteral("０年０ヶ月０日０時間０分"));
-    form1->close();
+    auto* mainWindow = VisibleWindow<MainWindow>("mainWindow");
+    ASSERT_NE(mainWindow, nullptr);
+    EXPECT_EQ(LabelText(mainWindow, "elapsedValue"), QStringLiteral("０年０ヶ月０日０時間０分"));
+    mainWindow->close();
     ProcessDeletions();
-    EXPECT_TRUE(module.ProgramEnded());
+    EXPECT_TRUE(program.app.Ended());
     EXPECT_EQ(platform.messages, QStringList(2, kDataFolderMessage));
     EXPECT_TRUE(QDir(scratch.Path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
@@ -268,22 +265,21 @@ class ClockSetBackTest : public FaultInjectionTest, public ::testing::WithParamI
 TEST_P(ClockSetBackTest, ShowsFiguresAndWritesNothingElse) {
     WriteStartedTracker();
     platform.now = GetParam().now;
-    Module1 module(platform);
-    module.StartUp();
-    auto* form1 = VisibleWindow<Form1>("Form1");
-    ASSERT_NE(form1, nullptr);
+    program.app.StartUp();
+    auto* mainWindow = VisibleWindow<MainWindow>("mainWindow");
+    ASSERT_NE(mainWindow, nullptr);
     // Elapsed time, life, money and cigarettes; no rank title applies before the quit moment.
-    for (const char* label : {"Label2_0", "Label2_1", "Label2_2", "Label2_4"}) {
-        EXPECT_FALSE(LabelText(form1, label).isEmpty()) << GetParam().what << ": " << label;
+    for (const char* label : {"elapsedValue", "lifeValue", "moneyValue", "cigarettesValue"}) {
+        EXPECT_FALSE(LabelText(mainWindow, label).isEmpty()) << GetParam().what << ": " << label;
     }
-    form1->Form1_Timer1_Timer();
-    QTest::mouseClick(Find<QPushButton>(form1, "Command3"), Qt::LeftButton);
+    program.app.onTick();
+    QTest::mouseClick(Find<QPushButton>(mainWindow, "copyButton"), Qt::LeftButton);
     EXPECT_EQ(platform.clipboard.count(QStringLiteral("\r\n")), 5) << GetParam().what << ": " << platform.clipboard.toStdString();
     EXPECT_TRUE(platform.clipboard.contains(QStringLiteral("ヨルマ日： 2008年 10月 5日")));
 
-    form1->close();
+    mainWindow->close();
     ProcessDeletions();
-    EXPECT_TRUE(module.ProgramEnded());
+    EXPECT_TRUE(program.app.Ended());
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_EQ(scratch.Read("initial.ini"), kProfile);
     EXPECT_EQ(scratch.Read("option.ini"), kOptions);

@@ -15,18 +15,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "dialogs/Form2.h"
-#include "dialogs/Form3.h"
-#include "dialogs/Form4.h"
-#include "dialogs/Form5.h"
-#include "dialogs/Form6.h"
-#include "dialogs/Form8.h"
-#include "startup/Module1.h"
 #include "support/DataFolder.h"
-#include "support/FakePlatform.h"
+#include "support/Program.h"
 #include "support/Windows.h"
-#include "ui/Form1.h"
-#include "ui/Form7.h"
+#include "ui/FixedWindow.h"
 
 namespace {
 
@@ -79,32 +71,47 @@ private:
     QPalette saved_ = QApplication::palette();
 };
 
+// Every text of the window the program has open now.
+void ExpectEveryTextStandsOut(const Program& program, Window kind) {
+    QWidget* window = program.windows.Loaded(kind);
+    ASSERT_NE(window, nullptr) << static_cast<int>(kind);
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(window) || !ShowsText(control)) continue;
+        EXPECT_GE(InkAgainstGround(control->grab().toImage()), 150)
+            << window->objectName().toStdString() << " " << control->objectName().toStdString() << " "
+            << control->metaObject()->className();
+    }
+}
+
 TEST(DarkPaletteTest, EveryTextStandsOutFromItsGround) {
     const DarkPalette dark;
+    {
+        // The first run's windows, on Christmas Day for the greeting's texts.
+        ScratchDirectory scratch;
+        Program program;
+        program.platform.now = {2008, 12, 25, 9, 0};
+        program.app.StartUp();
+        ExpectEveryTextStandsOut(program, Window::Profile);
+        program.app.EnterProfile(QStringLiteral("20"), QStringLiteral("300"), 1);
+        ExpectEveryTextStandsOut(program, Window::StartConfirmation);
+        program.app.StartTracking();
+        ExpectEveryTextStandsOut(program, Window::SeasonalGreeting);
+        ProcessDeletions();
+    }
+
     ScratchDirectory scratch;
     scratch.Write("initial.ini", "2008,10,5,9,0,20,300,85\r\n");
     scratch.Write("option.ini", "1,8744,5,1,5,1,1200,900,9241372,16777215,\"\",2,0,0,\"ソルジャー\"\r\n");
-    FakePlatform platform;
-    Module1 module{platform};
-    module.StartUp();
-    module.settings.quitMonth = 12;  // for the seasonal greeting's texts
-    module.settings.quitDay = 25;
-
-    auto* form2 = new Form2(module);
-    form2->Form2_Form_Load();
-    auto* form6 = new Form6(module);
-    form6->Form_Load();
-    const QList<QWidget*> windows = {module.LoadedForm1(), module.LoadedForm7(), form2,  new Form3(module),
-                                     new Form4(module),    new Form5(module),    form6, new Form8(module)};
-    for (QWidget* window : windows) {
-        ASSERT_NE(window, nullptr);
-        for (QWidget* control : window->findChildren<QWidget*>()) {
-            if (!control->isVisibleTo(window) || !ShowsText(control)) continue;
-            EXPECT_GE(InkAgainstGround(control->grab().toImage()), 150)
-                << window->objectName().toStdString() << " " << control->objectName().toStdString() << " "
-                << control->metaObject()->className();
-        }
-    }
+    Program program;
+    program.app.StartUp();
+    ExpectEveryTextStandsOut(program, Window::Main);
+    ExpectEveryTextStandsOut(program, Window::Mini);
+    program.app.OpenHelp();
+    ExpectEveryTextStandsOut(program, Window::Help);
+    program.app.OpenSettings();
+    ExpectEveryTextStandsOut(program, Window::Settings);
+    program.app.OpenInfo();
+    ExpectEveryTextStandsOut(program, Window::Info);
     ProcessDeletions();
 }
 

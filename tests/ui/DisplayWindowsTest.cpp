@@ -10,18 +10,17 @@
 
 #include <gtest/gtest.h>
 
-#include "startup/Module1.h"
 #include "support/DataFolder.h"
-#include "support/FakePlatform.h"
+#include "support/Program.h"
 #include "support/Windows.h"
-#include "ui/Form1.h"
-#include "ui/Form7.h"
+#include "ui/MainWindow.h"
+#include "ui/MiniWindow.h"
 
 namespace {
 
-QByteArray Options(int windowMode, int miniLeft = 0, int miniTop = 0) {
-    return QStringLiteral("1,8744,5,1,5,1,1200,900,9241372,16777215,\"blog.example/me\",%1,%2,%3,\"ソルジャー\"\r\n")
-        .arg(windowMode).arg(miniLeft).arg(miniTop).toUtf8();
+QString Options(int windowMode, int miniLeft, int miniTop, const QString& blogUrl) {
+    return QStringLiteral("1,8744,5,1,5,1,1200,900,9241372,16777215,\"%4\",%1,%2,%3,\"ソルジャー\"\r\n")
+        .arg(windowMode).arg(miniLeft).arg(miniTop).arg(blogUrl);
 }
 
 // Field n (1-based) of the one line of a data file.
@@ -31,14 +30,15 @@ QString Field(const QByteArray& line, int n) {
 
 class DisplayWindowsTest : public ::testing::Test {
 protected:
-    void Start(int windowMode, int miniLeft = 0, int miniTop = 0) {
+    void Start(int windowMode, int miniLeft = 0, int miniTop = 0,
+               const QString& blogUrl = QStringLiteral("blog.example/me")) {
         scratch.Write("initial.ini", "2008,10,5,9,0,20,300,85\r\n");
-        scratch.Write("option.ini", Options(windowMode, miniLeft, miniTop));
-        module.StartUp();
-        form1 = module.LoadedForm1();
-        form7 = module.LoadedForm7();
-        ASSERT_NE(form1, nullptr);
-        ASSERT_NE(form7, nullptr);
+        scratch.WriteText("option.ini", Options(windowMode, miniLeft, miniTop, blogUrl));
+        program.app.StartUp();
+        mainWindow = program.Loaded<MainWindow>(Window::Main);
+        miniWindow = program.Loaded<MiniWindow>(Window::Mini);
+        ASSERT_NE(mainWindow, nullptr);
+        ASSERT_NE(miniWindow, nullptr);
     }
     void TearDown() override { ProcessDeletions(); }
 
@@ -48,57 +48,60 @@ protected:
         action->trigger();
     }
 
+    QLabel* Icon() const { return Find<QLabel>(miniWindow, "icon"); }
+    QProgressBar* Bar() const { return Find<QProgressBar>(mainWindow, "progressBar"); }
+
     ScratchDirectory scratch;
-    FakePlatform platform;
-    Module1 module{platform};
-    Form1* form1 = nullptr;
-    Form7* form7 = nullptr;
+    Program program;
+    FakePlatform& platform = program.platform;
+    MainWindow* mainWindow = nullptr;
+    MiniWindow* miniWindow = nullptr;
 };
 
 TEST_F(DisplayWindowsTest, BothWindowsAreLoadedAndTheStoredOneIsShown) {
     Start(2);
-    EXPECT_TRUE(form1->isVisible());
-    EXPECT_FALSE(form7->isVisible());
-    EXPECT_EQ(form7->windowTitle(), QStringLiteral(" ヨルマ式 mini mode"));
-    EXPECT_TRUE(form7->Label1()->text().startsWith(QStringLiteral("ステータス： 少尉\n")));
+    EXPECT_TRUE(mainWindow->isVisible());
+    EXPECT_FALSE(miniWindow->isVisible());
+    EXPECT_EQ(miniWindow->windowTitle(), QStringLiteral(" ヨルマ式 mini mode"));
+    EXPECT_TRUE(miniWindow->Report()->text().startsWith(QStringLiteral("ステータス： 少尉\n")));
 }
 
 TEST_F(DisplayWindowsTest, MiniModeShowsTheMiniWindowWithTheMainOneHidden) {
     Start(1, 3000, 1500);
-    EXPECT_FALSE(form1->isVisible());
-    EXPECT_TRUE(form7->isVisible());
-    EXPECT_EQ(form7->frameGeometry().topLeft(), QPoint(200, 100));
+    EXPECT_FALSE(mainWindow->isVisible());
+    EXPECT_TRUE(miniWindow->isVisible());
+    EXPECT_EQ(miniWindow->frameGeometry().topLeft(), QPoint(200, 100));
 }
 
-TEST_F(DisplayWindowsTest, TheMiniWindowFollowsTheMainWindowsTimer) {
+TEST_F(DisplayWindowsTest, TheMiniWindowFollowsTheTimer) {
     Start(1);
-    const QString before = form7->Label1()->text();
+    const QString before = miniWindow->Report()->text();
     platform.now = {2008, 10, 16, 12, 7};
-    form1->Form1_Timer1_Timer();
-    EXPECT_NE(form7->Label1()->text(), before);
-    EXPECT_TRUE(form7->Label1()->text().contains(QStringLiteral("0年 0ヶ月 11日 3時間 7分")));
+    program.app.onTick();
+    EXPECT_NE(miniWindow->Report()->text(), before);
+    EXPECT_TRUE(miniWindow->Report()->text().contains(QStringLiteral("0年 0ヶ月 11日 3時間 7分")));
 }
 
 TEST_F(DisplayWindowsTest, SwitchingGoesOneZeroOneAndTheMiniWindowKeepsItsPlace) {
     Start(2, 600, 600);
-    form1->move(100, 50);
-    Choose(form1, "mnuMini");
-    EXPECT_EQ(module.settings.windowMode, 1);
-    EXPECT_FALSE(form1->isVisible());
-    EXPECT_TRUE(form7->isVisible());
+    mainWindow->move(100, 50);
+    Choose(mainWindow, "miniEntry");
+    EXPECT_EQ(program.app.Settings().windowMode, 1);
+    EXPECT_FALSE(mainWindow->isVisible());
+    EXPECT_TRUE(miniWindow->isVisible());
     // The first use opens it exactly where the main window stands.
-    EXPECT_EQ(form7->frameGeometry().topLeft(), QPoint(100, 50));
+    EXPECT_EQ(miniWindow->frameGeometry().topLeft(), QPoint(100, 50));
 
-    form7->move(250, 260);
-    Choose(form7, "mnuSt");
-    EXPECT_EQ(module.settings.windowMode, 0);
-    EXPECT_TRUE(form1->isVisible());
-    EXPECT_FALSE(form7->isVisible());
-    EXPECT_EQ(form1->frameGeometry().topLeft(), QPoint(100, 50));
+    miniWindow->move(250, 260);
+    Choose(miniWindow, "mainEntry");
+    EXPECT_EQ(program.app.Settings().windowMode, 0);
+    EXPECT_TRUE(mainWindow->isVisible());
+    EXPECT_FALSE(miniWindow->isVisible());
+    EXPECT_EQ(mainWindow->frameGeometry().topLeft(), QPoint(100, 50));
 
-    Choose(form1, "mnuMini");
-    EXPECT_EQ(module.settings.windowMode, 1);
-    EXPECT_EQ(form7->frameGeometry().topLeft(), QPoint(250, 260));
+    Choose(mainWindow, "miniEntry");
+    EXPECT_EQ(program.app.Settings().windowMode, 1);
+    EXPECT_EQ(miniWindow->frameGeometry().topLeft(), QPoint(250, 260));
 }
 
 struct MiniPlaceCase {
@@ -110,8 +113,8 @@ class MiniPlacementTest : public DisplayWindowsTest, public ::testing::WithParam
 // The screen is 19200 × 14400 twips.
 TEST_P(MiniPlacementTest, PullsAnOffScreenPositionBack) {
     Start(1, GetParam().savedLeft, GetParam().savedTop);
-    EXPECT_EQ(module.settings.miniLeft, GetParam().expectedLeft);
-    EXPECT_EQ(module.settings.miniTop, GetParam().expectedTop);
+    EXPECT_EQ(program.app.Settings().miniLeft, GetParam().expectedLeft);
+    EXPECT_EQ(program.app.Settings().miniTop, GetParam().expectedTop);
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, MiniPlacementTest,
@@ -120,10 +123,10 @@ INSTANTIATE_TEST_SUITE_P(Positions, MiniPlacementTest,
 
 TEST_F(DisplayWindowsTest, ExitFromEitherWindowSavesBothPositionsAndTheMode) {
     Start(2, 600, 600);
-    Choose(form1, "mnuMini");
-    form1->move(40, 30);
-    form7->move(20, 10);
-    Choose(form7, "mnuExit");
+    Choose(mainWindow, "miniEntry");
+    mainWindow->move(40, 30);
+    miniWindow->move(20, 10);
+    Choose(miniWindow, "exitEntry");
     ProcessDeletions();
     const QByteArray options = scratch.Read("option.ini");
     EXPECT_EQ(Field(options, 7), "600");   // main window: 40 px
@@ -131,7 +134,7 @@ TEST_F(DisplayWindowsTest, ExitFromEitherWindowSavesBothPositionsAndTheMode) {
     EXPECT_EQ(Field(options, 12), "1");
     EXPECT_EQ(Field(options, 13), "300");  // mini window: 20 px
     EXPECT_EQ(Field(options, 14), "150");
-    EXPECT_TRUE(module.ProgramEnded());
+    EXPECT_TRUE(program.app.Ended());
 }
 
 // The session ends (logout, SIGTERM): the same unload as the close box, once.
@@ -142,9 +145,9 @@ class SessionEndTest : public DisplayWindowsTest, public ::testing::WithParamInt
 TEST_P(SessionEndTest, SavesBothPositionsAndTheMode) {
     const bool sessionEnds = GetParam();
     Start(2, 600, 600);
-    form1->move(40, 30);
-    Choose(form1, "mnuMini");
-    form7->move(20, 10);
+    mainWindow->move(40, 30);
+    Choose(mainWindow, "miniEntry");
+    miniWindow->move(20, 10);
     if (sessionEnds) {
         ASSERT_TRUE(platform.endSession);
         platform.endSession();
@@ -166,74 +169,74 @@ INSTANTIATE_TEST_SUITE_P(Ends, SessionEndTest, ::testing::Values(true, false),
 
 TEST_F(DisplayWindowsTest, ARestartOpensTheMiniWindowWhereItWasLeft) {
     Start(1, 4500, 3000);
-    form7->move(33, 44);
-    form7->close();
+    miniWindow->move(33, 44);
+    miniWindow->close();
     ProcessDeletions();
-    ASSERT_TRUE(module.ProgramEnded());
+    ASSERT_TRUE(program.app.Ended());
 
-    FakePlatform again;
-    Module1 restarted(again);
-    restarted.StartUp();
-    ASSERT_NE(restarted.LoadedForm7(), nullptr);
-    EXPECT_TRUE(restarted.LoadedForm7()->isVisible());
-    EXPECT_EQ(restarted.LoadedForm7()->frameGeometry().topLeft(), QPoint(33, 44));
+    Program again;
+    again.app.StartUp();
+    auto* restarted = again.Loaded<MiniWindow>(Window::Mini);
+    ASSERT_NE(restarted, nullptr);
+    EXPECT_TRUE(restarted->isVisible());
+    EXPECT_EQ(restarted->frameGeometry().topLeft(), QPoint(33, 44));
 }
 
 TEST_F(DisplayWindowsTest, ADoubleClickHidesIntoTheTrayAndAClickBringsItBack) {
     Start(2);
-    QTest::mouseDClick(form1, Qt::LeftButton, {}, QPoint(300, 80));  // on the lungs
-    EXPECT_FALSE(form1->isVisible());
-    EXPECT_TRUE(platform.trayIcons.contains(form1));
-    ASSERT_TRUE(platform.ClickTrayIcon(form1));
-    EXPECT_TRUE(form1->isVisible());
-    EXPECT_FALSE(platform.trayIcons.contains(form1));
+    QTest::mouseDClick(mainWindow, Qt::LeftButton, {}, QPoint(300, 80));  // on the lungs
+    EXPECT_FALSE(mainWindow->isVisible());
+    EXPECT_TRUE(platform.trayIcons.contains(mainWindow));
+    ASSERT_TRUE(platform.ClickTrayIcon(mainWindow));
+    EXPECT_TRUE(mainWindow->isVisible());
+    EXPECT_FALSE(platform.trayIcons.contains(mainWindow));
 }
 
 TEST_F(DisplayWindowsTest, DoubleClicksOnTheFiguresAndTheBarDoNotHide) {
     Start(2);
-    QTest::mouseDClick(form1->Label2(4), Qt::LeftButton);
-    QTest::mouseDClick(Find<QLabel>(form1, "Label1_0"), Qt::LeftButton);
-    QTest::mouseDClick(form1->ProgressBar1(), Qt::LeftButton);
-    EXPECT_TRUE(form1->isVisible());
+    QTest::mouseDClick(mainWindow->Value(kCigaretteCaption), Qt::LeftButton);
+    QTest::mouseDClick(Find<QLabel>(mainWindow, "elapsedCaption"), Qt::LeftButton);
+    QTest::mouseDClick(Bar(), Qt::LeftButton);
+    EXPECT_TRUE(mainWindow->isVisible());
     EXPECT_TRUE(platform.trayIcons.isEmpty());
 }
 
 TEST_F(DisplayWindowsTest, TheMiniWindowsTextAndIconHideItToo) {
     Start(1);
-    for (QWidget* target : {static_cast<QWidget*>(form7->Label1()), static_cast<QWidget*>(form7->Image2())}) {
+    for (QWidget* target : {static_cast<QWidget*>(miniWindow->Report()), static_cast<QWidget*>(Icon())}) {
         QTest::mouseDClick(target, Qt::LeftButton);
-        EXPECT_FALSE(form7->isVisible());
-        ASSERT_TRUE(platform.ClickTrayIcon(form7));
-        EXPECT_TRUE(form7->isVisible());
+        EXPECT_FALSE(miniWindow->isVisible());
+        ASSERT_TRUE(platform.ClickTrayIcon(miniWindow));
+        EXPECT_TRUE(miniWindow->isVisible());
     }
 }
 
 TEST_F(DisplayWindowsTest, WithoutATrayTheWindowIsMinimisedInstead) {
     platform.trayAvailable = false;
     Start(2);
-    form1->HideToTray();
+    mainWindow->HideToTray();
     EXPECT_TRUE(platform.trayIcons.isEmpty());
-    EXPECT_TRUE(form1->isMinimized());
+    EXPECT_TRUE(mainWindow->isMinimized());
 }
 
 TEST_F(DisplayWindowsTest, UnloadingAWindowInTheTrayRemovesItsIcon) {
     Start(2);
-    form1->HideToTray();
-    ASSERT_TRUE(platform.trayIcons.contains(form1));
-    form1->Unload();
+    mainWindow->HideToTray();
+    ASSERT_TRUE(platform.trayIcons.contains(mainWindow));
+    program.app.Exit();
     EXPECT_TRUE(platform.trayIcons.isEmpty());
-    EXPECT_TRUE(module.ProgramEnded());
+    EXPECT_TRUE(program.app.Ended());
 }
 
 TEST_F(DisplayWindowsTest, TheMenuOpensOnTheBackgroundOnly) {
     Start(2);
-    QMenu* menu = form1->mnuPopup();
-    QTest::mouseClick(form1->Label2(0), Qt::RightButton);
-    QTest::mouseClick(Find<QLabel>(form1, "Label1_4"), Qt::RightButton);
-    QTest::mouseClick(Find<QPushButton>(form1, "Command3"), Qt::RightButton);
-    QTest::mouseClick(form1->ProgressBar1(), Qt::RightButton);
+    QMenu* menu = mainWindow->PopupMenu();
+    QTest::mouseClick(mainWindow->Value(kElapsedCaption), Qt::RightButton);
+    QTest::mouseClick(Find<QLabel>(mainWindow, "lifeCaption"), Qt::RightButton);
+    QTest::mouseClick(Find<QPushButton>(mainWindow, "copyButton"), Qt::RightButton);
+    QTest::mouseClick(Bar(), Qt::RightButton);
     EXPECT_FALSE(menu->isVisible());
-    QTest::mouseClick(form1, Qt::RightButton, {}, QPoint(300, 80));
+    QTest::mouseClick(mainWindow, Qt::RightButton, {}, QPoint(300, 80));
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
 
@@ -245,10 +248,10 @@ TEST_F(DisplayWindowsTest, TheMenuOpensOnTheBackgroundOnly) {
 
 TEST_F(DisplayWindowsTest, TheMiniWindowsMenuOpensOnItsTextButNotItsIcon) {
     Start(1);
-    QMenu* menu = form7->mnuPopup();
-    QTest::mouseClick(form7->Image2(), Qt::RightButton);
+    QMenu* menu = miniWindow->PopupMenu();
+    QTest::mouseClick(Icon(), Qt::RightButton);
     EXPECT_FALSE(menu->isVisible());
-    QTest::mouseClick(form7->Label1(), Qt::RightButton);
+    QTest::mouseClick(miniWindow->Report(), Qt::RightButton);
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
     EXPECT_EQ(menu->actions().at(5)->text(), QStringLiteral("標準サイズで運転する"));
@@ -258,10 +261,10 @@ TEST_F(DisplayWindowsTest, TheMiniWindowsMenuOpensOnItsTextButNotItsIcon) {
 // and the window keeps its size.
 TEST_F(DisplayWindowsTest, TheMiniWindowsIconCoversNoneOfTheReport) {
     Start(1);
-    EXPECT_EQ(form7->size(), QSize(4230 / 15, 1320 / 15));
-    QLabel* report = form7->Label1();
+    EXPECT_EQ(miniWindow->size(), QSize(4230 / 15, 1320 / 15));
+    QLabel* report = miniWindow->Report();
     const QImage text = report->grab().toImage();
-    const QRect covered = form7->Image2()->geometry().translated(-report->pos()) & report->rect();
+    const QRect covered = Icon()->geometry().translated(-report->pos()) & report->rect();
     ASSERT_FALSE(covered.isEmpty());
     const QRgb paper = report->palette().color(QPalette::Window).rgb();
     int inked = 0;
@@ -273,8 +276,8 @@ TEST_F(DisplayWindowsTest, TheMiniWindowsIconCoversNoneOfTheReport) {
 
 TEST_F(DisplayWindowsTest, VersionBoxesNameTheirWindowsVersion) {
     Start(2);
-    Choose(form1, "mnuVer");
-    Choose(form7, "mnuVer");
+    Choose(mainWindow, "versionEntry");
+    Choose(miniWindow, "versionEntry");
     ASSERT_EQ(platform.messages.size(), 2);
     EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("　ヨルマ式バージョン１．１２　\r\n\r\n　- nubeworks -\r\n　")));
     EXPECT_TRUE(platform.messages[0].endsWith(QLatin1Char('/')));
@@ -283,19 +286,18 @@ TEST_F(DisplayWindowsTest, VersionBoxesNameTheirWindowsVersion) {
 
 TEST_F(DisplayWindowsTest, CopyingFromTheMiniWindowGivesTheMainWindowsText) {
     Start(1);
-    Choose(form1, "mnuCopy");
+    Choose(mainWindow, "copyEntry");
     const QString fromMain = platform.clipboard;
     platform.clipboard.clear();
-    Choose(form7, "mnuCopy");
+    Choose(miniWindow, "copyEntry");
     EXPECT_EQ(platform.clipboard, fromMain);
     EXPECT_EQ(fromMain.count(QStringLiteral("\r\n")), 5);
 }
 
 TEST_F(DisplayWindowsTest, BlogEntriesOpenTheAddressAsStored) {
-    Start(2);
-    module.settings.blogUrl = "http://twice.example/";
+    Start(2, 0, 0, QStringLiteral("http://twice.example/"));
     platform.openUrlSucceeds = false;
-    Choose(form7, "mnuBlog");
+    Choose(miniWindow, "blogEntry");
     ASSERT_EQ(platform.openedUrls.size(), 1);
     EXPECT_EQ(platform.openedUrls[0], QStringLiteral("http://http://twice.example/"));
     EXPECT_EQ(platform.messages,

@@ -10,12 +10,11 @@
 
 #include <map>
 
-#include "startup/Module1.h"
 #include "support/DataFolder.h"
-#include "support/FakePlatform.h"
+#include "support/Program.h"
 #include "support/Windows.h"
-#include "ui/Form1.h"
-#include "ui/Form7.h"
+#include "ui/MainWindow.h"
+#include "ui/MiniWindow.h"
 
 namespace {
 
@@ -43,12 +42,12 @@ protected:
         scratch.Write("option.ini",
                       "1,8744,5,1,5,1,1200,900,9241372,16777215,\"\",2,0,0,\"ソルジャー\"\r\n");
         platform.now = {2009, 12, 7, 14, 7};
-        module.StartUp();
-        form1 = module.LoadedForm1();
-        form7 = module.LoadedForm7();
-        ASSERT_NE(form1, nullptr);
-        ASSERT_NE(form7, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form1));
+        program.app.StartUp();
+        mainWindow = program.Loaded<MainWindow>(Window::Main);
+        miniWindow = program.Loaded<MiniWindow>(Window::Mini);
+        ASSERT_NE(mainWindow, nullptr);
+        ASSERT_NE(miniWindow, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(mainWindow));
         Repaint();
     }
     void TearDown() override { ProcessDeletions(); }
@@ -58,56 +57,57 @@ protected:
     void Repaint() {
         QCoreApplication::sendPostedEvents();
         QEvent request(QEvent::UpdateRequest);
-        QCoreApplication::sendEvent(form1, &request);
+        QCoreApplication::sendEvent(mainWindow, &request);
     }
 
     ScratchDirectory scratch;
-    FakePlatform platform;
-    Module1 module{platform};
-    Form1* form1 = nullptr;
-    Form7* form7 = nullptr;
+    Program program;
+    FakePlatform& platform = program.platform;
+    MainWindow* mainWindow = nullptr;
+    MiniWindow* miniWindow = nullptr;
 };
 
 TEST_F(TickRepaintTest, ATickInTheSameMinuteRedrawsNothing) {
-    PaintCounter counter(form1);
-    form1->Form1_Timer1_Timer();
+    PaintCounter counter(mainWindow);
+    program.app.onTick();
     Repaint();
     EXPECT_TRUE(counter.paints.empty()) << counter.paints.size() << " controls repainted, first "
                                         << counter.paints.begin()->first.toStdString();
 }
 
 TEST_F(TickRepaintTest, ANewMinuteRedrawsTheElapsedFigureButNotTheLungs) {
-    PaintCounter counter(form1);
+    PaintCounter counter(mainWindow);
     platform.now = {2009, 12, 7, 14, 8};
-    form1->Form1_Timer1_Timer();
+    program.app.onTick();
     Repaint();
-    EXPECT_EQ(form1->Label2(0)->text(), QStringLiteral("１年２ヶ月２日５時間８分"));
-    EXPECT_GE(counter.paints["Label2_0"], 1);
+    EXPECT_EQ(mainWindow->Value(kElapsedCaption)->text(), QStringLiteral("１年２ヶ月２日５時間８分"));
+    EXPECT_GE(counter.paints["elapsedValue"], 1);
     // The window itself draws the frames and the lungs, whose colour only
     // changes from one day to the next.
-    EXPECT_EQ(counter.paints["Form1"], 0);
-    EXPECT_EQ(counter.paints["Label2_3"], 0);  // the rank title did not change
+    EXPECT_EQ(counter.paints["mainWindow"], 0);
+    EXPECT_EQ(counter.paints["rankValue"], 0);  // the rank title did not change
 }
 
 TEST_F(TickRepaintTest, TheLungsAreRedrawnWhenTheirColourChanges) {
     // Day 10 on the first load: the lungs still clear from one day to the next.
     platform.now = {2008, 10, 15, 9, 0};
-    form1->Form1_Timer1_Timer();
+    program.app.onTick();
     Repaint();
-    PaintCounter counter(form1);
+    PaintCounter counter(mainWindow);
     platform.now = {2008, 10, 16, 9, 0};
-    form1->Form1_Timer1_Timer();
+    program.app.onTick();
     Repaint();
-    EXPECT_GE(counter.paints["Form1"], 1);
+    EXPECT_GE(counter.paints["mainWindow"], 1);
 }
 
 TEST_F(TickRepaintTest, TheMiniWindowsReportFollowsEveryNewMinute) {
-    const QString before = form7->Label1()->text();
-    form1->Form1_Timer1_Timer();
-    EXPECT_EQ(form7->Label1()->text(), before);
+    const QString before = miniWindow->Report()->text();
+    program.app.onTick();
+    EXPECT_EQ(miniWindow->Report()->text(), before);
     platform.now = {2009, 12, 7, 14, 8};
-    form1->Form1_Timer1_Timer();
-    EXPECT_TRUE(form7->Label1()->text().contains(QStringLiteral("5時間 8分\n"))) << form7->Label1()->text().toStdString();
+    program.app.onTick();
+    EXPECT_TRUE(miniWindow->Report()->text().contains(QStringLiteral("5時間 8分\n")))
+        << miniWindow->Report()->text().toStdString();
 }
 
 }  // namespace

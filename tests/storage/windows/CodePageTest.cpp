@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "startup/DataFiles.h"
+#include "storage/DataFiles.h"
 #include "support/DataFolder.h"
 
 namespace {

@@ -10,12 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/Form2.h"
-#include "dialogs/Form3.h"
-#include "startup/Module1.h"
 #include "support/DataFolder.h"
-#include "support/FakePlatform.h"
+#include "support/Program.h"
 #include "support/Windows.h"
+#include "ui/ProfileWindow.h"
+#include "ui/SettingsWindow.h"
 
 namespace {
 
@@ -77,25 +76,25 @@ TEST_P(SettingsBadTypingTest, SavesOrSaysWhyNot) {
         ScratchDirectory scratch;
         scratch.Write("initial.ini", kProfile);
         scratch.Write("option.ini", kOptions);
-        FakePlatform platform;
-        platform.now = {2008, 10, 15, 12, 7};
         {
-            Module1 module(platform);
-            module.StartUp();
-            auto* form1 = VisibleWindow("Form1");
-            ASSERT_NE(form1, nullptr);
-            QTest::mouseClick(Find<QPushButton>(form1, "Command1"), Qt::LeftButton);
+            Program program;
+            FakePlatform& platform = program.platform;
+            platform.now = {2008, 10, 15, 12, 7};
+            program.app.StartUp();
+            auto* main = VisibleWindow("mainWindow");
+            ASSERT_NE(main, nullptr);
+            QTest::mouseClick(Find<QPushButton>(main, "settingsButton"), Qt::LeftButton);
             ProcessDeletions();
-            auto* form2 = VisibleWindow<Form2>("Form2");
-            ASSERT_NE(form2, nullptr);
+            auto* settings = VisibleWindow<SettingsWindow>("settingsWindow");
+            ASSERT_NE(settings, nullptr);
             const QByteArray optionsBefore = scratch.Read("option.ini");
 
-            auto* box = Find<QLineEdit>(form2, GetParam());
+            auto* box = Find<QLineEdit>(settings, GetParam());
             ASSERT_NE(box, nullptr) << GetParam();
             box->setFocus();
             box->selectAll();
             box->insert(text);  // as typing would, within the box's length
-            QTest::mouseClick(Find<QPushButton>(form2, "Command1"), Qt::LeftButton);
+            QTest::mouseClick(Find<QPushButton>(settings, "saveButton"), Qt::LeftButton);
             ProcessDeletions();
 
             const QString what = QStringLiteral("%1 <- '%2'").arg(QLatin1String(GetParam()), Show(text));
@@ -104,16 +103,16 @@ TEST_P(SettingsBadTypingTest, SavesOrSaysWhyNot) {
             EXPECT_TRUE(IsWholeProfile(profile)) << what.toStdString() << ": " << profile.constData();
             EXPECT_TRUE(IsWholeOptions(options)) << what.toStdString() << ": " << options.constData();
             if (platform.messages.isEmpty()) {
-                EXPECT_EQ(VisibleWindow("Form2"), nullptr) << what.toStdString() << ": saved, yet still open";
-                EXPECT_NE(VisibleWindow("Form1"), nullptr) << what.toStdString();
+                EXPECT_EQ(VisibleWindow("settingsWindow"), nullptr) << what.toStdString() << ": saved, yet still open";
+                EXPECT_NE(VisibleWindow("mainWindow"), nullptr) << what.toStdString();
             } else {
                 ASSERT_EQ(platform.messages.size(), 1) << what.toStdString();
                 EXPECT_TRUE(kMessages.contains(platform.messages[0]))
                     << what.toStdString() << ": " << platform.messages[0].toStdString();
-                EXPECT_EQ(VisibleWindow("Form2"), form2) << what.toStdString() << ": refused, yet closed";
+                EXPECT_EQ(VisibleWindow("settingsWindow"), settings) << what.toStdString() << ": refused, yet closed";
                 EXPECT_EQ(options, optionsBefore) << what.toStdString() << ": a refusal wrote option.ini";
             }
-            EXPECT_FALSE(module.ProgramEnded()) << what.toStdString();
+            EXPECT_FALSE(program.app.Ended()) << what.toStdString();
         }
         ProcessDeletions();
         if (HasFatalFailure()) return;
@@ -121,50 +120,52 @@ TEST_P(SettingsBadTypingTest, SavesOrSaysWhyNot) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, SettingsBadTypingTest,
-                         ::testing::Values("Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text2", "Text3",
-                                           "Text4", "Text5", "Text6", "Text7"));
+                         ::testing::Values("yearBox", "monthBox", "dayBox", "hourBox", "minuteBox", "cigarettesBox",
+                                           "priceBox", "blogUrlBox", "tobaccoTaxBox", "consumptionTaxBox",
+                                           "smokingYearsBox"));
 
 // The first-run window's two boxes: the confirmation comes, or the range
 // message; either way nothing is written before the start.
-class FirstRunBadTypingTest : public ::testing::TestWithParam<int> {};
+class FirstRunBadTypingTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(FirstRunBadTypingTest, GoesOnOrSaysWhyNotAndWritesNothing) {
     for (const QString& text : kBadTexts) {
         ScratchDirectory scratch;
-        FakePlatform platform;
-        platform.now = {2008, 10, 15, 12, 7};
         {
-            Module1 module(platform);
-            module.StartUp();
-            auto* form3 = VisibleWindow<Form3>("Form3");
-            ASSERT_NE(form3, nullptr);
+            Program program;
+            FakePlatform& platform = program.platform;
+            platform.now = {2008, 10, 15, 12, 7};
+            program.app.StartUp();
+            auto* profileWindow = VisibleWindow<ProfileWindow>("profileWindow");
+            ASSERT_NE(profileWindow, nullptr);
             const QByteArray profileBefore = scratch.Read("initial.ini");
             const QByteArray optionsBefore = scratch.Read("option.ini");
-            form3->Text1(0)->setText(QStringLiteral("20"));
-            form3->Text1(1)->setText(QStringLiteral("300"));
-            QLineEdit* box = form3->Text1(GetParam());
+            Find<QLineEdit>(profileWindow, "cigarettesBox")->setText(QStringLiteral("20"));
+            Find<QLineEdit>(profileWindow, "priceBox")->setText(QStringLiteral("300"));
+            auto* box = Find<QLineEdit>(profileWindow, GetParam());
+            ASSERT_NE(box, nullptr) << GetParam();
             box->setFocus();
             box->selectAll();
             box->insert(text);
             QTest::keyClick(box, Qt::Key_Return);
             ProcessDeletions();
 
-            const QString what = QStringLiteral("box %1 <- '%2'").arg(GetParam()).arg(Show(text));
+            const QString what = QStringLiteral("%1 <- '%2'").arg(QLatin1String(GetParam()), Show(text));
             if (platform.messages.isEmpty()) {
-                EXPECT_NE(VisibleWindow("Form4"), nullptr) << what.toStdString();
+                EXPECT_NE(VisibleWindow("startConfirmation"), nullptr) << what.toStdString();
             } else {
                 EXPECT_EQ(platform.messages, QStringList{kMessages[0]}) << what.toStdString();
-                EXPECT_EQ(VisibleWindow("Form3"), form3) << what.toStdString();
+                EXPECT_EQ(VisibleWindow("profileWindow"), profileWindow) << what.toStdString();
             }
             EXPECT_EQ(scratch.Read("initial.ini"), profileBefore) << what.toStdString();
             EXPECT_EQ(scratch.Read("option.ini"), optionsBefore) << what.toStdString();
-            EXPECT_FALSE(module.ProgramEnded()) << what.toStdString();
+            EXPECT_FALSE(program.app.Ended()) << what.toStdString();
         }
         ProcessDeletions();
         if (HasFatalFailure()) return;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, FirstRunBadTypingTest, ::testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(Boxes, FirstRunBadTypingTest, ::testing::Values("cigarettesBox", "priceBox"));
 
 }  // namespace

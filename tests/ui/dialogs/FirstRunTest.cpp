@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -6,14 +7,13 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/Form3.h"
-#include "dialogs/Form4.h"
-#include "dialogs/Form6.h"
-#include "startup/Module1.h"
 #include "support/DataFolder.h"
-#include "support/FakePlatform.h"
+#include "support/Program.h"
 #include "support/Windows.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
+#include "ui/ProfileWindow.h"
+#include "ui/SeasonalGreeting.h"
+#include "ui/StartConfirmation.h"
 
 namespace {
 
@@ -24,41 +24,49 @@ class FirstRunTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform.now = {2008, 10, 15, 12, 7};
-        module.StartUp();
-        form3 = VisibleWindow<Form3>("Form3");
-        ASSERT_NE(form3, nullptr);
+        program.app.StartUp();
+        profileWindow = VisibleWindow<ProfileWindow>("profileWindow");
+        ASSERT_NE(profileWindow, nullptr);
         startupProfile = scratch.Read("initial.ini");
         startupOptions = scratch.Read("option.ini");
     }
     void TearDown() override { ProcessDeletions(); }
 
-    void Type(int box, const QString& text) {
-        form3->Text1(box)->setFocus();
-        form3->Text1(box)->insert(text);  // as typed, within the box's length
+    // The count box, then the price box.
+    QLineEdit* Box(int box) const {
+        return Find<QLineEdit>(profileWindow, box == 0 ? "cigarettesBox" : "priceBox");
+    }
+    QRadioButton* SizeChoice(int size) const {
+        return Find<QRadioButton>(profileWindow, QStringLiteral("sizeChoice%1").arg(size).toLatin1().constData());
     }
 
-    Form4* EnterProfile(const QString& count, const QString& price) {
+    void Type(int box, const QString& text) {
+        Box(box)->setFocus();
+        Box(box)->insert(text);  // as typed, within the box's length
+    }
+
+    StartConfirmation* EnterProfile(const QString& count, const QString& price) {
         Type(0, count);
         Type(1, price);
-        QTest::keyClick(form3->Text1(1), Qt::Key_Return);
+        QTest::keyClick(Box(1), Qt::Key_Return);
         ProcessDeletions();
-        return VisibleWindow<Form4>("Form4");
+        return VisibleWindow<StartConfirmation>("startConfirmation");
     }
 
     ScratchDirectory scratch;
-    FakePlatform platform;
-    Module1 module{platform};
-    QPointer<Form3> form3;  // null once unloaded, as a start hands over
+    Program program;
+    FakePlatform& platform = program.platform;
+    QPointer<ProfileWindow> profileWindow;  // null once unloaded, as a start hands over
     QByteArray startupProfile, startupOptions;
 };
 
 TEST_F(FirstRunTest, StartsEmptyWithTheStandardSize) {
-    EXPECT_EQ(form3->windowTitle(), QStringLiteral(" ヨルマ式初期設定 - nubera"));
-    EXPECT_TRUE(form3->Text1(0)->text().isEmpty());
-    EXPECT_TRUE(form3->Text1(1)->text().isEmpty());
-    EXPECT_TRUE(form3->Option1(1)->isChecked());
-    EXPECT_EQ(form3->Text1(0)->maxLength(), 3);
-    EXPECT_EQ(form3->Text1(1)->maxLength(), 4);
+    EXPECT_EQ(profileWindow->windowTitle(), QStringLiteral(" ヨルマ式初期設定 - nubera"));
+    EXPECT_TRUE(Box(0)->text().isEmpty());
+    EXPECT_TRUE(Box(1)->text().isEmpty());
+    EXPECT_TRUE(SizeChoice(1)->isChecked());
+    EXPECT_EQ(Box(0)->maxLength(), 3);
+    EXPECT_EQ(Box(1)->maxLength(), 4);
 }
 
 struct ProfileCase {
@@ -71,16 +79,16 @@ class ProfileValidationTest : public FirstRunTest, public ::testing::WithParamIn
 
 TEST_P(ProfileValidationTest, AcceptsOnlyCountsAndPricesInRange) {
     const ProfileCase& c = GetParam();
-    Form4* form4 = EnterProfile(QString::fromUtf8(c.count), QString::fromUtf8(c.price));
+    StartConfirmation* confirmation = EnterProfile(QString::fromUtf8(c.count), QString::fromUtf8(c.price));
     if (c.accepted) {
-        EXPECT_NE(form4, nullptr);
+        EXPECT_NE(confirmation, nullptr);
         EXPECT_TRUE(platform.messages.isEmpty());
-        EXPECT_EQ(VisibleWindow("Form3"), nullptr);
+        EXPECT_EQ(VisibleWindow("profileWindow"), nullptr);
     } else {
-        EXPECT_EQ(form4, nullptr);
+        EXPECT_EQ(confirmation, nullptr);
         EXPECT_EQ(platform.messages, QStringList{kRangeMessage});  // one message, however many boxes are wrong
-        ASSERT_FALSE(form3.isNull()) << "the window was left";
-        EXPECT_EQ(form3->Text1(0)->text(), QString::fromUtf8(c.count));
+        ASSERT_FALSE(profileWindow.isNull()) << "the window was left";
+        EXPECT_EQ(Box(0)->text(), QString::fromUtf8(c.count));
     }
     // Nothing is written before the start.
     EXPECT_EQ(scratch.Read("initial.ini"), startupProfile);
@@ -97,51 +105,52 @@ INSTANTIATE_TEST_SUITE_P(Boxes, ProfileValidationTest,
                                            ProfileCase{"abc", "ｘ", false}));
 
 TEST_F(FirstRunTest, TheChosenSizeIsTaken) {
-    form3->Option1(2)->setChecked(true);
+    SizeChoice(2)->setChecked(true);
     ASSERT_NE(EnterProfile("20", "300"), nullptr);
-    EXPECT_EQ(module.settings.sizeMillimetres, 100);
-    EXPECT_EQ(module.settings.cigarettesPerDay, 20);
-    EXPECT_EQ(module.settings.pricePer20, 300);
+    EXPECT_EQ(program.app.Settings().sizeMillimetres, 100);
+    EXPECT_EQ(program.app.Settings().cigarettesPerDay, 20);
+    EXPECT_EQ(program.app.Settings().pricePer20, 300);
 }
 
 TEST_F(FirstRunTest, StartingRecordsNowAndOpensTheMainWindowWhereTheConfirmationStood) {
-    Form4* form4 = EnterProfile("20", "300");
-    ASSERT_NE(form4, nullptr);
-    EXPECT_EQ(form4->windowTitle(), QStringLiteral(" ( ・◇・)  - nubera"));
-    form4->move(200, 100);
+    StartConfirmation* confirmation = EnterProfile("20", "300");
+    ASSERT_NE(confirmation, nullptr);
+    EXPECT_EQ(confirmation->windowTitle(), QStringLiteral(" ( ・◇・)  - nubera"));
+    confirmation->move(200, 100);
     platform.now = {2008, 12, 23, 23, 59};
-    QTest::keyClick(form4, Qt::Key_Return);
+    QTest::keyClick(confirmation, Qt::Key_Return);
     ProcessDeletions();
 
     EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,12,23,23,59,20,300,85\r\n"));
     EXPECT_TRUE(scratch.Read("option.ini").startsWith("1,8744,5,0,5,1,3000,1500,"));
-    auto* form1 = VisibleWindow<Form1>("Form1");
-    ASSERT_NE(form1, nullptr);
-    EXPECT_EQ(form1->frameGeometry().topLeft(), QPoint(200, 100));
-    EXPECT_EQ(VisibleWindow("Form4"), nullptr);
-    EXPECT_FALSE(module.ProgramEnded());
+    auto* main = VisibleWindow<MainWindow>("mainWindow");
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->frameGeometry().topLeft(), QPoint(200, 100));
+    EXPECT_EQ(VisibleWindow("startConfirmation"), nullptr);
+    EXPECT_FALSE(program.app.Ended());
 }
 
 TEST_F(FirstRunTest, EitherOtherButtonEndsTheProgramWithoutWriting) {
-    for (const char* button : {"Command2_0", "Command2_1"}) {
-        Form4* form4 = VisibleWindow<Form4>("Form4");
-        if (form4 == nullptr) form4 = EnterProfile("20", "300");
-        ASSERT_NE(form4, nullptr);
-        QTest::mouseClick(Find<QPushButton>(form4, button), Qt::LeftButton);
-        ProcessDeletions();
-        EXPECT_TRUE(module.ProgramEnded()) << button;
-        EXPECT_EQ(scratch.Read("initial.ini"), startupProfile);
-        EXPECT_EQ(scratch.Read("option.ini"), startupOptions);
-        if (std::string(button) == "Command2_0") {
-            // Start over for the second button.
-            platform.endProgramCalls = 0;
-            module.~Module1();
-            new (&module) Module1(platform);
-            module.StartUp();
-            form3 = VisibleWindow<Form3>("Form3");
-            ASSERT_NE(form3, nullptr);
-        }
-    }
+    StartConfirmation* confirmation = EnterProfile("20", "300");
+    ASSERT_NE(confirmation, nullptr);
+    QTest::mouseClick(Find<QPushButton>(confirmation, "laterButton"), Qt::LeftButton);
+    ProcessDeletions();
+    EXPECT_TRUE(program.app.Ended()) << "laterButton";
+    EXPECT_EQ(scratch.Read("initial.ini"), startupProfile);
+    EXPECT_EQ(scratch.Read("option.ini"), startupOptions);
+
+    // Start over in the same folder for the other button.
+    Program again;
+    again.app.StartUp();
+    profileWindow = VisibleWindow<ProfileWindow>("profileWindow");
+    ASSERT_NE(profileWindow, nullptr);
+    confirmation = EnterProfile("20", "300");
+    ASSERT_NE(confirmation, nullptr);
+    QTest::mouseClick(Find<QPushButton>(confirmation, "neverButton"), Qt::LeftButton);
+    ProcessDeletions();
+    EXPECT_TRUE(again.app.Ended()) << "neverButton";
+    EXPECT_EQ(scratch.Read("initial.ini"), startupProfile);
+    EXPECT_EQ(scratch.Read("option.ini"), startupOptions);
 }
 
 struct SeasonCase {
@@ -152,20 +161,20 @@ struct SeasonCase {
 class SeasonalStartTest : public FirstRunTest, public ::testing::WithParamInterface<SeasonCase> {};
 
 TEST_P(SeasonalStartTest, GreetsOnlyOnItsDays) {
-    Form4* form4 = EnterProfile("20", "300");
-    ASSERT_NE(form4, nullptr);
+    StartConfirmation* confirmation = EnterProfile("20", "300");
+    ASSERT_NE(confirmation, nullptr);
     platform.now = GetParam().start;
-    form4->Form4_Command1_Click();
+    confirmation->onStart();
     ProcessDeletions();
-    auto* form6 = VisibleWindow<Form6>("Form6");
+    auto* greeting = VisibleWindow<SeasonalGreeting>("seasonalGreeting");
     if (*GetParam().caption == '\0') {
-        EXPECT_EQ(form6, nullptr);
-        EXPECT_NE(VisibleWindow("Form1"), nullptr);
+        EXPECT_EQ(greeting, nullptr);
+        EXPECT_NE(VisibleWindow("mainWindow"), nullptr);
         return;
     }
-    ASSERT_NE(form6, nullptr);
-    EXPECT_EQ(form6->windowTitle(), QString::fromUtf8(GetParam().caption));
-    EXPECT_EQ(VisibleWindow("Form1"), nullptr);
+    ASSERT_NE(greeting, nullptr);
+    EXPECT_EQ(greeting->windowTitle(), QString::fromUtf8(GetParam().caption));
+    EXPECT_EQ(VisibleWindow("mainWindow"), nullptr);
     EXPECT_EQ(scratch.Read("initial.ini"), startupProfile);
     EXPECT_EQ(scratch.Read("option.ini"), startupOptions);
 }
@@ -197,52 +206,54 @@ TEST_F(FirstRunTest, TheGreetingShowsItsOccasion) {
          "貴方のヨルマが成功しますように！", {false, false, false}, 1200, 1800},
     };
     for (const Expected& e : cases) {
-        module.settings.quitMonth = e.start.month;
-        module.settings.quitDay = e.start.day;
-        auto* form6 = new Form6(module);
-        form6->Form_Load();
-        form6->show();
-        EXPECT_EQ(form6->Label1()->text(), QString::fromUtf8(e.label1));
-        EXPECT_EQ(form6->Label2()->text(), QString::fromUtf8(e.label2));
-        EXPECT_EQ(form6->Label3(0)->text(), QString::fromUtf8(e.line0));
-        EXPECT_EQ(form6->Label3(1)->text(), QString::fromUtf8(e.line1));
-        EXPECT_EQ(form6->Label2()->y(), e.label2Top / 15);
-        EXPECT_EQ(form6->Label3(1)->y(), e.line1Top / 15);
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(form6->Image1(i)->isVisible(), e.bells[i]) << e.label1 << i;
-        form6->hide();
-        delete form6;
+        // The occasion of the day the start was asked on.
+        auto* greeting = new SeasonalGreeting(program.app, OccasionOf(e.start.month, e.start.day));
+        greeting->show();
+        auto label = [greeting](const char* name) { return Find<QLabel>(greeting, name); };
+        EXPECT_EQ(label("heading")->text(), QString::fromUtf8(e.label1));
+        EXPECT_EQ(label("greeting")->text(), QString::fromUtf8(e.label2));
+        EXPECT_EQ(label("wish0")->text(), QString::fromUtf8(e.line0));
+        EXPECT_EQ(label("wish1")->text(), QString::fromUtf8(e.line1));
+        EXPECT_EQ(label("greeting")->y(), e.label2Top / 15);
+        EXPECT_EQ(label("wish1")->y(), e.line1Top / 15);
+        for (int i = 0; i < 3; ++i) {
+            const QByteArray bell = QStringLiteral("bell%1").arg(i).toLatin1();
+            EXPECT_EQ(Find<QWidget>(greeting, bell.constData())->isVisible(), e.bells[i]) << e.label1 << i;
+        }
+        greeting->hide();
+        delete greeting;
     }
 }
 
 TEST_F(FirstRunTest, TheGreetingsButtonCompletesTheStartWithTheMomentAskedFor) {
-    Form4* form4 = EnterProfile("30", "410");
-    ASSERT_NE(form4, nullptr);
+    StartConfirmation* confirmation = EnterProfile("30", "410");
+    ASSERT_NE(confirmation, nullptr);
     platform.now = {2008, 12, 24, 23, 59};
-    form4->Form4_Command1_Click();
+    confirmation->onStart();
     ProcessDeletions();
-    auto* form6 = VisibleWindow<Form6>("Form6");
-    ASSERT_NE(form6, nullptr);
-    form6->move(150, 75);
+    auto* greeting = VisibleWindow<SeasonalGreeting>("seasonalGreeting");
+    ASSERT_NE(greeting, nullptr);
+    greeting->move(150, 75);
     platform.now = {2008, 12, 25, 0, 3};  // pressed after midnight
-    QTest::keyClick(form6, Qt::Key_Return);
+    QTest::keyClick(greeting, Qt::Key_Return);
     ProcessDeletions();
     EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,12,24,23,59,30,410,85\r\n"));
     EXPECT_TRUE(scratch.Read("option.ini").startsWith("1,8744,5,0,5,1,2250,1125,"));
-    EXPECT_NE(VisibleWindow("Form1"), nullptr);
-    EXPECT_EQ(VisibleWindow("Form6"), nullptr);
+    EXPECT_NE(VisibleWindow("mainWindow"), nullptr);
+    EXPECT_EQ(VisibleWindow("seasonalGreeting"), nullptr);
 }
 
 TEST_F(FirstRunTest, ClosingTheGreetingWritesNothingAndEnds) {
-    Form4* form4 = EnterProfile("20", "300");
-    ASSERT_NE(form4, nullptr);
+    StartConfirmation* confirmation = EnterProfile("20", "300");
+    ASSERT_NE(confirmation, nullptr);
     platform.now = {2009, 1, 1, 0, 0};
-    form4->Form4_Command1_Click();
+    confirmation->onStart();
     ProcessDeletions();
-    auto* form6 = VisibleWindow<Form6>("Form6");
-    ASSERT_NE(form6, nullptr);
-    form6->close();
+    auto* greeting = VisibleWindow<SeasonalGreeting>("seasonalGreeting");
+    ASSERT_NE(greeting, nullptr);
+    greeting->close();
     ProcessDeletions();
-    EXPECT_TRUE(module.ProgramEnded());
+    EXPECT_TRUE(program.app.Ended());
     EXPECT_EQ(scratch.Read("option.ini"), startupOptions);
 }
 

@@ -10,15 +10,14 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/Form5.h"
 #include "engine/RankTitles.h"
-#include "resources/HelpText.h"
-#include "startup/Module1.h"
 #include "support/DataFolder.h"
-#include "support/FakePlatform.h"
+#include "support/Program.h"
 #include "support/Windows.h"
-#include "ui/Form1.h"
-#include "ui/Form7.h"
+#include "ui/HelpText.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/MiniWindow.h"
 
 namespace {
 
@@ -112,23 +111,23 @@ protected:
         scratch.Write("initial.ini", "2008,10,5,9,0,20,300,85\r\n");
         scratch.Write("option.ini",
                       QStringLiteral("1,8744,5,1,5,1,1200,900,9241372,16777215,\"\",2,0,0,\"ソルジャー\"\r\n").toUtf8());
-        module.StartUp();
-        form1 = VisibleWindow<Form1>("Form1");
-        ASSERT_NE(form1, nullptr);
+        program.app.StartUp();
+        main = VisibleWindow<MainWindow>("mainWindow");
+        ASSERT_NE(main, nullptr);
     }
     void TearDown() override { ProcessDeletions(); }
 
     void PressHelpButton() {
-        QTest::mouseClick(Find<QPushButton>(form1, "Command4"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(main, "helpButton"), Qt::LeftButton);
         ProcessDeletions();
     }
 
     // Every help window that has not been closed, shown or not.
-    static QList<Form5*> HelpWindows() {
-        QList<Form5*> found;
+    static QList<HelpWindow*> HelpWindows() {
+        QList<HelpWindow*> found;
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* form5 = qobject_cast<Form5*>(window);
-            if (form5 != nullptr && !form5->IsUnloaded()) found << form5;
+            auto* help = qobject_cast<HelpWindow*>(window);
+            if (help != nullptr && !help->IsUnloaded()) found << help;
         }
         return found;
     }
@@ -139,69 +138,68 @@ protected:
     }
 
     ScratchDirectory scratch;
-    FakePlatform platform;
-    Module1 module{platform};
-    Form1* form1 = nullptr;
+    Program program;
+    MainWindow* main = nullptr;
 };
 
 TEST_F(HelpWindowTest, ShowsTheWholeHelpInOneWindowWhicheverCommandOpensIt) {
     PressHelpButton();
-    auto* form5 = VisibleWindow<Form5>("Form5");
-    ASSERT_NE(form5, nullptr);
-    EXPECT_EQ(form5->windowTitle(), QStringLiteral("  (?_?) - help"));
-    EXPECT_EQ(form5->size(), QSize(505, 540));
-    EXPECT_EQ(form5->Text1()->toPlainText(), QString(HelpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    EXPECT_EQ(form5->Text1()->geometry(), form5->rect());
-    EXPECT_TRUE(form5->Text1()->verticalScrollBar()->isVisible());
-    EXPECT_TRUE(form1->isVisible());  // the main window stays as it was
+    auto* help = VisibleWindow<HelpWindow>("helpWindow");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("  (?_?) - help"));
+    EXPECT_EQ(help->size(), QSize(505, 540));
+    EXPECT_EQ(help->Text()->toPlainText(), QString(HelpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(help->Text()->geometry(), help->rect());
+    EXPECT_TRUE(help->Text()->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(main->isVisible());  // the main window stays as it was
 
     PressHelpButton();
-    form1->MenuEntry("mnuHelp")->trigger();
-    form1->MenuEntry("mnuMini")->trigger();
-    auto* form7 = VisibleWindow<Form7>("Form7");
-    ASSERT_NE(form7, nullptr);
-    form5->showMinimized();
+    main->MenuEntry("helpEntry")->trigger();
+    main->MenuEntry("miniEntry")->trigger();
+    auto* mini = VisibleWindow<MiniWindow>("miniWindow");
+    ASSERT_NE(mini, nullptr);
+    help->showMinimized();
     Settle();
-    form7->MenuEntry("mnuHelp")->trigger();
+    mini->MenuEntry("helpEntry")->trigger();
     Settle();
-    EXPECT_EQ(HelpWindows(), QList<Form5*>{form5});
-    EXPECT_FALSE(form5->isMinimized());  // a minimized help comes back
+    EXPECT_EQ(HelpWindows(), QList<HelpWindow*>{help});
+    EXPECT_FALSE(help->isMinimized());  // a minimized help comes back
 }
 
 TEST_F(HelpWindowTest, TheTextBoxFollowsTheWindowExceptWhenMinimized) {
     PressHelpButton();
-    auto* form5 = VisibleWindow<Form5>("Form5");
-    ASSERT_NE(form5, nullptr);
-    QPlainTextEdit* text1 = form5->Text1();
+    auto* help = VisibleWindow<HelpWindow>("helpWindow");
+    ASSERT_NE(help, nullptr);
+    QPlainTextEdit* text = help->Text();
 
-    form5->showMaximized();
+    help->showMaximized();
     Settle();
-    ASSERT_TRUE(form5->isMaximized());
-    EXPECT_GT(form5->width(), 505);
-    EXPECT_EQ(text1->geometry(), form5->rect());
+    ASSERT_TRUE(help->isMaximized());
+    EXPECT_GT(help->width(), 505);
+    EXPECT_EQ(text->geometry(), help->rect());
 
-    form5->showNormal();
+    help->showNormal();
     Settle();
-    EXPECT_EQ(text1->geometry(), QRect(0, 0, 505, 540));
+    EXPECT_EQ(text->geometry(), QRect(0, 0, 505, 540));
 
-    form5->showMinimized();
+    help->showMinimized();
     Settle();
-    ASSERT_TRUE(form5->isMinimized());
-    form5->resize(200, 150);
+    ASSERT_TRUE(help->isMinimized());
+    help->resize(200, 150);
     Settle();
-    EXPECT_EQ(text1->size(), QSize(505, 540));
+    EXPECT_EQ(text->size(), QSize(505, 540));
 }
 
 TEST_F(HelpWindowTest, ClosingTheHelpLeavesTheProgramRunningAndItOpensAgain) {
     PressHelpButton();
-    auto* form5 = VisibleWindow<Form5>("Form5");
-    ASSERT_NE(form5, nullptr);
-    form5->close();
+    auto* help = VisibleWindow<HelpWindow>("helpWindow");
+    ASSERT_NE(help, nullptr);
+    help->close();
     ProcessDeletions();
     EXPECT_TRUE(HelpWindows().isEmpty());
-    EXPECT_FALSE(module.ProgramEnded());
+    EXPECT_FALSE(program.app.Ended());
     PressHelpButton();
-    EXPECT_NE(VisibleWindow<Form5>("Form5"), nullptr);
+    EXPECT_NE(VisibleWindow<HelpWindow>("helpWindow"), nullptr);
 }
 
 }  // namespace

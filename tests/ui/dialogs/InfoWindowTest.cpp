@@ -9,13 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/Form2.h"
-#include "dialogs/Form8.h"
-#include "startup/Module1.h"
+#include "app/WebAddress.h"
 #include "support/DataFolder.h"
-#include "support/FakePlatform.h"
+#include "support/Program.h"
 #include "support/Windows.h"
-#include "ui/Form1.h"
+#include "ui/InfoWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/SettingsWindow.h"
 
 namespace {
 
@@ -27,42 +27,42 @@ protected:
         scratch.Write("initial.ini", "2008,10,5,9,0,20,300,85\r\n");
         scratch.Write("option.ini",
                       QStringLiteral("1,8744,5,1,5,1,1200,900,9241372,16777215,\"\",2,0,0,\"ソルジャー\"\r\n").toUtf8());
-        module.StartUp();
-        auto* form1 = VisibleWindow<Form1>("Form1");
-        ASSERT_NE(form1, nullptr);
-        form1->move(300, 150);
-        QTest::mouseClick(Find<QPushButton>(form1, "Command1"), Qt::LeftButton);
+        program.app.StartUp();
+        auto* main = VisibleWindow<MainWindow>("mainWindow");
+        ASSERT_NE(main, nullptr);
+        main->move(300, 150);
+        QTest::mouseClick(Find<QPushButton>(main, "settingsButton"), Qt::LeftButton);
         ProcessDeletions();
-        form2 = VisibleWindow<Form2>("Form2");
-        ASSERT_NE(form2, nullptr);
+        settings = VisibleWindow<SettingsWindow>("settingsWindow");
+        ASSERT_NE(settings, nullptr);
         profile = scratch.Read("initial.ini");
         options = scratch.Read("option.ini");
     }
     void TearDown() override { ProcessDeletions(); }
 
-    Form8* OpenInformation() {
-        QTest::mouseClick(Find<QPushButton>(form2, "Command5"), Qt::LeftButton);
+    InfoWindow* OpenInformation() {
+        QTest::mouseClick(Find<QPushButton>(settings, "paidEditionButton"), Qt::LeftButton);
         ProcessDeletions();
-        return VisibleWindow<Form8>("Form8");
+        return VisibleWindow<InfoWindow>("infoWindow");
     }
 
     ScratchDirectory scratch;
-    FakePlatform platform;
-    Module1 module{platform};
-    Form2* form2 = nullptr;
+    Program program;
+    FakePlatform& platform = program.platform;
+    SettingsWindow* settings = nullptr;
     QByteArray profile, options;
 };
 
 TEST_F(InfoWindowTest, TakesThePlaceOfTheSettingsWindow) {
-    Form8* form8 = OpenInformation();
-    ASSERT_NE(form8, nullptr);
-    EXPECT_EQ(form8->windowTitle(), QStringLiteral(" ヾ(〃^∇^)ﾉ つぎはのんびりヨルマ旅行～"));
-    EXPECT_EQ(form8->size(), QSize(373, 220));
-    EXPECT_EQ(form8->frameGeometry().topLeft(), QPoint(300, 150));
-    EXPECT_EQ(VisibleWindow("Form2"), nullptr);
-    EXPECT_EQ(Find<QPushButton>(form8, "Command1")->text(), QStringLiteral("とじる"));
+    InfoWindow* info = OpenInformation();
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->windowTitle(), QStringLiteral(" ヾ(〃^∇^)ﾉ つぎはのんびりヨルマ旅行～"));
+    EXPECT_EQ(info->size(), QSize(373, 220));
+    EXPECT_EQ(info->frameGeometry().topLeft(), QPoint(300, 150));
+    EXPECT_EQ(VisibleWindow("settingsWindow"), nullptr);
+    EXPECT_EQ(Find<QPushButton>(info, "closeButton")->text(), QStringLiteral("とじる"));
 
-    const QStringList lines = Find<QPlainTextEdit>(form8, "Text1")->toPlainText().split(QLatin1Char('\n'));
+    const QStringList lines = Find<QPlainTextEdit>(info, "infoText")->toPlainText().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 11);
     EXPECT_TRUE(lines[0].contains(QStringLiteral("シェアウェア")));
     EXPECT_TRUE(lines[1].isEmpty());
@@ -88,15 +88,15 @@ void PrintTo(const WebCase& c, std::ostream* os) { *os << c.name; }
 class InfoWebTest : public InfoWindowTest, public ::testing::WithParamInterface<WebCase> {};
 
 TEST_P(InfoWebTest, TheWebButtonOpensThePaidEditionsPage) {
-    Form8* form8 = OpenInformation();
-    ASSERT_NE(form8, nullptr);
+    InfoWindow* info = OpenInformation();
+    ASSERT_NE(info, nullptr);
     platform.openUrlSucceeds = GetParam().opens;
-    QTest::mouseClick(Find<QPushButton>(form8, "Command2"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(info, "webPageButton"), Qt::LeftButton);
     ProcessDeletions();
     EXPECT_EQ(platform.openedUrls, QStringList{QString::fromLatin1(kPaidEditionUrl)});
     EXPECT_EQ(platform.messages, GetParam().messages);
-    EXPECT_EQ(VisibleWindow<Form8>("Form8"), form8);
-    EXPECT_EQ(VisibleWindow("Form2"), nullptr);
+    EXPECT_EQ(VisibleWindow<InfoWindow>("infoWindow"), info);
+    EXPECT_EQ(VisibleWindow("settingsWindow"), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,36 +108,36 @@ INSTANTIATE_TEST_SUITE_P(
 class InfoCloseTest : public InfoWindowTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(InfoCloseTest, BringsTheSettingsWindowBackFilledAfresh) {
-    Find<QLineEdit>(form2, "Text2")->setText(QStringLiteral("40"));
-    platform.colorChoice = QColor(0, 128, 0);
-    QTest::mouseClick(Find<QPushButton>(form2, "Command4"), Qt::LeftButton);
-    Form8* form8 = OpenInformation();
-    ASSERT_NE(form8, nullptr);
+    Find<QLineEdit>(settings, "cigarettesBox")->setText(QStringLiteral("40"));
+    platform.colourChoice = 128 << 8;  // green, as stored: red in the lowest byte
+    QTest::mouseClick(Find<QPushButton>(settings, "backColourButton"), Qt::LeftButton);
+    InfoWindow* info = OpenInformation();
+    ASSERT_NE(info, nullptr);
 
     if (std::string(GetParam()) == "close") {
-        form8->close();
+        info->close();
     } else if (std::string(GetParam()) == "enter") {
-        auto* command1 = Find<QPushButton>(form8, "Command1");
-        command1->setFocus();
-        QTest::keyClick(command1, Qt::Key_Return);
+        auto* closeButton = Find<QPushButton>(info, "closeButton");
+        closeButton->setFocus();
+        QTest::keyClick(closeButton, Qt::Key_Return);
     } else {
-        QTest::mouseClick(Find<QPushButton>(form8, GetParam()), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(info, GetParam()), Qt::LeftButton);
     }
     ProcessDeletions();
 
-    EXPECT_EQ(VisibleWindow("Form8"), nullptr);
-    auto* again = VisibleWindow<Form2>("Form2");
+    EXPECT_EQ(VisibleWindow("infoWindow"), nullptr);
+    auto* again = VisibleWindow<SettingsWindow>("settingsWindow");
     ASSERT_NE(again, nullptr);
-    EXPECT_EQ(Find<QLineEdit>(again, "Text2")->text(), QStringLiteral("20"));  // the typing is gone
+    EXPECT_EQ(Find<QLineEdit>(again, "cigarettesBox")->text(), QStringLiteral("20"));  // the typing is gone
     // The colour was chosen into the settings, so it stays.
-    EXPECT_EQ(Find<QLabel>(again, "Label2")->palette().color(QPalette::Window), QColor(0, 128, 0));
+    EXPECT_EQ(Find<QLabel>(again, "colourSample")->palette().color(QPalette::Window), QColor(0, 128, 0));
     EXPECT_EQ(again->frameGeometry().topLeft(), QPoint(300, 150));
     EXPECT_EQ(scratch.Read("initial.ini"), profile);
     EXPECT_EQ(scratch.Read("option.ini"), options);
-    EXPECT_FALSE(module.ProgramEnded());
+    EXPECT_FALSE(program.app.Ended());
 }
 
 // "enter": Enter on the focused "とじる" presses it.
-INSTANTIATE_TEST_SUITE_P(Info, InfoCloseTest, ::testing::Values("Command1", "close", "enter"));
+INSTANTIATE_TEST_SUITE_P(Info, InfoCloseTest, ::testing::Values("closeButton", "close", "enter"));
 
 }  // namespace

@@ -19,18 +19,21 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/Form2.h"
-#include "startup/Module1.h"
+#include "app/Messages.h"
 #include "support/DataFolder.h"
-#include "support/FakePlatform.h"
+#include "support/Program.h"
 #include "support/Windows.h"
-#include "ui/Form1.h"
-#include "ui/Form7.h"
+#include "ui/MainWindow.h"
+#include "ui/MiniWindow.h"
+#include "ui/SettingsWindow.h"
 
 namespace {
 
 const char* const kRange = "有効範囲内にある半角数字を入れてください";
 const char* const kFuture = "現在より未来の日時は設定できません";
+
+// The quit moment's boxes: year, month, day, hour, minute.
+const char* const kQuitMomentBoxes[5] = {"yearBox", "monthBox", "dayBox", "hourBox", "minuteBox"};
 
 struct StoredOptions {
     int tobacco = 8744;
@@ -63,21 +66,21 @@ protected:
     void Start(const StoredOptions& stored = {}, const char* profile = "2008,10,5,9,0,20,300,85\r\n") {
         scratch.Write("initial.ini", profile);
         scratch.Write("option.ini", OptionsLine(stored));
-        module.StartUp();
-        if (auto* form1 = VisibleWindow<Form1>("Form1")) {
-            form1->move(300, 150);
-            QTest::mouseClick(Find<QPushButton>(form1, "Command1"), Qt::LeftButton);
-        } else if (auto* form7 = VisibleWindow<Form7>("Form7")) {
-            form7->MenuEntry("mnuSettei")->trigger();
+        program.app.StartUp();
+        if (auto* main = VisibleWindow<MainWindow>("mainWindow")) {
+            main->move(300, 150);
+            QTest::mouseClick(Find<QPushButton>(main, "settingsButton"), Qt::LeftButton);
+        } else if (auto* mini = VisibleWindow<MiniWindow>("miniWindow")) {
+            mini->MenuEntry("settingsEntry")->trigger();
         }
         ProcessDeletions();
-        form2 = VisibleWindow<Form2>("Form2");
+        settings = VisibleWindow<SettingsWindow>("settingsWindow");
         storedProfile = scratch.Read("initial.ini");
         storedOptions = scratch.Read("option.ini");
     }
 
-    QLineEdit* Box(const char* name) const { return Find<QLineEdit>(form2, name); }
-    QRadioButton* Option(const char* name) const { return Find<QRadioButton>(form2, name); }
+    QLineEdit* Box(const char* name) const { return Find<QLineEdit>(settings, name); }
+    QRadioButton* Option(const char* name) const { return Find<QRadioButton>(settings, name); }
 
     // Replaces a box's text as typing would, within the box's input limit.
     void Type(const char* box, const char* text) {
@@ -87,32 +90,32 @@ protected:
     }
 
     void Click(const char* control) {
-        QTest::mouseClick(form2->findChild<QAbstractButton*>(QLatin1String(control)), Qt::LeftButton);
+        QTest::mouseClick(settings->findChild<QAbstractButton*>(QLatin1String(control)), Qt::LeftButton);
         ProcessDeletions();
     }
 
-    bool SettingsOpen() const { return VisibleWindow("Form2") != nullptr; }
+    bool SettingsOpen() const { return VisibleWindow("settingsWindow") != nullptr; }
 
     ScratchDirectory scratch;
-    FakePlatform platform;
-    Module1 module{platform};
-    Form2* form2 = nullptr;
+    Program program;
+    FakePlatform& platform = program.platform;
+    SettingsWindow* settings = nullptr;
     QByteArray storedProfile, storedOptions;
 };
 
 TEST_F(SettingsWindowTest, ShowsTheStoredSettingsWhereTheMainWindowStood) {
     Start({}, "2007,3,9,8,5,25,410,85\r\n");
-    ASSERT_NE(form2, nullptr);
-    EXPECT_EQ(form2->windowTitle(), QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - nubera"));
-    EXPECT_EQ(form2->frameGeometry().topLeft(), QPoint(300, 150));
-    EXPECT_EQ(module.LoadedForm1(), nullptr);  // nothing refreshes meanwhile
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(settings->windowTitle(), QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - nubera"));
+    EXPECT_EQ(settings->frameGeometry().topLeft(), QPoint(300, 150));
+    EXPECT_EQ(program.windows.Loaded(Window::Main), nullptr);  // nothing refreshes meanwhile
     QStringList shown;
-    for (const char* box : {"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text2", "Text3", "Text5", "Text6",
-                            "Text7", "Text4"}) {
+    for (const char* box : {"yearBox", "monthBox", "dayBox", "hourBox", "minuteBox", "cigarettesBox", "priceBox",
+                            "tobaccoTaxBox", "consumptionTaxBox", "smokingYearsBox", "blogUrlBox"}) {
         shown << Box(box)->text();
     }
     EXPECT_EQ(shown.join(QLatin1Char(' ')), QStringLiteral("2007 3 9 8 5 25 410 8744 5 5 blog.example/me"));
-    auto* sample = Find<QLabel>(form2, "Label2");
+    auto* sample = Find<QLabel>(settings, "colourSample");
     EXPECT_EQ(sample->palette().color(QPalette::Window), QColor(28, 3, 141));
     EXPECT_EQ(sample->palette().color(QPalette::WindowText), QColor(255, 255, 255));
 }
@@ -134,16 +137,17 @@ class SettingsLoadTest : public SettingsWindowTest, public ::testing::WithParamI
 TEST_P(SettingsLoadTest, ShowsTheStoredChoicesAndSavesWhatItShows) {
     const LoadCase& c = GetParam();
     Start(c.stored, c.profile);
-    ASSERT_NE(form2, nullptr);
+    ASSERT_NE(settings, nullptr);
     QStringList chosen;
-    for (const char* option : {"Option1_0", "Option1_1", "Option1_2", "Option2_0", "Option2_1", "Option2_2"}) {
+    for (const char* option :
+         {"sizeChoice0", "sizeChoice1", "sizeChoice2", "copyPlusChoice0", "copyPlusChoice1", "copyPlusChoice2"}) {
         if (Option(option)->isChecked()) chosen << QString::fromLatin1(option);
     }
     EXPECT_EQ(chosen.join(QLatin1Char(' ')), c.chosen);
-    EXPECT_EQ(Box("Text7")->isEnabled(), c.yearsOpen);
-    EXPECT_EQ(Find<QCheckBox>(form2, "Check2")->isChecked(), c.packChecked);
-    EXPECT_EQ(Find<QComboBox>(form2, "Combo1")->currentText(), QString::fromUtf8(c.modeShown));
-    Click("Command1");
+    EXPECT_EQ(Box("smokingYearsBox")->isEnabled(), c.yearsOpen);
+    EXPECT_EQ(Find<QCheckBox>(settings, "packDisplayBox")->isChecked(), c.packChecked);
+    EXPECT_EQ(Find<QComboBox>(settings, "statusModeBox")->currentText(), QString::fromUtf8(c.modeShown));
+    Click("saveButton");
     EXPECT_EQ(Fields(scratch.Read("initial.ini"), {8}) + ',' + Fields(scratch.Read("option.ini"), {4, 6, 15}),
               QString::fromUtf8(c.saved));
 }
@@ -151,22 +155,22 @@ TEST_P(SettingsLoadTest, ShowsTheStoredChoicesAndSavesWhatItShows) {
 INSTANTIATE_TEST_SUITE_P(
     Settings, SettingsLoadTest,
     ::testing::Values(
-        LoadCase{"Defaults", {}, "2008,10,5,9,0,20,300,85\r\n", "Option1_1 Option2_1", false, true, "ソルジャー",
-                 "85,1,1,\"ソルジャー\""},
+        LoadCase{"Defaults", {}, "2008,10,5,9,0,20,300,85\r\n", "sizeChoice1 copyPlusChoice1", false, true,
+                 "ソルジャー", "85,1,1,\"ソルジャー\""},
         LoadCase{"ShortWithYears", {.copyPlus = 2, .pack = 0, .mode = "コスモ"}, "2008,10,5,9,0,20,300,50\r\n",
-                 "Option1_0 Option2_2", true, false, "コスモ", "50,2,0,\"コスモ\""},
-        LoadCase{"Long", {.copyPlus = 0}, "2008,10,5,9,0,20,300,100\r\n", "Option1_2 Option2_0", false, true,
+                 "sizeChoice0 copyPlusChoice2", true, false, "コスモ", "50,2,0,\"コスモ\""},
+        LoadCase{"Long", {.copyPlus = 0}, "2008,10,5,9,0,20,300,100\r\n", "sizeChoice2 copyPlusChoice0", false, true,
                  "ソルジャー", "100,0,1,\"ソルジャー\""},
         // Values no control can show, as a hand-edited file may hold them.
         LoadCase{"Unknown", {.copyPlus = 7, .pack = 2, .mode = "ゴールド"}, "2008,10,5,9,0,20,300,70\r\n",
-                 "Option1_1 Option2_0", false, false, "ゴールド", "85,0,0,\"ゴールド\""}),
+                 "sizeChoice1 copyPlusChoice0", false, false, "ゴールド", "85,0,0,\"ゴールド\""}),
     [](const auto& tested) { return std::string(tested.param.name); });
 
 class SettingsTypingTest : public SettingsWindowTest, public ::testing::WithParamInterface<std::pair<const char*, int>> {};
 
 TEST_P(SettingsTypingTest, EachBoxTakesOnlyAsManyCharactersAsItsField) {
     Start({.copyPlus = 2});
-    ASSERT_NE(form2, nullptr);
+    ASSERT_NE(settings, nullptr);
     QLineEdit* box = Box(GetParam().first);
     box->clear();
     const QString typed = QStringLiteral("1234567890").repeated(30);
@@ -175,15 +179,16 @@ TEST_P(SettingsTypingTest, EachBoxTakesOnlyAsManyCharactersAsItsField) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SettingsTypingTest,
-                         ::testing::Values(std::pair{"Text1_0", 4}, std::pair{"Text1_1", 2}, std::pair{"Text1_4", 2},
-                                           std::pair{"Text2", 3}, std::pair{"Text3", 4}, std::pair{"Text5", 5},
-                                           std::pair{"Text6", 2}, std::pair{"Text7", 2}, std::pair{"Text4", 256}));
+                         ::testing::Values(std::pair{"yearBox", 4}, std::pair{"monthBox", 2}, std::pair{"minuteBox", 2},
+                                           std::pair{"cigarettesBox", 3}, std::pair{"priceBox", 4},
+                                           std::pair{"tobaccoTaxBox", 5}, std::pair{"consumptionTaxBox", 2},
+                                           std::pair{"smokingYearsBox", 2}, std::pair{"blogUrlBox", 256}));
 
 TEST_F(SettingsWindowTest, StoredValuesLongerThanTheBoxesTakeAreShownAndKeptWhole) {
     Start({.tobacco = 100000, .consumption = 100});
-    ASSERT_NE(form2, nullptr);
-    EXPECT_EQ(Box("Text5")->text() + ',' + Box("Text6")->text(), "100000,100");
-    Click("Command1");
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(Box("tobaccoTaxBox")->text() + ',' + Box("consumptionTaxBox")->text(), "100000,100");
+    Click("saveButton");
     EXPECT_EQ(Fields(scratch.Read("option.ini"), {2, 3}), "100000,100");
 }
 
@@ -202,15 +207,14 @@ class SettingsAddressTest : public SettingsWindowTest, public ::testing::WithPar
 TEST_P(SettingsAddressTest, SurvivesASaveAndARestart) {
     const AddressCase& c = GetParam();
     Start({.blog = c.stored});
-    ASSERT_NE(form2, nullptr);
-    if (!c.typed.isEmpty()) Type("Text4", c.typed.toUtf8().constData());
-    Click("Command1");
+    ASSERT_NE(settings, nullptr);
+    if (!c.typed.isEmpty()) Type("blogUrlBox", c.typed.toUtf8().constData());
+    Click("saveButton");
     ASSERT_TRUE(platform.messages.isEmpty());
-    FakePlatform again;
-    Module1 restarted(again);
-    restarted.StartUp();
+    Program restarted;
+    restarted.app.StartUp();
     const QString expected = c.typed.isEmpty() ? c.stored : c.typed;
-    EXPECT_EQ(QString::fromStdString(restarted.settings.blogUrl), expected);
+    EXPECT_EQ(QString::fromStdString(restarted.app.Settings().blogUrl), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -235,16 +239,16 @@ class SettingsMomentTest : public SettingsWindowTest, public ::testing::WithPara
 TEST_P(SettingsMomentTest, ChecksTheQuitMomentCountAndPrice) {
     const MomentCase& c = GetParam();
     Start();
-    ASSERT_NE(form2, nullptr);
-    for (int i = 0; i < 5; ++i) Type(QStringLiteral("Text1_%1").arg(i).toLatin1().constData(), c.moment[i]);
-    Type("Text2", c.count);
-    Type("Text3", c.price);
-    Click("Command1");
+    ASSERT_NE(settings, nullptr);
+    for (int i = 0; i < 5; ++i) Type(kQuitMomentBoxes[i], c.moment[i]);
+    Type("cigarettesBox", c.count);
+    Type("priceBox", c.price);
+    Click("saveButton");
     const bool refused = c.outcome == kRange || c.outcome == kFuture;
     if (refused) {
         EXPECT_EQ(platform.messages, QStringList{QString::fromUtf8(c.outcome)});  // one, however many faults
         EXPECT_TRUE(SettingsOpen());
-        EXPECT_EQ(Box("Text2")->text(), QString::fromUtf8(c.count));  // the typing stays
+        EXPECT_EQ(Box("cigarettesBox")->text(), QString::fromUtf8(c.count));  // the typing stays
         EXPECT_EQ(scratch.Read("initial.ini"), storedProfile);
         EXPECT_EQ(scratch.Read("option.ini"), storedOptions);
     } else {
@@ -288,12 +292,12 @@ class SettingsTaxTest : public SettingsWindowTest, public ::testing::WithParamIn
 TEST_P(SettingsTaxTest, ChecksTheTaxesAndYearsBeforeAnythingIsWritten) {
     const TaxCase& c = GetParam();
     Start();
-    ASSERT_NE(form2, nullptr);
-    Type("Text1_2", "6");
-    Type("Text5", c.tobacco);
-    Type("Text6", c.consumption);
-    Type("Text7", c.years);  // read even though the box is disabled
-    Click("Command1");
+    ASSERT_NE(settings, nullptr);
+    Type("dayBox", "6");
+    Type("tobaccoTaxBox", c.tobacco);
+    Type("consumptionTaxBox", c.consumption);
+    Type("smokingYearsBox", c.years);  // read even though the box is disabled
+    Click("saveButton");
     if (c.saved != nullptr) {
         EXPECT_TRUE(platform.messages.isEmpty());
         EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,6,9,0,20,300,85\r\n"));
@@ -333,14 +337,15 @@ class SettingsBoundaryTest : public SettingsWindowTest, public ::testing::WithPa
 TEST_P(SettingsBoundaryTest, AcceptsEachLimitAndRefusesItsNeighbour) {
     // The file and field (1-based) each box is saved in.
     const std::map<std::string, std::pair<const char*, int>> stored = {
-        {"Text1_0", {"initial.ini", 1}}, {"Text1_1", {"initial.ini", 2}}, {"Text1_2", {"initial.ini", 3}},
-        {"Text1_3", {"initial.ini", 4}}, {"Text1_4", {"initial.ini", 5}}, {"Text2", {"initial.ini", 6}},
-        {"Text3", {"initial.ini", 7}},   {"Text5", {"option.ini", 2}},    {"Text6", {"option.ini", 3}},
-        {"Text7", {"option.ini", 5}}};
+        {"yearBox", {"initial.ini", 1}},         {"monthBox", {"initial.ini", 2}},
+        {"dayBox", {"initial.ini", 3}},          {"hourBox", {"initial.ini", 4}},
+        {"minuteBox", {"initial.ini", 5}},       {"cigarettesBox", {"initial.ini", 6}},
+        {"priceBox", {"initial.ini", 7}},        {"tobaccoTaxBox", {"option.ini", 2}},
+        {"consumptionTaxBox", {"option.ini", 3}}, {"smokingYearsBox", {"option.ini", 5}}};
     Start({}, "2007,10,5,9,0,20,300,85\r\n");  // the clock stands at 15 October 2008, 12:07
-    ASSERT_NE(form2, nullptr);
+    ASSERT_NE(settings, nullptr);
     for (const auto& [box, text] : GetParam().boxes) Box(box)->setText(QString::fromLatin1(text));
-    Click("Command1");
+    Click("saveButton");
     if (!GetParam().accepted) {
         EXPECT_EQ(platform.messages, QStringList{kRange});
         EXPECT_TRUE(SettingsOpen());
@@ -357,91 +362,96 @@ TEST_P(SettingsBoundaryTest, AcceptsEachLimitAndRefusesItsNeighbour) {
 INSTANTIATE_TEST_SUITE_P(
     Settings, SettingsBoundaryTest,
     ::testing::Values(
-        BoundaryCase{"Year1900", {{"Text1_0", "1900"}}, true}, BoundaryCase{"Year1899", {{"Text1_0", "1899"}}, false},
-        BoundaryCase{"Month1", {{"Text1_1", "1"}}, true}, BoundaryCase{"Month0", {{"Text1_1", "0"}}, false},
-        BoundaryCase{"Month12", {{"Text1_1", "12"}}, true}, BoundaryCase{"Month13", {{"Text1_1", "13"}}, false},
-        BoundaryCase{"Day1", {{"Text1_2", "1"}}, true}, BoundaryCase{"Day0", {{"Text1_2", "0"}}, false},
-        BoundaryCase{"October31", {{"Text1_2", "31"}}, true}, BoundaryCase{"October32", {{"Text1_2", "32"}}, false},
-        BoundaryCase{"April30", {{"Text1_1", "4"}, {"Text1_2", "30"}}, true},
-        BoundaryCase{"April31", {{"Text1_1", "4"}, {"Text1_2", "31"}}, false},
-        BoundaryCase{"June31", {{"Text1_1", "6"}, {"Text1_2", "31"}}, false},
-        BoundaryCase{"September31", {{"Text1_1", "9"}, {"Text1_2", "31"}}, false},
-        BoundaryCase{"November30", {{"Text1_1", "11"}, {"Text1_2", "30"}}, true},
-        BoundaryCase{"November31", {{"Text1_1", "11"}, {"Text1_2", "31"}}, false},
-        BoundaryCase{"December31", {{"Text1_1", "12"}, {"Text1_2", "31"}}, true},
-        BoundaryCase{"February28", {{"Text1_1", "2"}, {"Text1_2", "28"}}, true},
-        BoundaryCase{"February29", {{"Text1_1", "2"}, {"Text1_2", "29"}}, false},
-        BoundaryCase{"Hour0", {{"Text1_3", "0"}}, true}, BoundaryCase{"HourMinus1", {{"Text1_3", "-1"}}, false},
-        BoundaryCase{"Hour23", {{"Text1_3", "23"}}, true}, BoundaryCase{"Hour24", {{"Text1_3", "24"}}, false},
-        BoundaryCase{"Minute0", {{"Text1_4", "0"}}, true}, BoundaryCase{"MinuteMinus1", {{"Text1_4", "-1"}}, false},
-        BoundaryCase{"Minute59", {{"Text1_4", "59"}}, true}, BoundaryCase{"Minute60", {{"Text1_4", "60"}}, false},
-        BoundaryCase{"Count1", {{"Text2", "1"}}, true}, BoundaryCase{"Count0", {{"Text2", "0"}}, false},
-        BoundaryCase{"Count200", {{"Text2", "200"}}, true}, BoundaryCase{"Count201", {{"Text2", "201"}}, false},
-        BoundaryCase{"Price1", {{"Text3", "1"}}, true}, BoundaryCase{"Price0", {{"Text3", "0"}}, false},
-        BoundaryCase{"Price2000", {{"Text3", "2000"}}, true}, BoundaryCase{"Price2001", {{"Text3", "2001"}}, false},
-        BoundaryCase{"Tobacco0", {{"Text5", "0"}}, true}, BoundaryCase{"TobaccoMinus1", {{"Text5", "-1"}}, false},
-        BoundaryCase{"Tobacco100000", {{"Text5", "100000"}}, true},
-        BoundaryCase{"Tobacco100001", {{"Text5", "100001"}}, false},
-        BoundaryCase{"Consumption0", {{"Text6", "0"}}, true},
-        BoundaryCase{"ConsumptionMinus1", {{"Text6", "-1"}}, false},
-        BoundaryCase{"Consumption100", {{"Text6", "100"}}, true},
-        BoundaryCase{"Consumption101", {{"Text6", "101"}}, false}, BoundaryCase{"Years1", {{"Text7", "1"}}, true},
-        BoundaryCase{"Years0", {{"Text7", "0"}}, false}, BoundaryCase{"Years99", {{"Text7", "99"}}, true},
-        BoundaryCase{"Years100", {{"Text7", "100"}}, false}),
+        BoundaryCase{"Year1900", {{"yearBox", "1900"}}, true}, BoundaryCase{"Year1899", {{"yearBox", "1899"}}, false},
+        BoundaryCase{"Month1", {{"monthBox", "1"}}, true}, BoundaryCase{"Month0", {{"monthBox", "0"}}, false},
+        BoundaryCase{"Month12", {{"monthBox", "12"}}, true}, BoundaryCase{"Month13", {{"monthBox", "13"}}, false},
+        BoundaryCase{"Day1", {{"dayBox", "1"}}, true}, BoundaryCase{"Day0", {{"dayBox", "0"}}, false},
+        BoundaryCase{"October31", {{"dayBox", "31"}}, true}, BoundaryCase{"October32", {{"dayBox", "32"}}, false},
+        BoundaryCase{"April30", {{"monthBox", "4"}, {"dayBox", "30"}}, true},
+        BoundaryCase{"April31", {{"monthBox", "4"}, {"dayBox", "31"}}, false},
+        BoundaryCase{"June31", {{"monthBox", "6"}, {"dayBox", "31"}}, false},
+        BoundaryCase{"September31", {{"monthBox", "9"}, {"dayBox", "31"}}, false},
+        BoundaryCase{"November30", {{"monthBox", "11"}, {"dayBox", "30"}}, true},
+        BoundaryCase{"November31", {{"monthBox", "11"}, {"dayBox", "31"}}, false},
+        BoundaryCase{"December31", {{"monthBox", "12"}, {"dayBox", "31"}}, true},
+        BoundaryCase{"February28", {{"monthBox", "2"}, {"dayBox", "28"}}, true},
+        BoundaryCase{"February29", {{"monthBox", "2"}, {"dayBox", "29"}}, false},
+        BoundaryCase{"Hour0", {{"hourBox", "0"}}, true}, BoundaryCase{"HourMinus1", {{"hourBox", "-1"}}, false},
+        BoundaryCase{"Hour23", {{"hourBox", "23"}}, true}, BoundaryCase{"Hour24", {{"hourBox", "24"}}, false},
+        BoundaryCase{"Minute0", {{"minuteBox", "0"}}, true}, BoundaryCase{"MinuteMinus1", {{"minuteBox", "-1"}}, false},
+        BoundaryCase{"Minute59", {{"minuteBox", "59"}}, true}, BoundaryCase{"Minute60", {{"minuteBox", "60"}}, false},
+        BoundaryCase{"Count1", {{"cigarettesBox", "1"}}, true}, BoundaryCase{"Count0", {{"cigarettesBox", "0"}}, false},
+        BoundaryCase{"Count200", {{"cigarettesBox", "200"}}, true},
+        BoundaryCase{"Count201", {{"cigarettesBox", "201"}}, false},
+        BoundaryCase{"Price1", {{"priceBox", "1"}}, true}, BoundaryCase{"Price0", {{"priceBox", "0"}}, false},
+        BoundaryCase{"Price2000", {{"priceBox", "2000"}}, true},
+        BoundaryCase{"Price2001", {{"priceBox", "2001"}}, false},
+        BoundaryCase{"Tobacco0", {{"tobaccoTaxBox", "0"}}, true},
+        BoundaryCase{"TobaccoMinus1", {{"tobaccoTaxBox", "-1"}}, false},
+        BoundaryCase{"Tobacco100000", {{"tobaccoTaxBox", "100000"}}, true},
+        BoundaryCase{"Tobacco100001", {{"tobaccoTaxBox", "100001"}}, false},
+        BoundaryCase{"Consumption0", {{"consumptionTaxBox", "0"}}, true},
+        BoundaryCase{"ConsumptionMinus1", {{"consumptionTaxBox", "-1"}}, false},
+        BoundaryCase{"Consumption100", {{"consumptionTaxBox", "100"}}, true},
+        BoundaryCase{"Consumption101", {{"consumptionTaxBox", "101"}}, false},
+        BoundaryCase{"Years1", {{"smokingYearsBox", "1"}}, true},
+        BoundaryCase{"Years0", {{"smokingYearsBox", "0"}}, false},
+        BoundaryCase{"Years99", {{"smokingYearsBox", "99"}}, true},
+        BoundaryCase{"Years100", {{"smokingYearsBox", "100"}}, false}),
     [](const auto& tested) { return std::string(tested.param.name); });
 
 TEST_F(SettingsWindowTest, SavingWritesEverySettingAndTheMainWindowShowsThem) {
     Start();
-    ASSERT_NE(form2, nullptr);
-    form2->move(200, 100);
-    Type("Text4", "  blog.example/new, page  ");
-    Find<QComboBox>(form2, "Combo1")->setCurrentIndex(1);  // コスモ
-    Click("Option2_2");
-    Type("Text7", "12");
-    Click("Check2");
-    Click("Option1_2");
-    Type("Text5", "7892");
-    Type("Text6", "8");
-    platform.colorChoice = QColor(255, 0, 0);
-    Click("Command3");
-    EXPECT_EQ(Find<QLabel>(form2, "Label2")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    platform.colorChoice.reset();  // the dialog cancelled
-    Click("Command4");
-    Click("Command1");
+    ASSERT_NE(settings, nullptr);
+    settings->move(200, 100);
+    Type("blogUrlBox", "  blog.example/new, page  ");
+    Find<QComboBox>(settings, "statusModeBox")->setCurrentIndex(1);  // コスモ
+    Click("copyPlusChoice2");
+    Type("smokingYearsBox", "12");
+    Click("packDisplayBox");
+    Click("sizeChoice2");
+    Type("tobaccoTaxBox", "7892");
+    Type("consumptionTaxBox", "8");
+    platform.colourChoice = 255;  // red, as stored: red in the lowest byte
+    Click("textColourButton");
+    EXPECT_EQ(Find<QLabel>(settings, "colourSample")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    platform.colourChoice.reset();  // the dialog cancelled
+    Click("backColourButton");
+    Click("saveButton");
 
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,5,9,0,20,300,100\r\n"));
     EXPECT_EQ(scratch.ReadText("option.ini"),
               QStringLiteral("1,7892,8,2,12,0,3000,1500,9241372,255,\"blog.example/new, page\",2,0,0,\"コスモ\"\r\n"));
-    auto* form1 = VisibleWindow<Form1>("Form1");
-    ASSERT_NE(form1, nullptr);
-    EXPECT_EQ(form1->frameGeometry().topLeft(), QPoint(200, 100));
-    EXPECT_EQ(form1->Label2(3)->text(), QStringLiteral("ヒヨコ"));  // day 10 on the cosmo ladder
+    auto* main = VisibleWindow<MainWindow>("mainWindow");
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->frameGeometry().topLeft(), QPoint(200, 100));
+    EXPECT_EQ(main->Value(kRankCaption)->text(), QStringLiteral("ヒヨコ"));  // day 10 on the cosmo ladder
 }
 
 TEST_F(SettingsWindowTest, AChosenColourLastsUntilTheMainWindowLoadsAgain) {
     Start();
-    ASSERT_NE(form2, nullptr);
-    platform.colorChoice = QColor(255, 0, 0);
-    Click("Command3");
-    EXPECT_EQ(module.settings.textColor, 255);
+    ASSERT_NE(settings, nullptr);
+    platform.colourChoice = 255;  // red, as stored: red in the lowest byte
+    Click("textColourButton");
+    EXPECT_EQ(program.app.Settings().textColor, 255);
 
     // Through the information window and back: the colour is still chosen.
-    Click("Command5");
-    QWidget* form8 = VisibleWindow("Form8");
-    ASSERT_NE(form8, nullptr);
-    form8->close();
+    Click("paidEditionButton");
+    QWidget* info = VisibleWindow("infoWindow");
+    ASSERT_NE(info, nullptr);
+    info->close();
     ProcessDeletions();
-    form2 = VisibleWindow<Form2>("Form2");
-    ASSERT_NE(form2, nullptr);
-    EXPECT_EQ(Find<QLabel>(form2, "Label2")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    settings = VisibleWindow<SettingsWindow>("settingsWindow");
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(Find<QLabel>(settings, "colourSample")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 
     // Cancel: the main window reads the stored colour again.
-    Click("Command2");
-    auto* form1 = VisibleWindow<Form1>("Form1");
-    ASSERT_NE(form1, nullptr);
-    EXPECT_EQ(module.settings.textColor, 16777215);
-    EXPECT_EQ(form1->Label2(0)->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    Click("cancelButton");
+    auto* main = VisibleWindow<MainWindow>("mainWindow");
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(program.app.Settings().textColor, 16777215);
+    EXPECT_EQ(main->Value(kElapsedCaption)->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     EXPECT_EQ(scratch.Read("option.ini"), storedOptions);
 }
 
@@ -449,80 +459,82 @@ class SettingsEnterTest : public SettingsWindowTest, public ::testing::WithParam
 
 TEST_P(SettingsEnterTest, EnterSavesFromAnyControl) {
     Start();
-    ASSERT_NE(form2, nullptr);
-    Type("Text2", "33");
-    QTest::keyClick(form2->findChild<QWidget*>(QLatin1String(GetParam())), Qt::Key_Return);
+    ASSERT_NE(settings, nullptr);
+    Type("cigarettesBox", "33");
+    QTest::keyClick(settings->findChild<QWidget*>(QLatin1String(GetParam())), Qt::Key_Return);
     ProcessDeletions();
     EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,5,9,0,33,300,85\r\n"));
-    EXPECT_NE(VisibleWindow("Form1"), nullptr);
+    EXPECT_NE(VisibleWindow("mainWindow"), nullptr);
 }
 
 // Even on the cancel and paid-edition buttons, Enter saves.
 INSTANTIATE_TEST_SUITE_P(Settings, SettingsEnterTest,
-                         ::testing::Values("Text1_0", "Text4", "Combo1", "Check2", "Option1_0", "Command2", "Command5"));
+                         ::testing::Values("yearBox", "blogUrlBox", "statusModeBox", "packDisplayBox", "sizeChoice0",
+                                           "cancelButton", "paidEditionButton"));
 
 TEST_F(SettingsWindowTest, TheYearsBoxIsOpenOnlyWithTheYearsOption) {
     Start();
-    ASSERT_NE(form2, nullptr);
+    ASSERT_NE(settings, nullptr);
     QString seen;
-    for (const char* option : {"Option2_2", "Option2_0", "Option2_2", "Option2_1"}) {
+    for (const char* option : {"copyPlusChoice2", "copyPlusChoice0", "copyPlusChoice2", "copyPlusChoice1"}) {
         Click(option);
-        seen += Box("Text7")->isEnabled() ? '+' : '-';
+        seen += Box("smokingYearsBox")->isEnabled() ? '+' : '-';
     }
     EXPECT_EQ(seen, "+-+-");
 }
 
 TEST_F(SettingsWindowTest, ARefusedSaveThenCancelKeepsTheStoredQuitMoment) {
     Start();
-    ASSERT_NE(form2, nullptr);
-    Type("Text1_0", "2007");
-    Type("Text4", "new.example/");
-    Type("Text5", "abc");
-    Click("Command1");
-    EXPECT_EQ(module.settings.quitYear, 2007);  // in memory until the main window reloads
-    Click("Command2");
-    EXPECT_EQ(module.settings.quitYear, 2008);
-    EXPECT_EQ(module.settings.tobaccoTaxPer1000, 8744);
-    EXPECT_EQ(module.settings.blogUrl, "blog.example/me");
-    EXPECT_EQ(LabelText(VisibleWindow("Form1"), "Label2_0"), QStringLiteral("０年０ヶ月１０日３時間７分"));
+    ASSERT_NE(settings, nullptr);
+    Type("yearBox", "2007");
+    Type("blogUrlBox", "new.example/");
+    Type("tobaccoTaxBox", "abc");
+    Click("saveButton");
+    // A refused save changes nothing, not even in memory.
+    EXPECT_EQ(program.app.Settings().quitYear, 2008);
+    Click("cancelButton");
+    EXPECT_EQ(program.app.Settings().quitYear, 2008);
+    EXPECT_EQ(program.app.Settings().tobaccoTaxPer1000, 8744);
+    EXPECT_EQ(program.app.Settings().blogUrl, "blog.example/me");
+    EXPECT_EQ(LabelText(VisibleWindow("mainWindow"), "elapsedValue"), QStringLiteral("０年０ヶ月１０日３時間７分"));
 }
 
 TEST_F(SettingsWindowTest, AProfileThatCannotBeWrittenIsReportedAndTheWindowStays) {
     Start();
-    ASSERT_NE(form2, nullptr);
+    ASSERT_NE(settings, nullptr);
     // A file where the data folder was: nothing can be written there.
     QDir(scratch.Path() + "/yorumadata").removeRecursively();
     QFile blocker(scratch.Path() + "/yorumadata");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    Click("Command1");
+    Click("saveButton");
     EXPECT_EQ(platform.messages, QStringList{kDataFolderMessage});
     EXPECT_TRUE(SettingsOpen());
-    EXPECT_FALSE(module.ProgramEnded());
+    EXPECT_FALSE(program.app.Ended());
 }
 
 TEST_F(SettingsWindowTest, OptionsThatCannotBeWrittenAreReportedAndTheWindowStays) {
     Start();
-    ASSERT_NE(form2, nullptr);
+    ASSERT_NE(settings, nullptr);
     // A folder in place of "option.ini": the options cannot be written, so
     // the profile is not written either.
     QFile::remove(scratch.DataFile("option.ini"));
     ASSERT_TRUE(QDir(scratch.Path()).mkpath("yorumadata/option.ini"));
-    Type("Text2", "30");
-    Click("Command1");
+    Type("cigarettesBox", "30");
+    Click("saveButton");
     EXPECT_EQ(platform.messages, QStringList{kDataFolderMessage});
     EXPECT_EQ(scratch.Read("initial.ini"), storedProfile);
     EXPECT_TRUE(SettingsOpen());
-    EXPECT_EQ(Box("Text2")->text(), QStringLiteral("30"));
-    EXPECT_FALSE(module.ProgramEnded());
+    EXPECT_EQ(Box("cigarettesBox")->text(), QStringLiteral("30"));
+    EXPECT_FALSE(program.app.Ended());
 }
 
 TEST_F(SettingsWindowTest, ADoubleQuoteInTheAddressIsRefusedBeforeAnythingIsWritten) {
     Start();
-    ASSERT_NE(form2, nullptr);
-    Type("Text4", "blog.example/\"quoted\"");
-    Type("Text2", "30");
-    Click("Command1");
+    ASSERT_NE(settings, nullptr);
+    Type("blogUrlBox", "blog.example/\"quoted\"");
+    Type("cigarettesBox", "30");
+    Click("saveButton");
     EXPECT_EQ(platform.messages, QStringList{QStringLiteral("アドレスとステータスには「\"」を使えません")});
     EXPECT_TRUE(SettingsOpen());
     EXPECT_EQ(scratch.Read("initial.ini"), storedProfile);
@@ -544,32 +556,32 @@ class SettingsReturnTest : public SettingsWindowTest, public ::testing::WithPara
 TEST_P(SettingsReturnTest, BringsBackTheDisplayWindowInUse) {
     const ReturnCase& c = GetParam();
     Start({.windowMode = c.windowMode});
-    ASSERT_NE(form2, nullptr);
-    Type("Text2", "40");
+    ASSERT_NE(settings, nullptr);
+    Type("cigarettesBox", "40");
     if (std::string(c.way) == "close") {
-        form2->close();
+        settings->close();
         ProcessDeletions();
     } else {
         Click(c.way);
     }
     EXPECT_FALSE(SettingsOpen());
-    EXPECT_EQ(VisibleWindow("Form1") != nullptr, std::string(c.shown) == "Form1");
-    EXPECT_EQ(VisibleWindow("Form7") != nullptr, std::string(c.shown) == "Form7");
-    EXPECT_NE(module.LoadedForm1(), nullptr);  // both loaded again, the other one hidden
-    EXPECT_NE(module.LoadedForm7(), nullptr);
-    EXPECT_EQ(module.settings.cigarettesPerDay, c.countAfter);
+    EXPECT_EQ(VisibleWindow("mainWindow") != nullptr, std::string(c.shown) == "mainWindow");
+    EXPECT_EQ(VisibleWindow("miniWindow") != nullptr, std::string(c.shown) == "miniWindow");
+    EXPECT_NE(program.windows.Loaded(Window::Main), nullptr);  // both loaded again, the other one hidden
+    EXPECT_NE(program.windows.Loaded(Window::Mini), nullptr);
+    EXPECT_EQ(program.app.Settings().cigarettesPerDay, c.countAfter);
     if (c.countAfter == 20) {  // nothing written
         EXPECT_EQ(scratch.Read("initial.ini") + scratch.Read("option.ini"), storedProfile + storedOptions);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SettingsReturnTest,
-                         ::testing::Values(ReturnCase{"MiniSave", 1, "Command1", "Form7", 40},
-                                           ReturnCase{"MiniCancel", 1, "Command2", "Form7", 20},
-                                           ReturnCase{"MiniClose", 1, "close", "Form7", 20},
-                                           ReturnCase{"MainSave", 2, "Command1", "Form1", 40},
-                                           ReturnCase{"MainAgainCancel", 0, "Command2", "Form1", 20},
-                                           ReturnCase{"MainClose", 2, "close", "Form1", 20}),
+                         ::testing::Values(ReturnCase{"MiniSave", 1, "saveButton", "miniWindow", 40},
+                                           ReturnCase{"MiniCancel", 1, "cancelButton", "miniWindow", 20},
+                                           ReturnCase{"MiniClose", 1, "close", "miniWindow", 20},
+                                           ReturnCase{"MainSave", 2, "saveButton", "mainWindow", 40},
+                                           ReturnCase{"MainAgainCancel", 0, "cancelButton", "mainWindow", 20},
+                                           ReturnCase{"MainClose", 2, "close", "mainWindow", 20}),
                          [](const auto& tested) { return std::string(tested.param.name); });
 
 }  // namespace
