@@ -15,7 +15,8 @@ PACKAGES=(
     fonts-ipafont-gothic                              # a Japanese monospaced font
     trayer                                            # a tray host for headless runs
     libx11-dev                                        # the start-up benchmark helper
-    dpkg-dev file desktop-file-utils                  # the .deb (CPack needs file, dpkg-shlibdeps), its checks
+    dpkg-dev file                                     # the .deb (CPack needs file, dpkg-shlibdeps)
+    lintian appstream desktop-file-utils              # its checks by Debian's rules
 )
 
 missing=()

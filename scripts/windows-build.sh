@@ -12,7 +12,8 @@
 #   test       ctest under wine, with code page 1252 and with code page 932
 #   e2e        the program under wine and Xvfb: first run, start, main window
 #              (screenshot docs/screenshots/windows-main.png), both data files
-#   installer  the NSIS installer, then installed and uninstalled under wine
+#   installer  the NSIS installer, then installed (with and without the start
+#              at login) and uninstalled under wine
 #
 # YORUMA_CTEST_ARGS: more ctest arguments for both runs (e.g. -R DataFiles).
 # Build folder: $YORUMA_WINDOWS_BUILD (default /tmp/yoruma-windows), holding
@@ -306,35 +307,105 @@ step_installer() {
         -DVERSION="$version" "$REPO/packaging/windows/yoruma.nsi"
     echo "installer: $setup ($(stat -c %s "$setup") bytes)"
 
-    # Installed and uninstalled, silently, in the wine prefix.
+    # Installed in the wine prefix: silently without the start at login and
+    # with it (the default), then through the installer's pages by keyboard
+    # with the check box taken off and with it left on (over the installation
+    # before each time); then uninstalled.
     export LANG=ja_JP.UTF-8 LOCPATH=$LOCDIR
-    wine_up
-    /usr/lib/wine/wine64 "$setup" /S >/dev/null 2>&1
-    local user local_app programs
+    start_xvfb "$OUT" 1024x768x24 || fail "Xvfb did not start"
+    # shellcheck disable=SC2064
+    trap "kill $XVFB_PID 2>/dev/null || true; wineserver -k 2>/dev/null || true" EXIT
+    wine_up  # with the display: wine's desktop process needs it from the start
+    local user local_app programs startup installed
+    # A folder of the user's shell, as the system names it, as a Unix path.
+    shell_folder() {
+        /usr/lib/wine/wine64 winepath -u "$(/usr/lib/wine/wine64 reg query \
+            'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' /v "$1" 2>/dev/null |
+            tr -d '\r' | sed -n 's/.*REG_SZ *//p')" 2>/dev/null | tr -d '\r'
+    }
     user=$(/usr/lib/wine/wine64 cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
     local_app=$(/usr/lib/wine/wine64 winepath -u "$user" 2>/dev/null | tr -d '\r')
-    programs=$(/usr/lib/wine/wine64 winepath -u "$(/usr/lib/wine/wine64 cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs" 2>/dev/null | tr -d '\r')
-    local installed=$local_app/Programs/yoruma
-    [[ -f $installed/yoruma.exe && -f $installed/Qt6Widgets.dll && -f $installed/platforms/qwindows.dll \
-       && -f $installed/qtbase_ja.qm && -f $installed/uninstall.exe ]] || fail "installed files missing in $installed"
-    [[ -f "$programs/ヨルマ式.lnk" ]] || fail "no start-menu entry in $programs"
-    [[ -d $local_app/yoruma ]] || fail "no data folder $local_app/yoruma"
-    # The shortcut: the program, its icon and the data folder as working folder.
-    local link
-    link=$(tr -d '\0' <"$programs/ヨルマ式.lnk")
-    [[ $link == *'\Programs\yoruma\yoruma.exe'* && $link == *'\Programs\yoruma\yoruma.ico'* &&
-       $link == *"${user}\yoruma"* ]] || fail "the start-menu entry does not start the program in $user\yoruma"
-    echo "ok: installed in $installed, start-menu entry ヨルマ式.lnk, data folder $local_app/yoruma"
+    programs=$(shell_folder Programs)
+    startup=$(shell_folder Startup)
+    installed=$local_app/Programs/yoruma
+
+    # A shortcut must start the installed program, with its icon, in the data
+    # folder (its working folder), whichever entry it is.
+    check_shortcut() {
+        local link
+        link=$(tr -d '\0' <"$1")
+        [[ $link == *'\Programs\yoruma\yoruma.exe'* && $link == *'\Programs\yoruma\yoruma.ico'* &&
+           $link == *"${user}\yoruma"* ]] || fail "$1 does not start the program in $user\yoruma"
+    }
+    # check_entries on|off HOW: the files and entries after an installation
+    check_entries() {
+        [[ -f $installed/yoruma.exe && -f $installed/Qt6Widgets.dll && -f $installed/platforms/qwindows.dll \
+           && -f $installed/qtbase_ja.qm && -f $installed/uninstall.exe ]] || fail "installed files missing in $installed"
+        [[ -d $local_app/yoruma ]] || fail "no data folder $local_app/yoruma"
+        [[ -f "$programs/ヨルマ式.lnk" ]] || fail "no start-menu entry in $programs"
+        check_shortcut "$programs/ヨルマ式.lnk"
+        if [[ $1 == on ]]; then
+            [[ -f "$startup/ヨルマ式.lnk" ]] || fail "$2: no shortcut in the Startup folder $startup"
+            check_shortcut "$startup/ヨルマ式.lnk"
+            echo "ok: $2: start-menu entry and Startup/ヨルマ式.lnk, both starting yoruma.exe in $user\yoruma"
+        else
+            [[ ! -e "$startup/ヨルマ式.lnk" ]] || fail "$2: a shortcut in the Startup folder"
+            echo "ok: $2: start-menu entry, nothing in the Startup folder"
+        fi
+    }
+    # page_install on|off KEY...: the installer with its pages, driven by the
+    # KEYs from the folder page on; Enter then closes it once it has installed.
+    page_install() {
+        local autostart=$1 wid i
+        shift
+        rm -f "$OUT/setup-ended"
+        (/usr/lib/wine/wine64 "$setup" >/dev/null 2>&1; touch "$OUT/setup-ended") &
+        for ((i = 0; i < 120; i++)); do
+            wid=$(timeout 5 xdotool search --onlyvisible --name '^ヨルマ式 セットアップ' 2>/dev/null | head -n 1 || true)
+            [[ -n $wid ]] && break
+            sleep 0.5
+        done
+        [[ -n $wid ]] || fail "the installer showed no window"
+        xdotool key Return  # the folder page
+        sleep 1
+        [[ $autostart == off ]] ||
+            import -display "$DISPLAY" -window "$wid" "$REPO/docs/screenshots/windows-installer-autostart.png"
+        xdotool key "$@"
+        for ((i = 0; i < 60; i++)); do
+            [[ -e $OUT/setup-ended ]] && break
+            xdotool key Return  # 閉じる, enabled once it has installed
+            sleep 1
+        done
+        [[ -e $OUT/setup-ended ]] || fail "the installer did not end"
+        check_entries "$autostart" "setup, keys: Return $*"
+    }
+    # silent_install on|off [OPTION]: a silent installation
+    silent_install() {
+        local autostart=$1
+        shift
+        /usr/lib/wine/wine64 "$setup" /S "$@" >/dev/null 2>&1
+        check_entries "$autostart" "setup /S${*:+ $*}"
+    }
+    rm -rf "$installed" "$programs/ヨルマ式.lnk" "$startup/ヨルマ式.lnk"  # what an interrupted run left
+    silent_install off /AUTOSTART=0
+    silent_install on
+    page_install off space Return
+    page_install on Return
+    echo "ok: screenshot of the page: docs/screenshots/windows-installer-autostart.png"
+    echo "ok: installed in $installed, data folder $local_app/yoruma"
     (cd "$installed" && find . -type f | sort | sed 's|^\./|  |') | tee "$OUT/installed-files.txt"
     /usr/lib/wine/wine64 "$installed/uninstall.exe" /S >/dev/null 2>&1
+    all_gone() { [[ ! -e $installed/yoruma.exe && ! -e "$programs/ヨルマ式.lnk" && ! -e "$startup/ヨルマ式.lnk" ]]; }
     local i
     for ((i = 0; i < 60; i++)); do  # the uninstaller goes on in a temporary copy
-        [[ -e $installed/yoruma.exe || -e "$programs/ヨルマ式.lnk" ]] || break
+        all_gone && break
         sleep 0.5
     done
-    [[ ! -e $installed/yoruma.exe && ! -e "$programs/ヨルマ式.lnk" ]] || fail "the uninstaller left the program"
-    echo "ok: uninstalled"
+    all_gone || fail "the uninstaller left the program or one of its shortcuts"
+    echo "ok: uninstalled: program, start-menu entry and Startup shortcut gone"
     wine_down
+    kill "$XVFB_PID" 2>/dev/null || true
+    trap 'wineserver -k 2>/dev/null || true' EXIT
 }
 
 # Whatever happens, no wineserver of this prefix is left behind.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package: builds it with CPack from a built tree, checks what it
-# holds and declares, unpacks it into a scratch root and starts the unpacked
+# holds and declares, runs Debian's checks on it (lintian, appstreamcli,
+# desktop-file-validate), unpacks it into a scratch root and starts the unpacked
 # program on a private Xvfb display, once directly (with prepared data files,
 # until its main window maps) and once through the menu starter yoruma-start
 # (which must keep the data in the user's own folder).
@@ -17,7 +18,7 @@ if [[ $# -ne 1 || ! -f "$1/CPackConfig.cmake" ]]; then
 fi
 build=$(cd "$1" && pwd)
 
-for tool in cpack dpkg-deb Xvfb xdotool identify convert; do
+for tool in cpack dpkg-deb lintian appstreamcli desktop-file-validate Xvfb xdotool identify convert; do
     command -v "$tool" >/dev/null 2>&1 || { echo "FAIL: '$tool' is not installed (run scripts/install-deps.sh)" >&2; exit 1; }
 done
 
@@ -72,10 +73,24 @@ awk '$1 !~ /^d/ { print $1, $6 }' "$work/contents.txt" | sort >"$work/files.txt"
     echo "-rwxr-xr-x ./usr/bin/yoruma"
     echo "-rwxr-xr-x ./usr/bin/yoruma-start"
     echo "-rw-r--r-- ./usr/share/applications/yoruma.desktop"
+    echo "-rw-r--r-- ./usr/share/metainfo/jp.example.nubera.yoruma.metainfo.xml"
+    echo "-rw-r--r-- ./usr/share/doc/yoruma/copyright"
+    echo "-rw-r--r-- ./usr/share/doc/yoruma/changelog.Debian.gz"
+    for folder in man man/ja; do
+        echo "-rw-r--r-- ./usr/share/$folder/man1/yoruma.1.gz"
+        echo "lrwxrwxrwx ./usr/share/$folder/man1/yoruma-start.1.gz"
+    done
     for size in 16 32 48 64 128 256; do echo "-rw-r--r-- ./usr/share/icons/hicolor/${size}x${size}/apps/yoruma.png"; done
 } | sort >"$work/expected-files.txt"
 diff -u "$work/expected-files.txt" "$work/files.txt" >"$work/files-diff.log" || fail "unexpected file list (see files-diff.log)"
-ok "the package holds the program, the starter, the menu entry and six icons"
+ok "the package holds the program, the starter, the menu entry, six icons, manual pages, metadata and its documents"
+
+# Debian's own checks. lintian: no error or warning but the one explained in
+# README.md (there is no Debian bug for a first upload to close); every tag,
+# information included, goes to lintian.log.
+lintian --display-info --pedantic --fail-on error,warning --suppress-tags initial-upload-closes-no-bugs \
+    "$deb" >"$work/lintian.log" 2>&1 || fail "lintian finds faults: $(grep -E '^[EW]:' "$work/lintian.log")"
+ok "lintian: no errors or warnings ($(grep -c '^[IP]:' "$work/lintian.log") information tags)"
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x failed"
@@ -85,10 +100,13 @@ desktop="$root/usr/share/applications/yoruma.desktop"
 for line in '[Desktop Entry]' 'Type=Application' 'Name=ヨルマ式' 'Exec=yoruma-start' 'Icon=yoruma' 'Categories=Utility;'; do
     grep -qxF "$line" "$desktop" || fail "yoruma.desktop lacks the line '$line'"
 done
-if command -v desktop-file-validate >/dev/null 2>&1; then
-    desktop-file-validate "$desktop" >"$work/desktop-validate.log" 2>&1 || fail "desktop-file-validate rejects yoruma.desktop"
-fi
+desktop-file-validate "$desktop" >"$work/desktop-validate.log" 2>&1 || fail "desktop-file-validate rejects yoruma.desktop"
 ok "yoruma.desktop names ヨルマ式, starts yoruma-start and shows the icon yoruma"
+# The metadata on its own, then with the tree (its launchable must be the
+# installed menu entry).
+{ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml &&
+    appstreamcli validate-tree --no-net "$root"; } >"$work/appstream.log" 2>&1 || fail "appstreamcli rejects the metadata"
+ok "appstreamcli validates the metadata"
 
 # Every size shows the same bands as the 16 × 16 icon: orange rows 0-2, 6-9
 # and 13-15, white between them.
