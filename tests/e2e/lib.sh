@@ -371,8 +371,11 @@ e2e_copy_report() {
 # X11 offers the selection as PRIMARY. No --sync: the pointer may already
 # stand there (an earlier box at the same place) and would never be seen to move.
 e2e_read_message() {
-    timeout 5 xdotool mousemove --window "$1" 120 16 click --repeat 3 --delay 80 1 \
-        || e2e_fail "could not click into the message box"
+    # A box is found as soon as it maps, a moment before it takes every
+    # click: the first of the three could be lost, leaving a word selected.
+    timeout 5 xdotool mousemove --window "$1" 120 16 || e2e_fail "could not point into the message box"
+    sleep 0.3
+    timeout 5 xdotool click --repeat 3 --delay 80 1 || e2e_fail "could not click into the message box"
     e2e_read_selection primary "$2"
 }
 
