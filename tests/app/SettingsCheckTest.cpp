@@ -96,18 +96,8 @@ TEST(SettingsCheck, AcceptsEachBoundaryAndRefusesItsNeighbour) {
 }
 
 TEST(SettingsCheck, AnAcceptedFormGivesTheSettingsItHolds) {
-    TrackerSettings current;
-    current.setupDone = 1;
-    current.mainLeft = 1200;
-    current.mainTop = 900;
-    current.backColor = 0;
-    current.textColor = 255;
-    current.windowMode = 1;
-    current.miniLeft = 30;
-    current.miniTop = 40;
+    const TrackerSettings current{.setupDone = 1, .mainLeft = 1200, .backColor = 0, .windowMode = 1, .miniTop = 40};
     SettingsForm form = Form({"2007", "11", "3", "21", "45"});
-    form.cigarettesPerDay = "30";
-    form.pricePer20 = "410";
     form.sizeChoice = 2;
     form.blogUrl = QStringLiteral(" \texample.jp/日記 \t");
     form.statusMode = QStringLiteral("コスモ");
@@ -115,14 +105,11 @@ TEST(SettingsCheck, AnAcceptedFormGivesTheSettingsItHolds) {
     form.packDisplay = false;
     form.tobaccoTaxPer1000 = "8744.9";
     form.consumptionTaxPercent = "8.9";
-    form.smokingYears = "12";
-    const TrackerSettings expected{.quitYear = 2007, .quitMonth = 11, .quitDay = 3, .quitHour = 21, .quitMinute = 45,
-                                   .cigarettesPerDay = 30, .pricePer20 = 410, .sizeMillimetres = 100,
-                                   .setupDone = 1, .tobaccoTaxPer1000 = 8744, .consumptionTaxPercent = 8,
-                                   .copyPlusMode = 2, .smokingYears = 12, .packDisplay = 0,
-                                   .mainLeft = 1200, .mainTop = 900, .backColor = 0, .textColor = 255,
-                                   .blogUrl = "example.jp/日記", .windowMode = 1, .miniLeft = 30, .miniTop = 40,
-                                   .statusMode = "コスモ"};
+    form.smokingYears = "12本";
+    TrackerSettings expected{.quitYear = 2007, .quitMonth = 11, .quitDay = 3, .quitHour = 21, .quitMinute = 45,
+                             .sizeMillimetres = 100, .setupDone = 1, .consumptionTaxPercent = 8, .copyPlusMode = 2,
+                             .smokingYears = 12, .packDisplay = 0, .mainLeft = 1200, .backColor = 0,
+                             .blogUrl = "example.jp/日記", .windowMode = 1, .miniTop = 40, .statusMode = "コスモ"};
     const SettingsCheckResult result = CheckSettings(form, current, kNow);
     ASSERT_TRUE(std::holds_alternative<TrackerSettings>(result)) << std::get<QString>(result).toStdString();
     EXPECT_EQ(std::get<TrackerSettings>(result), expected);

@@ -1,104 +1,83 @@
-#include <QFile>
+// The start: which files are made or kept and which window opens.
 
 #include <gtest/gtest.h>
 
+#include "app/Messages.h"
 #include "support/DataFolder.h"
+#include "support/Faults.h"
 #include "support/Program.h"
 #include "support/Windows.h"
 
 namespace {
 
-const QByteArray kProfile = "2008,10,5,9,0,20,300,85\r\n";
-
-QString Options(int setupDone, int windowMode) {
-    return QStringLiteral("%1,8744,5,0,5,1,1200,900,9241372,16777215,\"\",%2,0,0,\"ソルジャー\"\r\n")
-        .arg(setupDone)
-        .arg(windowMode);
+QByteArray Options(int setupDone, int windowMode, const char* end = ",0,0,\"ソルジャー\"\r\n") {
+    return QStringLiteral("%1,8744,5,0,5,1,1200,900,9241372,16777215,\"\",%2").arg(setupDone).arg(windowMode).toUtf8() + end;
 }
 
-class StartUpTest : public ::testing::Test {
-protected:
-    void TearDown() override { ProcessDeletions(); }
-
-    ScratchDirectory scratch;
-    Program program;
-    FakePlatform& platform = program.platform;
-};
-
-TEST_F(StartUpTest, FirstStartCreatesBothFilesAndAsksForTheProfile) {
-    platform.now = {2008, 10, 18, 21, 30};
-    program.app.StartUp();
-    EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("2008,10,18,21,30,20,300,85\r\n"));
-    EXPECT_TRUE(scratch.Read("option.ini").startsWith("0,8744,5,0,5,1,0,0,9241372,16777215,\""));
-    EXPECT_TRUE(scratch.ReadText("option.ini").endsWith(QStringLiteral("\",2,0,0,\"ソルジャー\"\r\n")));
-    EXPECT_NE(VisibleWindow("profileWindow"), nullptr);
-    EXPECT_EQ(program.windows.Loaded(Window::Main), nullptr);
+TEST(StartUp, OpensTheWindowTheFilesNameAndKeepsWhatItCannotRead) {
+    struct Case {
+        QByteArray profile, options;  // "" for no file
+        bool anotherCopy;
+        const char* shown;  // nullptr: none, the program ends
+        int setupDone;
+    };
+    const Case cases[] = {
+        {"", "", false, "profileWindow", 0},
+        {kStartedProfile, Options(1, 2), false, "mainWindow", 1},
+        {kStartedProfile, Options(1, 0), false, "mainWindow", 1},
+        {kStartedProfile, Options(5, 2), false, "mainWindow", 5},
+        {kStartedProfile, Options(1, 1), false, "miniWindow", 1},
+        {kStartedProfile, Options(0, 1), false, "profileWindow", 0},
+        // A short file gives every option its default in memory and is kept as it is.
+        {kStartedProfile, Options(1, 1, ",0,0\r\n"), false, "profileWindow", 0},
+        {"garbage that is never read here", Options(0, 2), false, "profileWindow", 0},
+        {kStartedProfile, Options(1, 2), true, nullptr, 1},
+        {"", "", true, nullptr, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.profile.left(12).toStdString() + " / " + c.options.toStdString());
+        ScratchDirectory scratch;
+        if (!c.profile.isEmpty()) scratch.Write("initial.ini", c.profile);
+        if (!c.options.isEmpty()) scratch.Write("option.ini", c.options);
+        Program program;
+        program.platform.now = {2008, 10, 18, 21, 30};
+        program.platform.anotherCopy = c.anotherCopy;
+        program.app.StartUp();
+        for (const char* window : {"profileWindow", "mainWindow", "miniWindow"}) {
+            EXPECT_EQ(VisibleWindow(window) != nullptr, c.shown != nullptr && !strcmp(window, c.shown)) << window;
+        }
+        EXPECT_EQ(program.app.Ended(), c.shown == nullptr);
+        EXPECT_EQ(program.platform.messages, c.anotherCopy ? QStringList{kAlreadyRunningMessage} : QStringList());
+        EXPECT_EQ(program.app.Settings().setupDone, c.setupDone);
+        EXPECT_EQ(scratch.Read("initial.ini"), c.profile.isEmpty() ? "2008,10,18,21,30,20,300,85\r\n" : c.profile);
+        EXPECT_EQ(scratch.ReadText("option.ini").toUtf8(), c.options.isEmpty() ? "0,8744,5,0,5,1,0,0,9241372,16777215,\"" +
+                  QByteArray(kDefaultBlogUrl) + "\",2,0,0,\"ソルジャー\"\r\n" : c.options);
+        ProcessDeletions();
+    }
 }
 
-TEST_F(StartUpTest, AnExistingProfileIsLeftAlone) {
-    scratch.Write("initial.ini", "garbage that is never read here");
-    program.app.StartUp();
-    EXPECT_EQ(scratch.Read("initial.ini"), QByteArray("garbage that is never read here"));
-}
-
-struct WindowModeCase {
-    int setupDone;
-    int windowMode;
-    bool mainWindowShown;
-};
-
-class StartUpWindowTest : public StartUpTest, public ::testing::WithParamInterface<WindowModeCase> {};
-
-TEST_P(StartUpWindowTest, OpensTheWindowTheSettingsName) {
-    scratch.Write("initial.ini", kProfile);
-    scratch.WriteText("option.ini", Options(GetParam().setupDone, GetParam().windowMode));
-    program.app.StartUp();
-    EXPECT_EQ(VisibleWindow("mainWindow") != nullptr, GetParam().mainWindowShown);
-    EXPECT_EQ(VisibleWindow("profileWindow") != nullptr, !GetParam().mainWindowShown);
-}
-
-INSTANTIATE_TEST_SUITE_P(Settings, StartUpWindowTest,
-                         ::testing::Values(WindowModeCase{1, 2, true}, WindowModeCase{1, 0, true},
-                                           WindowModeCase{5, 2, true}, WindowModeCase{0, 2, false}));
-
-TEST_F(StartUpTest, AShortOptionsFileSendsTheUserBackToTheFirstRunAndIsKept) {
-    scratch.Write("initial.ini", kProfile);
-    const QByteArray fourteen = "1,8744,5,0,5,1,1200,900,9241372,16777215,\"\",1,0,0\r\n";
-    scratch.Write("option.ini", fourteen);
-    program.app.StartUp();
-    EXPECT_EQ(program.app.Settings().setupDone, 0);
-    EXPECT_EQ(program.app.Settings().windowMode, 2);
-    EXPECT_EQ(program.app.Settings().statusMode, "ソルジャー");
-    EXPECT_NE(VisibleWindow("profileWindow"), nullptr);
-    EXPECT_EQ(scratch.Read("option.ini"), fourteen);
-}
-
-TEST_F(StartUpTest, ASecondCopyIsRefusedAndEnds) {
-    scratch.Write("initial.ini", kProfile);
-    scratch.WriteText("option.ini", Options(1, 2));
-    platform.anotherCopy = true;
-    program.app.StartUp();
-    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("プログラムは既に起動されています。")});
-    EXPECT_TRUE(program.app.Ended());
-    EXPECT_EQ(VisibleWindow("mainWindow"), nullptr);
-    EXPECT_EQ(scratch.ReadText("option.ini"), Options(1, 2));
-}
-
-TEST_F(StartUpTest, ASecondCopyIsRefusedAtTheFirstRunWindowToo) {
-    platform.anotherCopy = true;
-    program.app.StartUp();
-    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("プログラムは既に起動されています。")});
-    EXPECT_TRUE(program.app.Ended());
-    EXPECT_EQ(VisibleWindow("profileWindow"), nullptr);
-}
-
-TEST_F(StartUpTest, AReadOnlyDirectoryStillOpensTheFirstRunWindow) {
-    QFile::setPermissions(scratch.Path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    program.app.StartUp();
-    QFile::setPermissions(scratch.Path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(program.app.Settings().setupDone, 0);
-    EXPECT_NE(VisibleWindow("profileWindow"), nullptr);
-    EXPECT_TRUE(platform.messages.isEmpty());
+// Nothing can be saved in a directory nobody may write into: the first run
+// (on an ordinary day and through the seasonal greeting) still leads to the
+// main window; the start and the close each say that nothing was saved.
+TEST(StartUp, AReadOnlyDirectoryStillLeadsToTheMainWindow) {
+    for (const MomentParts now : {MomentParts{2008, 10, 15, 12, 7}, MomentParts{2008, 12, 24, 12, 7}}) {
+        ScratchDirectory scratch;
+        ReadOnlyFolder readOnly(scratch.Path());
+        if (!readOnly.Holds()) GTEST_SKIP() << "a read-only folder cannot be made here";
+        Program program;
+        program.platform.now = now;
+        program.app.StartUp();
+        program.app.EnterProfile("20", "300", 1);
+        program.app.StartTracking();
+        if (VisibleWindow("seasonalGreeting") != nullptr) program.app.CompleteSeasonalStart();
+        ProcessDeletions();
+        EXPECT_NE(VisibleWindow("mainWindow"), nullptr);
+        EXPECT_EQ(program.platform.messages, QStringList{kDataFolderMessage});
+        program.app.Exit();
+        ProcessDeletions();
+        EXPECT_EQ(program.platform.messages, QStringList(2, kDataFolderMessage));
+        EXPECT_TRUE(QDir(scratch.Path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
 }
 
 }  // namespace

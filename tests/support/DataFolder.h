@@ -11,6 +11,10 @@
 #include "storage/DataFiles.h"
 #include "storage/FileText.h"
 
+// The files of a tracker started on 5 October 2008 at 09:00.
+inline const QByteArray kStartedProfile = "2008,10,5,9,0,20,300,85\r\n";
+inline const QByteArray kStartedOptions = "1,8744,5,1,5,1,1200,900,9241372,16777215,\"\",2,0,0,\"ソルジャー\"\r\n";
+
 class ScratchDirectory {
 public:
     ScratchDirectory() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
@@ -32,6 +36,10 @@ public:
         QFile file(DataFile(name));
         file.open(QIODevice::WriteOnly);
         file.write(bytes);
+    }
+    void WriteStartedTracker() const {
+        Write("initial.ini", kStartedProfile);
+        Write("option.ini", kStartedOptions);
     }
 
 private:

@@ -5,29 +5,26 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QString>
 
 #include <sys/resource.h>
 
 #include <csignal>
 
-// While it lives, no file can be created, removed, renamed or written in the
-// folder: the folder and its files are immutable (chattr +i) where the file
-// system and the rights allow it, so that it holds for root too; otherwise
-// they lose their write permission. Holds() tells whether either worked.
+// No file can be created, removed, renamed or written in the folder: it and
+// its files are immutable (chattr +i, which holds for root too) where the
+// file system allows, else they lose their write permission. Holds() says
+// whether either worked.
 class ReadOnlyFolder {
 public:
-    explicit ReadOnlyFolder(QString path) : path_(std::move(path)) {
-        for (const QString& file : QDir(path_).entryList(QDir::Files)) paths_ << path_ + QLatin1Char('/') + file;
-        paths_ << path_;
+    explicit ReadOnlyFolder(const QString& path) {
+        for (const QString& file : QDir(path).entryList(QDir::Files)) paths_ << path + QLatin1Char('/') + file;
+        paths_ << path;
         immutable_ = QProcess::execute(QStringLiteral("chattr"), QStringList{QStringLiteral("+i")} + paths_) == 0;
-        const QFileDevice::Permissions writing =
-            QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
         for (const QString& p : paths_) {
             permissions_ << QFile::permissions(p);
-            if (!immutable_) QFile::setPermissions(p, permissions_.last() & ~writing);
+            if (!immutable_) QFile::setPermissions(p, permissions_.last() & ~QFileDevice::Permissions(0x2222));  // every Write flag
         }
-        QFile probe(path_ + QStringLiteral("/.write-probe"));
+        QFile probe(path + QStringLiteral("/.write-probe"));
         holds_ = !probe.open(QIODevice::WriteOnly);
         if (!holds_) probe.remove();
     }
@@ -37,37 +34,31 @@ public:
     }
     ReadOnlyFolder(const ReadOnlyFolder&) = delete;
     ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
-
     bool Holds() const { return holds_; }
 
 private:
-    QString path_;
     QStringList paths_;  // the files, then the folder
-    bool immutable_ = false;
-    bool holds_ = false;
     QList<QFileDevice::Permissions> permissions_;
+    bool immutable_ = false, holds_ = false;
 };
 
-// While it lives, no regular file of this process can grow: every write
-// fails as on a full disk. The signal such a write raises is ignored, as the
-// program's own platform does.
+// No regular file of this process can grow: every write fails as on a full
+// disk. The signal such a write raises is ignored, as the program's own platform does.
 class FullDisk {
 public:
-    FullDisk() {
+    FullDisk() : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
         getrlimit(RLIMIT_FSIZE, &previous_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit none = previous_;
-        none.rlim_cur = 0;
+        const rlimit none{0, previous_.rlim_max};
         setrlimit(RLIMIT_FSIZE, &none);
     }
     ~FullDisk() {
         setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
+        std::signal(SIGXFSZ, handler_);
     }
     FullDisk(const FullDisk&) = delete;
     FullDisk& operator=(const FullDisk&) = delete;
 
 private:
+    void (*handler_)(int);
     rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
 };

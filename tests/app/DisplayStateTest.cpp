@@ -1,0 +1,75 @@
+// What the App keeps for the display windows: their places, pulled back onto
+// the screen, the mini window's place when switching, and the elapsed form
+// that a click switches until the next refresh.
+
+#include <gtest/gtest.h>
+
+#include "support/DataFolder.h"
+#include "support/Program.h"
+#include "support/Windows.h"
+
+namespace {
+
+// The screen is 19200 × 14400 twips. A window that would stand (nearly) off
+// it goes to the middle; a negative place goes to the edge.
+TEST(DisplayState, PlacesArePulledOntoTheScreen) {
+    struct Case {
+        int mainLeft, mainTop, miniLeft, miniTop;
+        WindowPlace main, mini;
+    };
+    const Case cases[] = {
+        {14200, 11400, 15700, 12900, {14200, 11400}, {15700, 12900}},
+        {14201, 0, 15701, 0, {9600, 7200}, {9600, 7200}},
+        {0, 11401, 0, 12901, {9600, 7200}, {9600, 7200}},
+        {-15, -30, -1, -15, {0, 0}, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        ScratchDirectory scratch;
+        scratch.Write("initial.ini", kStartedProfile);
+        scratch.Write("option.ini", QStringLiteral("1,8744,5,0,5,1,%1,%2,0,1,\"\",1,%3,%4,\"\"\r\n")
+                                        .arg(c.mainLeft).arg(c.mainTop).arg(c.miniLeft).arg(c.miniTop).toUtf8());
+        Program program;
+        program.app.StartUp();
+        const TrackerSettings& s = program.app.Settings();
+        EXPECT_EQ(std::pair(s.mainLeft, s.mainTop), std::pair(c.main.left, c.main.top)) << c.mainLeft << "," << c.mainTop;
+        EXPECT_EQ(std::pair(s.miniLeft, s.miniTop), std::pair(c.mini.left, c.mini.top)) << c.miniLeft << "," << c.miniTop;
+        ProcessDeletions();
+    }
+}
+
+TEST(DisplayState, MiniWindowOpensWhereTheMainWindowStoodOnlyAtFirst) {
+    ScratchDirectory scratch;
+    scratch.WriteStartedTracker();  // main window at 1200, 900; mini window never used
+    Program program;
+    program.app.StartUp();
+    program.app.SwitchToMiniWindow();
+    EXPECT_EQ(program.windows.PlaceOf(Window::Mini)->left, 1200);
+    EXPECT_EQ(program.windows.PlaceOf(Window::Mini)->top, 900);
+    program.windows.MoveMiniWindow({3000, 1500});
+    program.app.SwitchToMainWindow();
+    EXPECT_EQ(program.app.Settings().windowMode, 0);
+    program.app.SwitchToMiniWindow();
+    EXPECT_EQ(program.app.Settings().windowMode, 1);
+    EXPECT_EQ(program.windows.PlaceOf(Window::Mini)->left, 3000);
+    EXPECT_EQ(program.windows.PlaceOf(Window::Mini)->top, 1500);
+    ProcessDeletions();
+}
+
+// The copy and the refresh follow the form shown; the next refresh brings the calendar form back.
+TEST(DisplayState, DayFormLastsUntilTheNextRefresh) {
+    ScratchDirectory scratch;
+    scratch.WriteStartedTracker();
+    Program program;
+    program.app.StartUp();
+    program.app.SwitchElapsedForm();
+    program.app.CopyReport();
+    EXPECT_TRUE(program.platform.clipboard.contains(QStringLiteral("ヨルマからの日数： 10日 3時間 7分\r\n")));
+    program.app.onTick();
+    EXPECT_TRUE(program.app.Status().reportText.find("ヨルマからの日数： 10日 3時間 7分\r\n") != std::string::npos);
+    program.app.onTick();
+    program.app.CopyReport();
+    EXPECT_TRUE(program.platform.clipboard.contains(QStringLiteral("ヨルマからの日数： 0年 0ヶ月 10日 3時間 7分\r\n")));
+    ProcessDeletions();
+}
+
+}  // namespace
