@@ -6,7 +6,7 @@
 #
 #     bash fuzz/run.sh SECONDS [TARGET...]
 #
-# Default: all four targets, one after another. Inputs found on the way go to
+# Default: all three targets, one after another. Inputs found on the way go to
 # build-fuzz/corpus/<target>/ (the seeds in the repository are never
 # changed); a failing input is saved as build-fuzz/findings/<target>-crash-*
 # and can be replayed with: build-fuzz/fuzz/<target> FILE
@@ -23,7 +23,7 @@ shift
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${YORUMA_FUZZ_BUILD:-$root/build-fuzz}
-all_targets=(fuzz_initial_ini fuzz_option_ini fuzz_read_leading_number fuzz_compute_status)
+all_targets=(fuzz_data_files fuzz_read_leading_number fuzz_compute_status)
 targets=("$@")
 [[ ${#targets[@]} -gt 0 ]] || targets=("${all_targets[@]}")
 

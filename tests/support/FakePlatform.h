@@ -12,16 +12,12 @@ public:
     MomentParts now{2008, 10, 15, 12, 7};
     std::int32_t draw = 50;
     QSize screenTwips{19200, 14400};
-    bool anotherCopy = false;
-    bool openUrlSucceeds = true;
-    bool trayAvailable = true;
+    bool anotherCopy = false, openUrlSucceeds = true, trayAvailable = true;
     std::optional<std::int32_t> colourChoice;
 
-    QStringList messages;
+    QStringList messages, openedUrls, lockedDataFolders;
     QString clipboard;
-    QStringList openedUrls;
     int endProgramCalls = 0;
-    QStringList lockedDataFolders;
     std::function<void()> endSession;
     QHash<const QObject*, std::function<void()>> trayIcons;
 
@@ -42,9 +38,7 @@ public:
     }
     std::optional<std::int32_t> ChooseColour(std::int32_t) override { return colourChoice; }
     bool TrayAvailable() override { return trayAvailable; }
-    void AddTrayIcon(const QObject* owner, std::function<void()> restore) override {
-        trayIcons[owner] = std::move(restore);
-    }
+    void AddTrayIcon(const QObject* owner, std::function<void()> restore) override { trayIcons[owner] = std::move(restore); }
     void RemoveTrayIcon(const QObject* owner) override { trayIcons.remove(owner); }
 
     // A left click on the owner's tray icon.

@@ -32,8 +32,6 @@ public:
         if (immutable_) QProcess::execute(QStringLiteral("chattr"), QStringList{QStringLiteral("-i")} + paths_);
         for (qsizetype i = 0; i < paths_.size(); ++i) QFile::setPermissions(paths_[i], permissions_[i]);
     }
-    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
-    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
     bool Holds() const { return holds_; }
 
 private:
@@ -55,8 +53,6 @@ public:
         setrlimit(RLIMIT_FSIZE, &previous_);
         std::signal(SIGXFSZ, handler_);
     }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
 
 private:
     void (*handler_)(int);
