@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <utility>
 
 // A broken rule is a finding: print it and abort, so that libFuzzer saves the input.
 inline void Require(bool holds, const char* rule, const std::string& detail = {}) {
@@ -26,5 +25,4 @@ struct ByteReader {
         for (int k = 0; k < 4; ++k) value = (value << 8) | Byte();
         return static_cast<std::int32_t>(value);
     }
-    std::string Rest() { return {reinterpret_cast<const char*>(data), std::exchange(size, 0)}; }
 };

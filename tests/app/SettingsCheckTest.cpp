@@ -19,16 +19,8 @@ enum class Box {
     Count, Price, TobaccoTax, ConsumptionTax, SmokingYears, Address, Mode
 };
 
-SettingsForm Form(const Moment& moment) {
-    SettingsForm form;
-    for (std::size_t i = 0; i < 5; ++i) form.quitMoment[i] = QString::fromUtf8(moment[i]);
-    form.cigarettesPerDay = "20";
-    form.pricePer20 = "300";
-    form.statusMode = QStringLiteral("ソルジャー");
-    form.tobaccoTaxPer1000 = "8744";
-    form.consumptionTaxPercent = "5";
-    form.smokingYears = "5";
-    return form;
+SettingsForm Form(const Moment& m) {
+    return {{m[0], m[1], m[2], m[3], m[4]}, "20", "300", 1, "", QStringLiteral("ソルジャー"), 0, true, "8744", "5", "5"};
 }
 
 QString& Text(SettingsForm& form, Box box) {
@@ -53,33 +45,22 @@ struct Boundary {
 };
 
 const Boundary kBoundaries[] = {
-    {Box::Year, "1900", "1899", kRange},
-    {Box::Year, "2008", "2009", kRange},  // this year; the next one is also the future: the range wins
-    {Box::Month, "1", "0", kRange},
-    {Box::Month, "12", "13", kRange},
-    {Box::Day, "1", "0", kRange},
-    {Box::Day, "31", "32", kRange},
+    {Box::Year, "1900", "1899", kRange},             {Box::Year, "2008", "2009", kRange},  // the next year: range, not future
+    {Box::Month, "1", "0", kRange},                  {Box::Month, "12", "13", kRange},
+    {Box::Day, "1", "0", kRange},                    {Box::Day, "31", "32", kRange},
+    {Box::Hour, "0", "-1", kRange},                  {Box::Hour, "23", "24", kRange},
+    {Box::Minute, "0", "-1", kRange},                {Box::Minute, "59", "60", kRange},
+    {Box::Count, "1", "0", kRange},                  {Box::Count, "200", "201", kRange},
+    {Box::Price, "1", "0", kRange},                  {Box::Price, "2000", "2001", kRange},
+    {Box::TobaccoTax, "0", "-1", kRange},            {Box::TobaccoTax, "100000", "100001", kRange},
+    {Box::ConsumptionTax, "0", "-1", kRange},        {Box::ConsumptionTax, "100", "101", kRange},
+    {Box::SmokingYears, "1", "0", kRange},           {Box::SmokingYears, "99", "100", kRange},
+    {Box::Address, "example.jp/", "example.jp/\"", kQuote}, {Box::Mode, "コスモ", "コスモ\"", kQuote},
     {Box::Day, "30", "31", kRange, {"2007", "4", "30", "9", "0"}},
     {Box::Year, "2008", "2007", kRange, {"2008", "2", "29", "9", "0"}},
     {Box::Year, "2000", "1900", kRange, {"2008", "2", "29", "9", "0"}},
-    {Box::Hour, "0", "-1", kRange},
-    {Box::Hour, "23", "24", kRange},
-    {Box::Minute, "0", "-1", kRange},
-    {Box::Minute, "59", "60", kRange},
-    {Box::Count, "1", "0", kRange},
-    {Box::Count, "200", "201", kRange},
-    {Box::Price, "1", "0", kRange},
-    {Box::Price, "2000", "2001", kRange},
-    {Box::TobaccoTax, "0", "-1", kRange},
-    {Box::TobaccoTax, "100000", "100001", kRange},
-    {Box::ConsumptionTax, "0", "-1", kRange},
-    {Box::ConsumptionTax, "100", "101", kRange},
-    {Box::SmokingYears, "1", "0", kRange},
-    {Box::SmokingYears, "99", "100", kRange},
     {Box::Minute, "7", "8", kFuture, {"2008", "10", "15", "12", "7"}},  // the current minute is not the future
     {Box::Day, "15", "32", kRange, {"2008", "10", "15", "12", "7"}},    // out of range and later than now
-    {Box::Address, "example.jp/", "example.jp/\"", kQuote},
-    {Box::Mode, "コスモ", "コスモ\"", kQuote},
 };
 
 TEST(SettingsCheck, AcceptsEachBoundaryAndRefusesItsNeighbour) {

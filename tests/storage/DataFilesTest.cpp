@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/DataFolder.h"
 
 namespace {
@@ -29,7 +31,7 @@ TEST(DataFiles, DamagedOptionsAreReadAsFarAsTheyGo) {
     struct Case {
         QByteArray content;
         LoadResult result;
-        int fieldsTaken;
+        int fieldsTaken;  // leading fields read from the file
     };
     const Case cases[] = {
         {"1,8744,5,0,5,1,0,0,0,0,\"\",2,0,0,\"x\"", LoadResult::Complete, 15},
@@ -48,12 +50,12 @@ TEST(DataFiles, DamagedOptionsAreReadAsFarAsTheyGo) {
     };
     ScratchDirectory scratch;
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.content.left(60).toStdString());
         scratch.Write("option.ini", c.content);
         TrackerSettings s{.setupDone = 7, .tobaccoTaxPer1000 = 7, .statusMode = "before"};
-        EXPECT_EQ(LoadOptions(s, scratch.Path()), c.result) << c.content.left(60).toStdString();
-        EXPECT_EQ(s.setupDone == 7, c.fieldsTaken < 1) << c.content.left(60).toStdString();
-        EXPECT_EQ(s.tobaccoTaxPer1000 == 7, c.fieldsTaken < 2) << c.content.left(60).toStdString();
-        EXPECT_EQ(s.statusMode == "before", c.fieldsTaken < 15) << c.content.left(60).toStdString();
+        EXPECT_EQ(LoadOptions(s, scratch.Path()), c.result);
+        EXPECT_EQ(std::tuple(s.setupDone == 7, s.tobaccoTaxPer1000 == 7, s.statusMode == "before"),
+                  std::tuple(c.fieldsTaken < 1, c.fieldsTaken < 2, c.fieldsTaken < 15));
     }
     QFile::remove(scratch.DataFile("option.ini"));
     TrackerSettings s;
