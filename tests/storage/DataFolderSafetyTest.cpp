@@ -38,7 +38,12 @@ struct Sandbox {
         while (it.hasNext()) chmod(QFile::encodeName(it.next()).constData(), 0755);
     }
     void Plant(const QString& entry) const {
-        const QStringList w = entry.split(u' ');
+        if (entry == "+") {
+            for (const char* part : {"d yorumadata V", "f y/initial.ini V 644 P"}) Plant(part);
+            return;
+        }
+        QStringList w = entry.split(u' ');
+        if (w[1].startsWith("y/")) w[1].replace(0, 2, "yorumadata/");
         const QByteArray path = QFile::encodeName(root + (w[1].isEmpty() ? QString() : "/" + w[1]));
         const uid_t owner = w[2] == "V" ? victim : w[2] == "S" ? stranger : 0;
         if (w[0] == "l") {
@@ -89,34 +94,31 @@ struct SafetyCase {
     const char* written = "";  // what the changed first entry then holds
 };
 
+// "+" plants the user's data folder with its profile; "y/" is short for "yorumadata/".
 const SafetyCase kCases[] = {
-    {"AStrangersFolderLinkingOut", "d yorumadata S 755;l yorumadata/initial.ini S ../home/secret.ini", true, false, 1,
+    {"AStrangersFolderLinkingOut", "d yorumadata S 755;l y/initial.ini S ../home/secret.ini", true, false, 1, "profileWindow", ""},
+    {"AStrangersFolderBothMayWrite", "d yorumadata S 777;f y/initial.ini S 666 P;f y/option.ini S 666 O", true, false, 1,
      "profileWindow", ""},
-    {"AStrangersFolderBothMayWrite", "d yorumadata S 777;f yorumadata/initial.ini S 666 P;f yorumadata/option.ini S 666 O",
-     true, false, 1, "profileWindow", ""},
-    {"AStrangersLinkInTheUsersFolder", "d yorumadata V 777;f yorumadata/initial.ini V 644 P;l yorumadata/option.ini S ../home/new.ini",
-     true, false, 1, "profileWindow", ""},
-    {"AStrangersLinkAsTheFolder", "d home/data V;f home/data/initial.ini V 644 P;f home/data/option.ini V 644 O;l yorumadata S home/data",
-     true, false, 1, "profileWindow", ""},
-    {"TheUsersLinkOutOfTheFolder", "d yorumadata V;f yorumadata/option.ini V 644 O;l yorumadata/initial.ini V ../home/out.ini",
-     false, false, 1, "mainWindow", "yorumadata/option.ini"},
-    {"TheUsersLinkInsideTheFolder", "d yorumadata V;f yorumadata/initial.ini V 644 P;f yorumadata/option.real V 644 O;"
-     "l yorumadata/option.ini V option.real", false, false, 0, "mainWindow", "yorumadata/option.real"},
-    {"AFifo", "d yorumadata V;f yorumadata/initial.ini V 644 P;p yorumadata/option.ini V", false, false, 1, "profileWindow", ""},
-    {"AFileTheUserMayNotRead", "d yorumadata V;f yorumadata/initial.ini V 200 P;f yorumadata/option.ini V 644 O", false, true,
-     1, "mainWindow", "yorumadata/option.ini"},
-    {"AFolderTheUserMayNotWrite", "d yorumadata V;f yorumadata/initial.ini V 644 P;f yorumadata/option.ini V 644 O;d yorumadata V 555",
-     false, true, 0, "mainWindow", "yorumadata/option.ini"},
+    {"AStrangersLinkInTheUsersFolder", "+;d yorumadata V 777;l y/option.ini S ../home/new.ini", true, false, 1, "profileWindow", ""},
+    {"AStrangersLinkAsTheFolder", "d home/data V;f home/data/initial.ini V 644 P;f home/data/option.ini V 644 O;"
+     "l yorumadata S home/data", true, false, 1, "profileWindow", ""},
+    {"TheUsersLinkOutOfTheFolder", "d yorumadata V;f y/option.ini V 644 O;l y/initial.ini V ../home/out.ini", false, false, 1,
+     "mainWindow", "yorumadata/option.ini"},
+    {"TheUsersLinkInsideTheFolder", "+;f y/option.real V 644 O;l y/option.ini V option.real", false, false, 0, "mainWindow",
+     "yorumadata/option.real"},
+    {"AFifo", "+;p y/option.ini V", false, false, 1, "profileWindow", ""},
+    {"AFileTheUserMayNotRead", "+;f y/initial.ini V 200 P;f y/option.ini V 644 O", false, true, 1, "mainWindow",
+     "yorumadata/option.ini"},
+    {"AFolderTheUserMayNotWrite", "+;f y/option.ini V 644 O;d yorumadata V 555", false, true, 0, "mainWindow",
+     "yorumadata/option.ini"},
     // The files of the Windows program are Shift-JIS: read as such, written back in UTF-8.
-    {"ShiftJisFiles", "d yorumadata V;f yorumadata/initial.ini V 644 P;f yorumadata/option.ini V 644 J", false, false, 0,
-     "mainWindow", "yorumadata/option.ini", "\"example.jp/日記\",2,0,0,\"ソルジャー\"\r\n"},
-    {"AFileInNoKnownEncoding", "d yorumadata V;f yorumadata/initial.ini V 644 P;f yorumadata/option.ini V 644 U", false, false,
-     1, "profileWindow", ""},
+    {"ShiftJisFiles", "+;f y/option.ini V 644 J", false, false, 0, "mainWindow", "yorumadata/option.ini",
+     "\"example.jp/日記\",2,0,0,\"ソルジャー\"\r\n"},
+    {"AFileInNoKnownEncoding", "+;f y/option.ini V 644 U", false, false, 1, "profileWindow", ""},
     // A save killed before its rename leaves "name.XXXXXX"; the folder's owner clears it.
-    {"LeftoversOfAKilledSave", "d yorumadata V;f yorumadata/initial.ini V 644 P;f yorumadata/option.ini V 644 O;"
-     "f yorumadata/option.ini.vNy7Gp V 644 P;f yorumadata/option.ini.backup V 644 P;f yorumadata/initial.ini.Ab V 644 P;"
-     "f yorumadata/notes.txt.AbCdEf V 644 P",
-     false, false, 0, "mainWindow", "yorumadata/option.ini yorumadata/option.ini.vNy7Gp"},
+    {"LeftoversOfAKilledSave", "+;f y/option.ini V 644 O;f y/option.ini.vNy7Gp V 644 P;f y/option.ini.backup V 644 P;"
+     "f y/initial.ini.Ab V 644 P;f y/notes.txt.AbCdEf V 644 P", false, false, 0, "mainWindow",
+     "yorumadata/option.ini yorumadata/option.ini.vNy7Gp"},
 };
 
 class DataFolderSafetyTest : public ::testing::TestWithParam<SafetyCase> {
@@ -176,31 +178,27 @@ TEST_P(DataFolderSafetyTest, UsesOnlyWhatIsTheUsersOwn) {
 INSTANTIATE_TEST_SUITE_P(Cases, DataFolderSafetyTest, ::testing::ValuesIn(kCases),
                          [](const auto& tested) { return std::string(tested.param.name); });
 
-// A removed current directory has no path; "/yorumadata" is not its folder.
-TEST(StartPlace, ARemovedCurrentDirectoryIsRefused) {
+// A removed current directory has no path ("/yorumadata" is not its folder);
+// a folder name in Shift-JIS (from an archive made on Windows) is no text on a
+// UTF-8 system, but the data is saved in that folder all the same.
+TEST(StartPlace, OddCurrentDirectories) {
     ScratchDirectory scratch;
     ASSERT_TRUE(QDir(scratch.Path()).mkdir("gone") && QDir::setCurrent(scratch.Path() + "/gone") &&
                 QDir(scratch.Path()).rmdir("gone"));
     const bool before = QFileInfo::exists("/yorumadata");
-    Program program;
-    program.app.StartUp();
+    Program removed;
+    removed.app.StartUp();
     EXPECT_NE(VisibleWindow("profileWindow"), nullptr);
     EXPECT_EQ(QFileInfo::exists("/yorumadata"), before) << "wrote into /yorumadata";
-    EXPECT_EQ(program.platform.messages, QStringList{kDataFolderMessage});
-    ProcessDeletions();
-}
+    EXPECT_EQ(removed.platform.messages, QStringList{kDataFolderMessage});
 
-// A folder name in Shift-JIS (from an archive made on Windows) is no text on
-// a UTF-8 system; the data is saved in that folder all the same.
-TEST(StartPlace, AFolderWhoseNameIsNoTextIsUsed) {
-    ScratchDirectory scratch;
     const QByteArray folder = QFile::encodeName(scratch.Path()) + "/\x83\x5c\x83\x8b\x83\x57\x83\x83\x81\x5b";
     ASSERT_EQ(mkdir(folder.constData(), 0755), 0);
     ASSERT_EQ(chdir(folder.constData()), 0);
-    Program program;
-    program.app.StartUp();
+    Program shiftJis;
+    shiftJis.app.StartUp();
     EXPECT_EQ(access((folder + "/yorumadata/initial.ini").constData(), F_OK), 0) << "no initial.ini in the folder";
-    EXPECT_TRUE(program.platform.messages.isEmpty());
+    EXPECT_TRUE(shiftJis.platform.messages.isEmpty());
     for (const char* file : {"/yorumadata/initial.ini", "/yorumadata/option.ini"}) unlink((folder + file).constData());
     rmdir((folder + "/yorumadata").constData());
     rmdir(folder.constData());  // Qt cannot name these to remove them with the scratch directory
