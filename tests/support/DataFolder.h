@@ -19,8 +19,6 @@ class ScratchDirectory {
 public:
     ScratchDirectory() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
     ~ScratchDirectory() { QDir::setCurrent(previous_); }
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
     QString Path() const { return dir_.path(); }
     QString DataFile(const char* name) const { return dir_.path() + "/yorumadata/" + name; }
