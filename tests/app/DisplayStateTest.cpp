@@ -42,16 +42,18 @@ TEST(DisplayState, MiniWindowOpensWhereTheMainWindowStoodOnlyAtFirst) {
     scratch.WriteStartedTracker();  // main window at 1200, 900; mini window never used
     Program program;
     program.app.StartUp();
+    const auto miniPlace = [&] {
+        const WindowPlace place = program.windows.PlaceOf(Window::Mini).value_or(WindowPlace{-1, -1});
+        return std::pair(place.left, place.top);
+    };
     program.app.SwitchToMiniWindow();
-    EXPECT_EQ(program.windows.PlaceOf(Window::Mini)->left, 1200);
-    EXPECT_EQ(program.windows.PlaceOf(Window::Mini)->top, 900);
+    EXPECT_EQ(miniPlace(), std::pair(1200, 900));
     program.windows.MoveMiniWindow({3000, 1500});
     program.app.SwitchToMainWindow();
     EXPECT_EQ(program.app.Settings().windowMode, 0);
     program.app.SwitchToMiniWindow();
     EXPECT_EQ(program.app.Settings().windowMode, 1);
-    EXPECT_EQ(program.windows.PlaceOf(Window::Mini)->left, 3000);
-    EXPECT_EQ(program.windows.PlaceOf(Window::Mini)->top, 1500);
+    EXPECT_EQ(miniPlace(), std::pair(3000, 1500));
     ProcessDeletions();
 }
 

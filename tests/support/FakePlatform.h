@@ -15,7 +15,7 @@ public:
     bool anotherCopy = false, openUrlSucceeds = true, trayAvailable = true;
     std::optional<std::int32_t> colourChoice;
 
-    QStringList messages, openedUrls, lockedDataFolders;
+    QStringList messages, openedUrls;
     QString clipboard;
     int endProgramCalls = 0;
     std::function<void()> endSession;
@@ -25,10 +25,7 @@ public:
     std::int32_t RandomDraw() override { return draw; }
     void ShowMessage(const QString& text) override { messages << text; }
     QSize ScreenSizeTwips() override { return screenTwips; }
-    bool AnotherCopyRunning(const QString& dataFolder) override {
-        lockedDataFolders << dataFolder;
-        return anotherCopy;
-    }
+    bool AnotherCopyRunning(const QString&) override { return anotherCopy; }
     void EndProgram() override { ++endProgramCalls; }
     void WhenSessionEnds(std::function<void()> callback) override { endSession = std::move(callback); }
     void SetClipboardText(const QString& text) override { clipboard = text; }
