@@ -18,6 +18,8 @@ HelpWindow::HelpWindow() : FixedWindow(7575, 8100, QStringLiteral("  (?_?) - hel
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("helpText"));
     text_->setReadOnly(true);
+    // Named as the button that opens it.
+    text_->setAccessibleName(QStringLiteral("ヘルプ"));
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setPlainText(QString(HelpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     text_->setGeometry(rect());

@@ -37,6 +37,7 @@ MiniWindow::MiniWindow(App& app, Platform& platform)
 
     auto* icon = new IconLabel(this, [this] { HideToTray(); });
     icon->setObjectName(QStringLiteral("icon"));
+    icon->setAccessibleName(QStringLiteral("ヨルマ式のアイコン"));
     icon->setPixmap(ProgramIconPicture());
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     icon->setGeometry(TwipsRect(0, 0, 240, 240));
