@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 
+#include "ui/AccessibleText.h"
 #include "ui/HelpText.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -19,7 +20,7 @@ HelpWindow::HelpWindow() : FixedWindow(7575, 8100, QStringLiteral("  (?_?) - hel
     text_->setObjectName(QStringLiteral("helpText"));
     text_->setReadOnly(true);
     // Named as the button that opens it.
-    text_->setAccessibleName(QStringLiteral("ヘルプ"));
+    SetAccessibleName(text_, QStringLiteral("ヘルプ"));
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setPlainText(QString(HelpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     text_->setGeometry(rect());

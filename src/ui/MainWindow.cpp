@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/App.h"
+#include "ui/AccessibleText.h"
 #include "ui/ClickLabel.h"
 #include "ui/Colours.h"
 #include "ui/PictureLabel.h"
@@ -65,11 +66,6 @@ constexpr LinePlace kFrameLines[] = {
 
 const QRect kLungArea = TwipsRect(4080, 720, 1335, 975);
 
-// Screen readers are told every change, so a name is set only when it changes.
-void Rename(QWidget* widget, const QString& name) {
-    if (widget->accessibleName() != name) widget->setAccessibleName(name);
-}
-
 // What the lungs show, for those who cannot see their colour: they clear
 // from almost black through red to pink, red first and then the pale part.
 QString LungName(const QColor& colour) {
@@ -111,7 +107,7 @@ QLabel* Duck(QWidget* parent, PictureLabel::Drawing drawing, const QString& name
              int left, int top) {
     auto* label = new PictureLabel(parent, std::move(drawing));
     label->setObjectName(name);
-    label->setAccessibleName(QString::fromUtf8(accessibleName));
+    SetAccessibleName(label, QString::fromUtf8(accessibleName));
     label->setGeometry(TwipsRect(left, top, 450, 435));
     label->hide();
     return label;
@@ -149,7 +145,7 @@ MainWindow::MainWindow(App& app, Platform& platform)
         value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         value->setGeometry(TwipsRect(spec.place.left, spec.place.top, spec.place.width, spec.place.height));
         // Read out by its caption; the figure itself goes in the description.
-        value->setAccessibleName(QString::fromUtf8(kCaptions[spec.caption].text));
+        SetAccessibleName(value, QString::fromUtf8(kCaptions[spec.caption].text));
         values_[index] = value;
     }
     // A click on the elapsed figure shows it in the other form; so do Enter
@@ -169,7 +165,7 @@ MainWindow::MainWindow(App& app, Platform& platform)
 
     progressBar_ = new QProgressBar(this);
     progressBar_->setObjectName(QStringLiteral("progressBar"));
-    progressBar_->setAccessibleName(QStringLiteral("次のアヒルが来るまで"));
+    SetAccessibleName(progressBar_, QStringLiteral("次のアヒルが来るまで"));
     progressBar_->setRange(0, 33);
     progressBar_->setTextVisible(false);
     progressBar_->setGeometry(TwipsRect(1800, 3120, 2055, 120));
@@ -208,7 +204,7 @@ void MainWindow::ShowStatus(const TrackerStatus& status) {
     if (lungColor != lungColor_) {
         lungColor_ = lungColor;
         update(kLungArea);
-        Rename(lungName_, LungName(lungColor));
+        SetAccessibleName(lungName_, LungName(lungColor));
     }
 
     const CharacterView& view = status.characters;
@@ -222,7 +218,7 @@ void MainWindow::ShowStatus(const TrackerStatus& status) {
         plain->setVisible(view.ducksVisible[slot]);
         rejoicing->setVisible(view.rejoicingDucksVisible[slot]);
     }
-    Rename(ducksName_, DucksName(view));
+    SetAccessibleName(ducksName_, DucksName(view));
     // The bar comes back only with a new load of the window.
     if (view.progressBarHidden) progressBar_->hide();
     progressBar_->setValue(status.progressValue);
@@ -234,7 +230,7 @@ void MainWindow::SetValueText(std::size_t index, const std::string& text) {
     if (text == valueTexts_[index]) return;
     valueTexts_[index] = text;
     values_[index]->setText(QString::fromStdString(text));
-    values_[index]->setAccessibleDescription(values_[index]->text());
+    SetAccessibleDescription(values_[index], values_[index]->text());
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "app/App.h"
+#include "ui/AccessibleText.h"
 #include "ui/PlacedControls.h"
 
 namespace {
@@ -31,12 +32,12 @@ ProfileWindow::ProfileWindow(App& app) : FixedWindow(5415, 3630, QStringLiteral(
         PlacedLabel(this, QStringLiteral("一日あたりに吸っているタバコの本数"), 360, 660, 4695, 255, "");
     PlacedLabel(this, QStringLiteral("（１から２００までの半角数字で記入）"), 480, 960, 3375, 255, "");
     cigarettesBox_ = NumberBox(this, "cigarettesBox", 3, 900);
-    cigarettesBox_->setAccessibleName(cigarettes->text());
+    SetAccessibleName(cigarettesBox_, cigarettes->text());
 
     const QLabel* price = PlacedLabel(this, QStringLiteral("一箱（２０本）あたりのタバコの金額"), 360, 1440, 4695, 255, "");
     PlacedLabel(this, QStringLiteral("（１から２０００の半角数字で記入）"), 480, 1740, 3375, 255, "");
     priceBox_ = NumberBox(this, "priceBox", 4, 1680);
-    priceBox_->setAccessibleName(price->text());
+    SetAccessibleName(priceBox_, price->text());
 
     PlacedLabel(this, QStringLiteral("あなたの吸っているタバコのサイズ"), 360, 2220, 4695, 255, "");
     auto* group = new QButtonGroup(this);

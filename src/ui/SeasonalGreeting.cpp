@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/App.h"
+#include "ui/AccessibleText.h"
 #include "ui/PictureLabel.h"
 #include "ui/Pictures.h"
 #include "ui/PlacedControls.h"
@@ -33,7 +34,7 @@ SeasonalGreeting::SeasonalGreeting(App& app, SeasonalOccasion occasion)
     for (std::size_t i = 0; i < 3; ++i) {
         bells_[i] = new PictureLabel(this, [](qreal ratio) { return BellFrame(0, ratio); });
         bells_[i]->setObjectName(QStringLiteral("bell%1").arg(i));
-        bells_[i]->setAccessibleName(QStringLiteral("ベル"));
+        SetAccessibleName(bells_[i], QStringLiteral("ベル"));
         bells_[i]->setGeometry(TwipsRect(kBellLefts[i], 900, 375, 345));
         bells_[i]->hide();
     }

@@ -14,6 +14,7 @@
 
 #include "app/App.h"
 #include "app/Platform.h"
+#include "ui/AccessibleText.h"
 #include "ui/Colours.h"
 #include "ui/Pictures.h"
 #include "ui/PlacedControls.h"
@@ -86,10 +87,10 @@ void SettingsWindow::BuildAddressRow() {
     const QLabel* status = PlacedLabel(this, QStringLiteral("ステータスの選択"), 3960, 45, 1560, 210, "");
     LineLabel(this, "http://", 90, 270, 630);
     blogUrlBox_ = PlacedBox(this, 256, 720, 270, 3120, QStringLiteral("blogUrlBox"));
-    blogUrlBox_->setAccessibleName(address->text());
+    SetAccessibleName(blogUrlBox_, address->text());
     statusModeBox_ = new QComboBox(this);
     statusModeBox_->setObjectName(QStringLiteral("statusModeBox"));
-    statusModeBox_->setAccessibleName(status->text());
+    SetAccessibleName(statusModeBox_, status->text());
     statusModeBox_->addItems({QStringLiteral("ソルジャー"), QStringLiteral("コスモ")});
     statusModeBox_->setGeometry(TwipsRect(3960, 270, 1560, 300));
 }
@@ -123,7 +124,7 @@ void SettingsWindow::BuildReportExtras() {
     }
     copyPlusChoices_[0]->setChecked(true);
     smokingYearsBox_ = PlacedBox(frame, 2, 3180, 210, 390, QStringLiteral("smokingYearsBox"));
-    smokingYearsBox_->setAccessibleName(QStringLiteral("喫煙年数"));  // as the choice before it says
+    SetAccessibleName(smokingYearsBox_, QStringLiteral("喫煙年数"));  // as the choice before it says
     smokingYearsBox_->setEnabled(false);
     LineLabel(frame, "年", 3600, 210);
     packDisplayBox_ = new QCheckBox(QStringLiteral("箱数表示"), this);
@@ -143,22 +144,22 @@ void SettingsWindow::BuildQuitMomentAndProfile() {
         quitMomentBoxes_[i] =
             PlacedBox(this, kCharacters[i], kLefts[i], 1695, kWidths[i], QString::fromLatin1(kNames[i]));
         const QString unit = LineLabel(this, kUnits[i], kLefts[i] + kWidths[i] + 15, 1695)->text();
-        quitMomentBoxes_[i]->setAccessibleName(QStringLiteral("%1（%2）").arg(quitDay, unit));
+        SetAccessibleName(quitMomentBoxes_[i], QStringLiteral("%1（%2）").arg(quitDay, unit));
     }
     const QLabel* cigarettes = LineLabel(this, "一日あたりの本数", 120, 2010, 1470);
     cigarettesBox_ = PlacedBox(this, 3, 1620, 2010, 450, QStringLiteral("cigarettesBox"));
-    cigarettesBox_->setAccessibleName(cigarettes->text());
+    SetAccessibleName(cigarettesBox_, cigarettes->text());
     LineLabel(this, "本", 2100, 2010);
     const QLabel* tobaccoTax = PlacedLabel(this, QStringLiteral("税(円/千本)"), 2940, 2100, 1110, 210, "");
     const QLabel* consumptionTax = PlacedLabel(this, QStringLiteral("消費税(％)"), 4200, 2100, 1110, 210, "");
     const QLabel* price = LineLabel(this, "一箱（２０本）の金額", 120, 2325, 1830);
     priceBox_ = PlacedBox(this, 4, 1980, 2325, 540, QStringLiteral("priceBox"));
-    priceBox_->setAccessibleName(price->text());
+    SetAccessibleName(priceBox_, price->text());
     LineLabel(this, "円", 2550, 2325);
     tobaccoTaxBox_ = PlacedBox(this, 5, 2940, 2325, 720, QStringLiteral("tobaccoTaxBox"));
-    tobaccoTaxBox_->setAccessibleName(tobaccoTax->text());
+    SetAccessibleName(tobaccoTaxBox_, tobaccoTax->text());
     consumptionTaxBox_ = PlacedBox(this, 2, 4200, 2325, 420, QStringLiteral("consumptionTaxBox"));
-    consumptionTaxBox_->setAccessibleName(consumptionTax->text());
+    SetAccessibleName(consumptionTaxBox_, consumptionTax->text());
     LineLabel(this, "サイズ", 120, 2625, 600);
     auto* group = new QButtonGroup(this);
     constexpr const char* kSizeCaptions[3] = {"ショート", "スタンダード", "ロング"};
