@@ -1,9 +1,13 @@
 #pragma once
 // A label that takes its own clicks, so that they never reach the window
-// background behind it (where a double click would hide the window).
+// background behind it (where a double click would hide the window). Given a
+// focus policy, it also takes Enter and Space as a click and draws a frame
+// while it has the focus: a plain label shows no focus of its own.
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <utility>
 
@@ -27,6 +31,24 @@ protected:
         event->accept();
         if (std::exchange(endsDoubleClick_, false)) return;
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) {
+            QLabel::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+        if (!event->isAutoRepeat()) emit clicked();
+    }
+    // A dotted frame in the text's own colour, which the user chose to stand
+    // out from the label's background.
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "ui/DisplayWindow.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <string_view>
@@ -69,4 +70,18 @@ void DisplayWindow::mousePressEvent(QMouseEvent* event) {
 void DisplayWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && OnBackground(event)) HideToTray();
     event->accept();
+}
+
+void DisplayWindow::keyPressEvent(QKeyEvent* event) {
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey) {
+        FixedWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // There is no pointer to show it at: the window's top left corner, with
+    // its first entry chosen so that Enter or the arrows go on from there.
+    popup_.popup(mapToGlobal(QPoint(0, 0)));
+    if (!popup_.actions().isEmpty()) popup_.setActiveAction(popup_.actions().constFirst());
 }

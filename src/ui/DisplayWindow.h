@@ -1,7 +1,8 @@
 #pragma once
 // What the main window and the mini window share: the right-button popup
-// menu, hiding into the tray and coming back, the version box, and the close
-// box, which ends the program as the menu's exit entry does.
+// menu (also on the Menu key and Shift+F10), hiding into the tray and coming
+// back, the version box, and the close box, which ends the program as the
+// menu's exit entry does.
 
 #include <QMenu>
 
@@ -49,6 +50,9 @@ protected:
     // transparent for the mouse and counts as background.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The Menu key and Shift+F10 open the menu from the keyboard. Controls
+    // leave these keys to their window, so they work wherever the focus is.
+    void keyPressEvent(QKeyEvent* event) override;
 
     App& app_;
     Platform& platform_;

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 
+#include "ui/AccessibleText.h"
 #include "ui/HelpText.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -18,6 +19,8 @@ HelpWindow::HelpWindow() : FixedWindow(7575, 8100, QStringLiteral("  (?_?) - hel
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("helpText"));
     text_->setReadOnly(true);
+    // Named as the button that opens it.
+    SetAccessibleName(text_, QStringLiteral("ヘルプ"));
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setPlainText(QString(HelpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     text_->setGeometry(rect());

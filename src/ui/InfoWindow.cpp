@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "app/WebAddress.h"
+#include "ui/AccessibleText.h"
 #include "ui/Pictures.h"
 #include "ui/PlacedControls.h"
 
@@ -45,6 +46,8 @@ InfoWindow::InfoWindow(App& app) : FixedWindow(5595, 3300, QStringLiteral(" ヾ(
     auto* text = new QPlainTextEdit(this);
     text->setObjectName(QStringLiteral("infoText"));
     text->setReadOnly(true);
+    // Named as the settings window's button that opens it.
+    SetAccessibleName(text, QStringLiteral("有料版「ヨル旅」のご案内"));
     text->setFrameShape(QFrame::NoFrame);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

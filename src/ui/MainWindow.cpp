@@ -4,7 +4,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "app/App.h"
+#include "ui/AccessibleText.h"
 #include "ui/ClickLabel.h"
 #include "ui/Colours.h"
 #include "ui/PictureLabel.h"
@@ -37,16 +40,18 @@ constexpr CaptionSpec kCaptions[] = {
     {"messageCaption", "今日の一言", {120, 2235, 975, 135}},
     {"lungCaption", "肺の状態", {4080, 630, 735, 135}},
 };
+constexpr std::size_t kLungCaptionIndex = 6;  // "肺の状態"
 
-// The six figures, by CaptionIndex.
+// The six figures, by CaptionIndex, each with the caption above it.
 struct ValueSpec {
     const char* name;
+    std::size_t caption;  // in kCaptions
     Place place;
 };
 constexpr ValueSpec kValues[6] = {
-    {"elapsedValue", {240, 240, 3615, 255}},  {"lifeValue", {240, 790, 3615, 255}},
-    {"moneyValue", {240, 1340, 3615, 255}},   {"rankValue", {4080, 240, 1335, 255}},
-    {"cigarettesValue", {240, 1890, 5175, 255}}, {"messageValue", {240, 2440, 5175, 255}},
+    {"elapsedValue", 0, {240, 240, 3615, 255}},  {"lifeValue", 3, {240, 790, 3615, 255}},
+    {"moneyValue", 2, {240, 1340, 3615, 255}},   {"rankValue", 4, {4080, 240, 1335, 255}},
+    {"cigarettesValue", 1, {240, 1890, 5175, 255}}, {"messageValue", 5, {240, 2440, 5175, 255}},
 };
 
 struct LinePlace {
@@ -61,10 +66,48 @@ constexpr LinePlace kFrameLines[] = {
 
 const QRect kLungArea = TwipsRect(4080, 720, 1335, 975);
 
+// What the lungs show, for those who cannot see their colour: they clear
+// from almost black through red to pink, red first and then the pale part.
+QString LungName(const QColor& colour) {
+    const int red = colour.red();
+    const int pale = colour.green();
+    const char* state = red < 128    ? "黒ずんでいる"
+                        : red < 255  ? "赤黒い"
+                        : pale == 0  ? "赤い"
+                        : pale < 140 ? "ピンクに近づいている"
+                                     : "きれいなピンク色";
+    const int clearPercent = (red + pale) * 100 / (255 + 140);
+    return QStringLiteral("%1：%2（きれいさ%3％）")
+        .arg(QString::fromUtf8(kCaptions[kLungCaptionIndex].text), QString::fromUtf8(state))
+        .arg(clearPercent);
+}
+
+// How many ducks have come, and how many of them rejoice.
+QString DucksName(const CharacterView& view) {
+    const auto count = [](const std::array<bool, 3>& shown) { return std::count(shown.begin(), shown.end(), true); };
+    const auto rejoicing = count(view.rejoicingDucksVisible);
+    const auto all = count(view.ducksVisible) + rejoicing;
+    if (all == 0) return QStringLiteral("アヒル：いません");
+    if (rejoicing == 0) return QStringLiteral("アヒル：%1羽").arg(all);
+    return QStringLiteral("アヒル：%1羽（喜んでいるのは%2羽）").arg(all).arg(rejoicing);
+}
+
+// A name for a screen reader only, over a picture the window paints itself
+// or over a group of pictures; the mouse goes through it to the window.
+QLabel* PictureName(QWidget* parent, const char* name, const QRect& place) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setGeometry(place);
+    return label;
+}
+
 // A duck, hidden until a refresh shows it.
-QLabel* Duck(QWidget* parent, PictureLabel::Drawing drawing, const QString& name, int left, int top) {
+QLabel* Duck(QWidget* parent, PictureLabel::Drawing drawing, const QString& name, const char* accessibleName,
+             int left, int top) {
     auto* label = new PictureLabel(parent, std::move(drawing));
     label->setObjectName(name);
+    SetAccessibleName(label, QString::fromUtf8(accessibleName));
     label->setGeometry(TwipsRect(left, top, 450, 435));
     label->hide();
     return label;
@@ -101,29 +144,41 @@ MainWindow::MainWindow(App& app, Platform& platform)
         value->setAutoFillBackground(true);
         value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         value->setGeometry(TwipsRect(spec.place.left, spec.place.top, spec.place.width, spec.place.height));
+        // Read out by its caption; the figure itself goes in the description.
+        SetAccessibleName(value, QString::fromUtf8(kCaptions[spec.caption].text));
         values_[index] = value;
     }
-    // A click on the elapsed figure shows it in the other form.
-    connect(static_cast<ClickLabel*>(values_[kElapsedCaption]), &ClickLabel::clicked, this,
-            [this] { app_.SwitchElapsedForm(); });
+    // A click on the elapsed figure shows it in the other form; so do Enter
+    // and Space once Tab has brought the focus there.
+    auto* elapsed = static_cast<ClickLabel*>(values_[kElapsedCaption]);
+    elapsed->setFocusPolicy(Qt::TabFocus);
+    connect(elapsed, &ClickLabel::clicked, this, [this] { app_.SwitchElapsedForm(); });
 
+    lungName_ = PictureName(this, "lungName", TwipsRect(4320, 860, 855, 735));
+    ducksName_ = PictureName(this, "ducksName", TwipsRect(2040, 2700, 1530, 585));
     for (std::size_t slot = 0; slot < 3; ++slot) {
-        ducks_[slot] = Duck(this, DuckPicture, QStringLiteral("duck%1").arg(slot), kCharacterLefts[slot], kDucksTop);
+        ducks_[slot] = Duck(this, DuckPicture, QStringLiteral("duck%1").arg(slot), "アヒル", kCharacterLefts[slot],
+                            kDucksTop);
         rejoicingDucks_[slot] = Duck(this, RejoicingDuckPicture, QStringLiteral("rejoicingDuck%1").arg(slot),
-                                     kCharacterLefts[slot], kRejoicingDucksTop);
+                                     "喜んでいるアヒル", kCharacterLefts[slot], kRejoicingDucksTop);
     }
 
     progressBar_ = new QProgressBar(this);
     progressBar_->setObjectName(QStringLiteral("progressBar"));
+    SetAccessibleName(progressBar_, QStringLiteral("次のアヒルが来るまで"));
     progressBar_->setRange(0, 33);
     progressBar_->setTextVisible(false);
     progressBar_->setGeometry(TwipsRect(1800, 3120, 2055, 120));
 
-    connect(Button(this, "copyButton", "コピー", 120), &QPushButton::clicked, this, [this] { app_.CopyReport(); });
+    QPushButton* copy = Button(this, "copyButton", "コピー", 120);
+    connect(copy, &QPushButton::clicked, this, [this] { app_.CopyReport(); });
     connect(Button(this, "blogButton", "ブログ", 960), &QPushButton::clicked, this, [this] { app_.OpenBlogPage(); });
     connect(Button(this, "helpButton", "ヘルプ", 3960), &QPushButton::clicked, this, [this] { app_.OpenHelp(); });
     connect(Button(this, "settingsButton", "設定", 4800), &QPushButton::clicked, this,
             [this] { app_.OpenSettings(); });
+    // The window still opens with the focus on "コピー", so that Enter copies
+    // as before; Tab goes on from "設定" round to the elapsed figure.
+    copy->setFocus();
 
     // The first four entries are the buttons' own commands.
     BuildPopupMenu({
@@ -149,6 +204,7 @@ void MainWindow::ShowStatus(const TrackerStatus& status) {
     if (lungColor != lungColor_) {
         lungColor_ = lungColor;
         update(kLungArea);
+        SetAccessibleName(lungName_, LungName(lungColor));
     }
 
     const CharacterView& view = status.characters;
@@ -162,6 +218,7 @@ void MainWindow::ShowStatus(const TrackerStatus& status) {
         plain->setVisible(view.ducksVisible[slot]);
         rejoicing->setVisible(view.rejoicingDucksVisible[slot]);
     }
+    SetAccessibleName(ducksName_, DucksName(view));
     // The bar comes back only with a new load of the window.
     if (view.progressBarHidden) progressBar_->hide();
     progressBar_->setValue(status.progressValue);
@@ -173,6 +230,7 @@ void MainWindow::SetValueText(std::size_t index, const std::string& text) {
     if (text == valueTexts_[index]) return;
     valueTexts_[index] = text;
     values_[index]->setText(QString::fromStdString(text));
+    SetAccessibleDescription(values_[index], values_[index]->text());
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {

@@ -39,5 +39,8 @@ private:
     std::array<QLabel*, 3> ducks_{};           // from day 11, 22 and 33
     std::array<QLabel*, 3> rejoicingDucks_{};  // from day 44 on
     QProgressBar* progressBar_ = nullptr;
+    // What the lungs and the ducks show, named for screen readers.
+    QLabel* lungName_ = nullptr;
+    QLabel* ducksName_ = nullptr;
     QColor lungColor_;
 };

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "app/App.h"
+#include "ui/AccessibleText.h"
 #include "ui/Colours.h"
 #include "ui/Pictures.h"
 #include "ui/ReportLabel.h"
@@ -37,6 +38,7 @@ MiniWindow::MiniWindow(App& app, Platform& platform)
 
     auto* icon = new IconLabel(this, [this] { HideToTray(); });
     icon->setObjectName(QStringLiteral("icon"));
+    SetAccessibleName(icon, QStringLiteral("ヨルマ式のアイコン"));
     icon->setPixmap(ProgramIconPicture());
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     icon->setGeometry(TwipsRect(0, 0, 240, 240));

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "app/App.h"
+#include "ui/AccessibleText.h"
 #include "ui/PlacedControls.h"
 
 namespace {
@@ -27,13 +28,16 @@ ProfileWindow::ProfileWindow(App& app) : FixedWindow(5415, 3630, QStringLiteral(
     headingFont.setBold(true);
     heading->setFont(headingFont);
 
-    PlacedLabel(this, QStringLiteral("一日あたりに吸っているタバコの本数"), 360, 660, 4695, 255, "");
+    const QLabel* cigarettes =
+        PlacedLabel(this, QStringLiteral("一日あたりに吸っているタバコの本数"), 360, 660, 4695, 255, "");
     PlacedLabel(this, QStringLiteral("（１から２００までの半角数字で記入）"), 480, 960, 3375, 255, "");
     cigarettesBox_ = NumberBox(this, "cigarettesBox", 3, 900);
+    SetAccessibleName(cigarettesBox_, cigarettes->text());
 
-    PlacedLabel(this, QStringLiteral("一箱（２０本）あたりのタバコの金額"), 360, 1440, 4695, 255, "");
+    const QLabel* price = PlacedLabel(this, QStringLiteral("一箱（２０本）あたりのタバコの金額"), 360, 1440, 4695, 255, "");
     PlacedLabel(this, QStringLiteral("（１から２０００の半角数字で記入）"), 480, 1740, 3375, 255, "");
     priceBox_ = NumberBox(this, "priceBox", 4, 1680);
+    SetAccessibleName(priceBox_, price->text());
 
     PlacedLabel(this, QStringLiteral("あなたの吸っているタバコのサイズ"), 360, 2220, 4695, 255, "");
     auto* group = new QButtonGroup(this);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/App.h"
+#include "ui/AccessibleText.h"
 #include "ui/PictureLabel.h"
 #include "ui/Pictures.h"
 #include "ui/PlacedControls.h"
@@ -33,6 +34,7 @@ SeasonalGreeting::SeasonalGreeting(App& app, SeasonalOccasion occasion)
     for (std::size_t i = 0; i < 3; ++i) {
         bells_[i] = new PictureLabel(this, [](qreal ratio) { return BellFrame(0, ratio); });
         bells_[i]->setObjectName(QStringLiteral("bell%1").arg(i));
+        SetAccessibleName(bells_[i], QStringLiteral("ベル"));
         bells_[i]->setGeometry(TwipsRect(kBellLefts[i], 900, 375, 345));
         bells_[i]->hide();
     }
@@ -43,6 +45,9 @@ SeasonalGreeting::SeasonalGreeting(App& app, SeasonalOccasion occasion)
     connect(&bellTimer_, &QTimer::timeout, this, &SeasonalGreeting::NextBellFrame);
     SetEnterKeyHandler([this] { onStart(); });
     ShowGreeting(occasion);
+    // A line an occasion leaves empty shows nothing; hidden, it is not read
+    // out as an empty text either.
+    for (QLabel* line : {heading_, greeting_, wishes_[0], wishes_[1]}) line->setVisible(!line->text().isEmpty());
     CenterOnScreen();
 }
 

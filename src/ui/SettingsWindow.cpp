@@ -14,6 +14,7 @@
 
 #include "app/App.h"
 #include "app/Platform.h"
+#include "ui/AccessibleText.h"
 #include "ui/Colours.h"
 #include "ui/Pictures.h"
 #include "ui/PlacedControls.h"
@@ -82,12 +83,14 @@ SettingsWindow::SettingsWindow(App& app, Platform& platform)
 }
 
 void SettingsWindow::BuildAddressRow() {
-    PlacedLabel(this, QStringLiteral("あなたのブログや掲示板のアドレス"), 90, 45, 3600, 210, "");
-    PlacedLabel(this, QStringLiteral("ステータスの選択"), 3960, 45, 1560, 210, "");
+    const QLabel* address = PlacedLabel(this, QStringLiteral("あなたのブログや掲示板のアドレス"), 90, 45, 3600, 210, "");
+    const QLabel* status = PlacedLabel(this, QStringLiteral("ステータスの選択"), 3960, 45, 1560, 210, "");
     LineLabel(this, "http://", 90, 270, 630);
     blogUrlBox_ = PlacedBox(this, 256, 720, 270, 3120, QStringLiteral("blogUrlBox"));
+    SetAccessibleName(blogUrlBox_, address->text());
     statusModeBox_ = new QComboBox(this);
     statusModeBox_->setObjectName(QStringLiteral("statusModeBox"));
+    SetAccessibleName(statusModeBox_, status->text());
     statusModeBox_->addItems({QStringLiteral("ソルジャー"), QStringLiteral("コスモ")});
     statusModeBox_->setGeometry(TwipsRect(3960, 270, 1560, 300));
 }
@@ -121,6 +124,7 @@ void SettingsWindow::BuildReportExtras() {
     }
     copyPlusChoices_[0]->setChecked(true);
     smokingYearsBox_ = PlacedBox(frame, 2, 3180, 210, 390, QStringLiteral("smokingYearsBox"));
+    SetAccessibleName(smokingYearsBox_, QStringLiteral("喫煙年数"));  // as the choice before it says
     smokingYearsBox_->setEnabled(false);
     LineLabel(frame, "年", 3600, 210);
     packDisplayBox_ = new QCheckBox(QStringLiteral("箱数表示"), this);
@@ -130,7 +134,7 @@ void SettingsWindow::BuildReportExtras() {
 
 void SettingsWindow::BuildQuitMomentAndProfile() {
     Rectangle(this, 60, 1650, 5505, 1290);
-    LineLabel(this, "ヨルマ日", 120, 1695, 750);
+    const QString quitDay = LineLabel(this, "ヨルマ日", 120, 1695, 750)->text();
     constexpr int kLefts[5] = {900, 1665, 2250, 2835, 3420};
     constexpr int kWidths[5] = {540, 360, 360, 360, 360};
     constexpr int kCharacters[5] = {4, 2, 2, 2, 2};
@@ -139,18 +143,23 @@ void SettingsWindow::BuildQuitMomentAndProfile() {
     for (std::size_t i = 0; i < 5; ++i) {
         quitMomentBoxes_[i] =
             PlacedBox(this, kCharacters[i], kLefts[i], 1695, kWidths[i], QString::fromLatin1(kNames[i]));
-        LineLabel(this, kUnits[i], kLefts[i] + kWidths[i] + 15, 1695);
+        const QString unit = LineLabel(this, kUnits[i], kLefts[i] + kWidths[i] + 15, 1695)->text();
+        SetAccessibleName(quitMomentBoxes_[i], QStringLiteral("%1（%2）").arg(quitDay, unit));
     }
-    LineLabel(this, "一日あたりの本数", 120, 2010, 1470);
+    const QLabel* cigarettes = LineLabel(this, "一日あたりの本数", 120, 2010, 1470);
     cigarettesBox_ = PlacedBox(this, 3, 1620, 2010, 450, QStringLiteral("cigarettesBox"));
+    SetAccessibleName(cigarettesBox_, cigarettes->text());
     LineLabel(this, "本", 2100, 2010);
-    PlacedLabel(this, QStringLiteral("税(円/千本)"), 2940, 2100, 1110, 210, "");
-    PlacedLabel(this, QStringLiteral("消費税(％)"), 4200, 2100, 1110, 210, "");
-    LineLabel(this, "一箱（２０本）の金額", 120, 2325, 1830);
+    const QLabel* tobaccoTax = PlacedLabel(this, QStringLiteral("税(円/千本)"), 2940, 2100, 1110, 210, "");
+    const QLabel* consumptionTax = PlacedLabel(this, QStringLiteral("消費税(％)"), 4200, 2100, 1110, 210, "");
+    const QLabel* price = LineLabel(this, "一箱（２０本）の金額", 120, 2325, 1830);
     priceBox_ = PlacedBox(this, 4, 1980, 2325, 540, QStringLiteral("priceBox"));
+    SetAccessibleName(priceBox_, price->text());
     LineLabel(this, "円", 2550, 2325);
     tobaccoTaxBox_ = PlacedBox(this, 5, 2940, 2325, 720, QStringLiteral("tobaccoTaxBox"));
+    SetAccessibleName(tobaccoTaxBox_, tobaccoTax->text());
     consumptionTaxBox_ = PlacedBox(this, 2, 4200, 2325, 420, QStringLiteral("consumptionTaxBox"));
+    SetAccessibleName(consumptionTaxBox_, consumptionTax->text());
     LineLabel(this, "サイズ", 120, 2625, 600);
     auto* group = new QButtonGroup(this);
     constexpr const char* kSizeCaptions[3] = {"ショート", "スタンダード", "ロング"};
