@@ -1,11 +1,11 @@
-// The main and mini windows together: switching, the tray, the popup menu,
-// the version box and what their unloading leaves in "option.ini".
+// The main and mini windows as the user meets them: the figures and their
+// copy, switching between the two, the popup menu and the tray, the end.
 
-#include <QAction>
-#include <QLabel>
+#include <QFile>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -15,293 +15,227 @@
 #include "support/Windows.h"
 #include "ui/MainWindow.h"
 #include "ui/MiniWindow.h"
+#include "ui/Pictures.h"
+#include "ui/QtPlatform.h"
 
 namespace {
 
-QString Options(int windowMode, int miniLeft, int miniTop, const QString& blogUrl) {
-    return QStringLiteral("1,8744,5,1,5,1,1200,900,9241372,16777215,\"%4\",%1,%2,%3,\"ソルジャー\"\r\n")
-        .arg(windowMode).arg(miniLeft).arg(miniTop).arg(blogUrl);
-}
-
-// Field n (1-based) of the one line of a data file.
-QString Field(const QByteArray& line, int n) {
-    return DecodeFileText(line).trimmed().split(QLatin1Char(',')).value(n - 1);
-}
-
-class DisplayWindowsTest : public ::testing::Test {
-protected:
-    void Start(int windowMode, int miniLeft = 0, int miniTop = 0,
-               const QString& blogUrl = QStringLiteral("blog.example/me")) {
-        scratch.Write("initial.ini", "2008,10,5,9,0,20,300,85\r\n");
-        scratch.WriteText("option.ini", Options(windowMode, miniLeft, miniTop, blogUrl));
+// The tracker started on 5 October 2008 at 09:00, on 15 October at 12:07.
+struct Started {
+    Started() {
+        scratch.WriteStartedTracker();
         program.app.StartUp();
-        mainWindow = program.Loaded<MainWindow>(Window::Main);
-        miniWindow = program.Loaded<MiniWindow>(Window::Mini);
-        ASSERT_NE(mainWindow, nullptr);
-        ASSERT_NE(miniWindow, nullptr);
+        main = program.Loaded<MainWindow>(Window::Main);
+        mini = program.Loaded<MiniWindow>(Window::Mini);
     }
-    void TearDown() override { ProcessDeletions(); }
-
-    void Choose(DisplayWindow* window, const char* entry) {
-        QAction* action = window->MenuEntry(entry);
-        ASSERT_NE(action, nullptr) << entry;
-        action->trigger();
-    }
-
-    QLabel* Icon() const { return Find<QLabel>(miniWindow, "icon"); }
-    QProgressBar* Bar() const { return Find<QProgressBar>(mainWindow, "progressBar"); }
-
+    ~Started() { ProcessDeletions(); }
     ScratchDirectory scratch;
     Program program;
     FakePlatform& platform = program.platform;
-    MainWindow* mainWindow = nullptr;
-    MiniWindow* miniWindow = nullptr;
+    MainWindow* main = nullptr;
+    MiniWindow* mini = nullptr;
 };
 
-TEST_F(DisplayWindowsTest, BothWindowsAreLoadedAndTheStoredOneIsShown) {
-    Start(2);
-    EXPECT_TRUE(mainWindow->isVisible());
-    EXPECT_FALSE(miniWindow->isVisible());
-    EXPECT_EQ(miniWindow->windowTitle(), QStringLiteral(" ヨルマ式 mini mode"));
-    EXPECT_TRUE(miniWindow->Report()->text().startsWith(QStringLiteral("ステータス： 少尉\n")));
+// The copy holds the last refresh (the clock has moved on since) in the form
+// on screen: a click on the elapsed figure switches it, a double click once,
+// a click on another figure not at all, and the next tick resets it.
+TEST(DisplayWindows, ElapsedFormAndCopy) {
+    Started s;
+    s.platform.now = {2008, 10, 15, 12, 8};
+    const auto copy = [&s] {
+        QTest::mouseClick(Find<QPushButton>(s.main, "copyButton"), Qt::LeftButton);
+        return s.platform.clipboard;
+    };
+    EXPECT_EQ(copy(), QStringLiteral("ステータス： 少尉\r\nヨルマ日： 2008年 10月 5日（20本-300円-中）\r\n"
+                                     "ヨルマからの日数： 0年 0ヶ月 10日 3時間 7分\r\n延びた寿命： 0日と18時間34分\r\n"
+                                     "節約できた金額： 3038円（節税分 1915円）\r\n節煙本数： 202本 17.22ｍ シャア専用ザク"));
+    QLabel* elapsed = s.main->Value(kElapsedCaption);
+    enum Act { Click, DoubleClick, ClickRank, Tick };
+    const struct { Act act; const char *shown, *copied; } steps[] = {
+        {Click, "１０日３時間７分", "10日 3時間 7分"},
+        {Click, "０年０ヶ月１０日３時間７分", "0年 0ヶ月 10日 3時間 7分"},
+        {ClickRank, "０年０ヶ月１０日３時間７分", "0年 0ヶ月 10日 3時間 7分"},
+        {Click, "１０日３時間７分", "10日 3時間 7分"},
+        {Tick, "０年０ヶ月１０日３時間８分", "0年 0ヶ月 10日 3時間 8分"},
+        {DoubleClick, "１０日３時間８分", "10日 3時間 8分"},
+    };
+    for (const auto& step : steps) {
+        if (step.act == Click || step.act == DoubleClick) QTest::mouseClick(elapsed, Qt::LeftButton);
+        if (step.act == DoubleClick) {
+            QTest::mouseDClick(elapsed, Qt::LeftButton);
+            QTest::mouseRelease(elapsed, Qt::LeftButton);
+        }
+        if (step.act == ClickRank) QTest::mouseClick(s.main->Value(kRankCaption), Qt::LeftButton);
+        if (step.act == Tick) s.program.app.onTick();
+        EXPECT_EQ(elapsed->text(), QString::fromUtf8(step.shown)) << step.act;
+        EXPECT_EQ(copy().split("\r\n").value(2), "ヨルマからの日数： " + QString::fromUtf8(step.copied)) << step.act;
+    }
+    s.mini->MenuEntry("copyEntry")->trigger();
+    EXPECT_EQ(s.platform.clipboard, copy());
 }
 
-TEST_F(DisplayWindowsTest, MiniModeShowsTheMiniWindowWithTheMainOneHidden) {
-    Start(1, 3000, 1500);
-    EXPECT_FALSE(mainWindow->isVisible());
-    EXPECT_TRUE(miniWindow->isVisible());
-    EXPECT_EQ(miniWindow->frameGeometry().topLeft(), QPoint(200, 100));
-}
-
-TEST_F(DisplayWindowsTest, TheMiniWindowFollowsTheTimer) {
-    Start(1);
-    const QString before = miniWindow->Report()->text();
-    platform.now = {2008, 10, 16, 12, 7};
-    program.app.onTick();
-    EXPECT_NE(miniWindow->Report()->text(), before);
-    EXPECT_TRUE(miniWindow->Report()->text().contains(QStringLiteral("0年 0ヶ月 11日 3時間 7分")));
-}
-
-TEST_F(DisplayWindowsTest, SwitchingGoesOneZeroOneAndTheMiniWindowKeepsItsPlace) {
-    Start(2, 600, 600);
-    mainWindow->move(100, 50);
-    Choose(mainWindow, "miniEntry");
-    EXPECT_EQ(program.app.Settings().windowMode, 1);
-    EXPECT_FALSE(mainWindow->isVisible());
-    EXPECT_TRUE(miniWindow->isVisible());
-    // The first use opens it exactly where the main window stands.
-    EXPECT_EQ(miniWindow->frameGeometry().topLeft(), QPoint(100, 50));
-
-    miniWindow->move(250, 260);
-    Choose(miniWindow, "mainEntry");
-    EXPECT_EQ(program.app.Settings().windowMode, 0);
-    EXPECT_TRUE(mainWindow->isVisible());
-    EXPECT_FALSE(miniWindow->isVisible());
-    EXPECT_EQ(mainWindow->frameGeometry().topLeft(), QPoint(100, 50));
-
-    Choose(mainWindow, "miniEntry");
-    EXPECT_EQ(program.app.Settings().windowMode, 1);
-    EXPECT_EQ(miniWindow->frameGeometry().topLeft(), QPoint(250, 260));
-}
-
-struct MiniPlaceCase {
-    int savedLeft, savedTop, expectedLeft, expectedTop;
-};
-
-class MiniPlacementTest : public DisplayWindowsTest, public ::testing::WithParamInterface<MiniPlaceCase> {};
-
-// The screen is 19200 × 14400 twips.
-TEST_P(MiniPlacementTest, PullsAnOffScreenPositionBack) {
-    Start(1, GetParam().savedLeft, GetParam().savedTop);
-    EXPECT_EQ(program.app.Settings().miniLeft, GetParam().expectedLeft);
-    EXPECT_EQ(program.app.Settings().miniTop, GetParam().expectedTop);
-}
-
-INSTANTIATE_TEST_SUITE_P(Positions, MiniPlacementTest,
-                         ::testing::Values(MiniPlaceCase{16000, 300, 9600, 7200}, MiniPlaceCase{15700, 300, 15700, 300},
-                                           MiniPlaceCase{300, 12901, 9600, 7200}, MiniPlaceCase{-15, -15, 0, 0}));
-
-TEST_F(DisplayWindowsTest, ExitFromEitherWindowSavesBothPositionsAndTheMode) {
-    Start(2, 600, 600);
-    Choose(mainWindow, "miniEntry");
-    mainWindow->move(40, 30);
-    miniWindow->move(20, 10);
-    Choose(miniWindow, "exitEntry");
-    ProcessDeletions();
-    const QByteArray options = scratch.Read("option.ini");
-    EXPECT_EQ(Field(options, 7), "600");   // main window: 40 px
-    EXPECT_EQ(Field(options, 8), "450");
-    EXPECT_EQ(Field(options, 12), "1");
-    EXPECT_EQ(Field(options, 13), "300");  // mini window: 20 px
-    EXPECT_EQ(Field(options, 14), "150");
-    EXPECT_TRUE(program.app.Ended());
-}
-
-// The session ends (logout, SIGTERM): the same unload as the close box, once.
-// The display is lost: the program ends without a word, so the places were
-// saved as soon as the windows came to rest.
-class SessionEndTest : public DisplayWindowsTest, public ::testing::WithParamInterface<bool> {};
-
-TEST_P(SessionEndTest, SavesBothPositionsAndTheMode) {
-    const bool sessionEnds = GetParam();
-    Start(2, 600, 600);
-    mainWindow->move(40, 30);
-    Choose(mainWindow, "miniEntry");
-    miniWindow->move(20, 10);
-    if (sessionEnds) {
-        ASSERT_TRUE(platform.endSession);
-        platform.endSession();
-        platform.endSession();
+// The mini window opens where the main window stands at first, later where it
+// was left; every end (the menu, the close box, the session's end, even twice,
+// or the display lost once the windows rest) keeps both places and the mode.
+TEST(DisplayWindows, SwitchingAndEveryEndKeepThePlaces) {
+    enum End { ExitEntry, CloseBox, SessionEnd, DisplayLost };
+    for (const End end : {ExitEntry, CloseBox, SessionEnd, DisplayLost}) {
+        Started s;
+        s.main->move(100, 50);
+        s.main->MenuEntry("miniEntry")->trigger();
+        EXPECT_FALSE(s.main->isVisible());
+        EXPECT_EQ(s.mini->frameGeometry().topLeft(), QPoint(100, 50));
+        s.mini->move(20, 10);
+        s.mini->MenuEntry("mainEntry")->trigger();
+        EXPECT_EQ(s.main->frameGeometry().topLeft(), QPoint(100, 50));
+        s.main->MenuEntry("miniEntry")->trigger();
+        EXPECT_EQ(s.mini->frameGeometry().topLeft(), QPoint(20, 10));
+        if (end == ExitEntry) s.mini->MenuEntry("exitEntry")->trigger();
+        if (end == CloseBox) s.mini->close();
+        if (end == SessionEnd) {
+            s.platform.endSession();
+            s.platform.endSession();
+        }
+        if (end == DisplayLost) QTest::qWait(1500);
         ProcessDeletions();
-    } else {
-        QTest::qWait(1500);
-    }
-    const QByteArray options = scratch.Read("option.ini");
-    EXPECT_EQ(Field(options, 7) + ',' + Field(options, 8), "600,450");
-    EXPECT_EQ(Field(options, 12), "1");
-    EXPECT_EQ(Field(options, 13) + ',' + Field(options, 14), "300,150");
-    EXPECT_EQ(platform.endProgramCalls, sessionEnds ? 1 : 0);
-    EXPECT_TRUE(platform.messages.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Ends, SessionEndTest, ::testing::Values(true, false),
-                         [](const auto& tested) { return std::string(tested.param ? "SessionEnds" : "DisplayLost"); });
-
-TEST_F(DisplayWindowsTest, ARestartOpensTheMiniWindowWhereItWasLeft) {
-    Start(1, 4500, 3000);
-    miniWindow->move(33, 44);
-    miniWindow->close();
-    ProcessDeletions();
-    ASSERT_TRUE(program.app.Ended());
-
-    Program again;
-    again.app.StartUp();
-    auto* restarted = again.Loaded<MiniWindow>(Window::Mini);
-    ASSERT_NE(restarted, nullptr);
-    EXPECT_TRUE(restarted->isVisible());
-    EXPECT_EQ(restarted->frameGeometry().topLeft(), QPoint(33, 44));
-}
-
-TEST_F(DisplayWindowsTest, ADoubleClickHidesIntoTheTrayAndAClickBringsItBack) {
-    Start(2);
-    QTest::mouseDClick(mainWindow, Qt::LeftButton, {}, QPoint(300, 80));  // on the lungs
-    EXPECT_FALSE(mainWindow->isVisible());
-    EXPECT_TRUE(platform.trayIcons.contains(mainWindow));
-    ASSERT_TRUE(platform.ClickTrayIcon(mainWindow));
-    EXPECT_TRUE(mainWindow->isVisible());
-    EXPECT_FALSE(platform.trayIcons.contains(mainWindow));
-}
-
-TEST_F(DisplayWindowsTest, DoubleClicksOnTheFiguresAndTheBarDoNotHide) {
-    Start(2);
-    QTest::mouseDClick(mainWindow->Value(kCigaretteCaption), Qt::LeftButton);
-    QTest::mouseDClick(Find<QLabel>(mainWindow, "elapsedCaption"), Qt::LeftButton);
-    QTest::mouseDClick(Bar(), Qt::LeftButton);
-    EXPECT_TRUE(mainWindow->isVisible());
-    EXPECT_TRUE(platform.trayIcons.isEmpty());
-}
-
-TEST_F(DisplayWindowsTest, TheMiniWindowsTextAndIconHideItToo) {
-    Start(1);
-    for (QWidget* target : {static_cast<QWidget*>(miniWindow->Report()), static_cast<QWidget*>(Icon())}) {
-        QTest::mouseDClick(target, Qt::LeftButton);
-        EXPECT_FALSE(miniWindow->isVisible());
-        ASSERT_TRUE(platform.ClickTrayIcon(miniWindow));
-        EXPECT_TRUE(miniWindow->isVisible());
+        EXPECT_EQ(s.scratch.Read("option.ini"),
+                  "1,8744,5,1,5,1,1500,750,9241372,16777215,\"\",1,300,150,\"ソルジャー\"\r\n") << end;
+        EXPECT_EQ(s.platform.endProgramCalls, end == DisplayLost ? 0 : 1) << end;
+        EXPECT_TRUE(s.platform.messages.isEmpty()) << end;
     }
 }
 
-TEST_F(DisplayWindowsTest, WithoutATrayTheWindowIsMinimisedInstead) {
-    platform.trayAvailable = false;
-    Start(2);
-    mainWindow->HideToTray();
-    EXPECT_TRUE(platform.trayIcons.isEmpty());
-    EXPECT_TRUE(mainWindow->isMinimized());
+// Right clicks open the menu and double clicks hide into the tray on the
+// window's background only; a click on the tray icon brings the window back.
+TEST(DisplayWindows, MenuAndTrayOnlyFromTheBackground) {
+    Started s;
+    QWidget* bar = Find<QProgressBar>(s.main, "progressBar");
+    for (QWidget* control : {static_cast<QWidget*>(s.main->Value(kElapsedCaption)), bar,
+                             static_cast<QWidget*>(Find<QPushButton>(s.main, "copyButton"))}) {
+        QTest::mouseClick(control, Qt::RightButton);
+        QTest::mouseDClick(control, Qt::LeftButton);
+    }
+    EXPECT_FALSE(s.main->PopupMenu()->isVisible());
+    EXPECT_TRUE(s.main->isVisible());
+    QTest::mouseClick(s.main, Qt::RightButton, {}, QPoint(300, 80));  // beside the lungs
+    EXPECT_TRUE(s.main->PopupMenu()->isVisible());
+    s.main->PopupMenu()->hide();
+    QTest::mouseDClick(s.main, Qt::LeftButton, {}, QPoint(300, 80));
+    EXPECT_FALSE(s.main->isVisible());
+    ASSERT_TRUE(s.platform.ClickTrayIcon(s.main));
+    EXPECT_TRUE(s.main->isVisible());
+    EXPECT_TRUE(s.platform.trayIcons.isEmpty());
+    EXPECT_EQ(s.main->Value(kMoneyCaption)->palette().color(QPalette::Window), QColor(28, 3, 141));  // 9241372
+    s.program.app.SwitchToMiniWindow();
+    QTest::mouseClick(Find<QLabel>(s.mini, "icon"), Qt::RightButton);
+    EXPECT_FALSE(s.mini->PopupMenu()->isVisible());
+    QTest::mouseClick(s.mini->Report(), Qt::RightButton);
+    EXPECT_TRUE(s.mini->PopupMenu()->isVisible());
+    s.mini->PopupMenu()->hide();
+    QTest::mouseDClick(s.mini->Report(), Qt::LeftButton);
+    EXPECT_FALSE(s.mini->isVisible());
+    ASSERT_TRUE(s.platform.ClickTrayIcon(s.mini));
+    s.platform.trayAvailable = false;  // no tray: minimised instead
+    QTest::mouseDClick(s.mini->Report(), Qt::LeftButton);
+    EXPECT_TRUE(s.mini->isMinimized());
+    EXPECT_TRUE(s.platform.trayIcons.isEmpty());
 }
 
-TEST_F(DisplayWindowsTest, UnloadingAWindowInTheTrayRemovesItsIcon) {
-    Start(2);
-    mainWindow->HideToTray();
-    ASSERT_TRUE(platform.trayIcons.contains(mainWindow));
-    program.app.Exit();
-    EXPECT_TRUE(platform.trayIcons.isEmpty());
-    EXPECT_TRUE(program.app.Ended());
+// The menu keys open the menu at the window's corner, where Enter chooses
+// "コピーする"; the elapsed figure takes the focus, shows it, and switches by
+// Space and Enter.
+TEST(DisplayWindows, Keyboard) {
+    Started s;
+    for (DisplayWindow* window : {static_cast<DisplayWindow*>(s.main), static_cast<DisplayWindow*>(s.mini)}) {
+        if (window == s.mini) s.program.app.SwitchToMiniWindow();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        for (const auto& [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier}, {Qt::Key_F10, Qt::ShiftModifier}}) {
+            QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key, modifiers);
+            ASSERT_TRUE(window->PopupMenu()->isVisible()) << window->objectName().toStdString() << key;
+            EXPECT_EQ(window->PopupMenu()->pos(), window->mapToGlobal(QPoint(0, 0)));
+            QTest::keyClick(window->PopupMenu(), Qt::Key_Return);
+            EXPECT_TRUE(s.platform.clipboard.startsWith(QStringLiteral("ステータス： 少尉\r\n")));
+            s.platform.clipboard.clear();
+        }
+    }
+    s.program.app.SwitchToMainWindow();
+    s.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s.main));
+    QLabel* elapsed = s.main->Value(kElapsedCaption);
+    const QImage unfocused = elapsed->grab().toImage();
+    for (int i = 0; i < 40 && !elapsed->hasFocus(); ++i) QTest::keyClick(s.main, Qt::Key_Tab);
+    ASSERT_TRUE(elapsed->hasFocus());
+    EXPECT_NE(elapsed->grab().toImage(), unfocused);
+    QTest::keyClick(elapsed, Qt::Key_Space);
+    EXPECT_EQ(elapsed->text(), QStringLiteral("１０日３時間７分"));
+    QTest::keyClick(elapsed, Qt::Key_Return);
+    EXPECT_EQ(elapsed->text(), QStringLiteral("０年０ヶ月１０日３時間７分"));
 }
 
-TEST_F(DisplayWindowsTest, TheMenuOpensOnTheBackgroundOnly) {
-    Start(2);
-    QMenu* menu = mainWindow->PopupMenu();
-    QTest::mouseClick(mainWindow->Value(kElapsedCaption), Qt::RightButton);
-    QTest::mouseClick(Find<QLabel>(mainWindow, "lifeCaption"), Qt::RightButton);
-    QTest::mouseClick(Find<QPushButton>(mainWindow, "copyButton"), Qt::RightButton);
-    QTest::mouseClick(Bar(), Qt::RightButton);
-    EXPECT_FALSE(menu->isVisible());
-    QTest::mouseClick(mainWindow, Qt::RightButton, {}, QPoint(300, 80));
-    EXPECT_TRUE(menu->isVisible());
-    menu->hide();
-
-    QStringList captions;
-    for (QAction* action : menu->actions()) captions << action->text();
-    EXPECT_EQ(captions, (QStringList{"コピーする", "ブログや掲示板を開く", "ヘルプを読む", "設定変更をする", "バージョン情報",
-                                     "ミニサイズで運転する", "アプリケーションの終了"}));
+// "http://" and the address as stored, encoded only where a URL cannot carry it.
+TEST(DisplayWindows, TheBlogButtonOpensTheStoredAddress) {
+    for (const auto& [stored, opened] : {std::pair{"http://example.org/a b", "http://http://example.org/a%20b"},
+                                         {"例え.jp/パス?q=日本", "http://xn--r8jz45g.jp/%E3%83%91%E3%82%B9?q=%E6%97%A5%E6%9C%AC"}}) {
+        ScratchDirectory scratch;
+        scratch.Write("initial.ini", kStartedProfile);
+        scratch.WriteText("option.ini", QString::fromUtf8(kStartedOptions).replace("\"\"", '"' + QString::fromUtf8(stored) + '"'));
+        Program program;
+        program.platform.openUrlSucceeds = false;
+        program.app.StartUp();
+        QTest::mouseClick(Find<QPushButton>(program.Loaded<QWidget>(Window::Main), "blogButton"), Qt::LeftButton);
+        EXPECT_EQ(program.platform.openedUrls, QStringList{QString::fromUtf8(opened)});
+        EXPECT_EQ(program.platform.messages, QStringList{"エラーです。フォルダオプションの関連付けなどを確認してください"});
+        ProcessDeletions();
+    }
 }
 
-TEST_F(DisplayWindowsTest, TheMiniWindowsMenuOpensOnItsTextButNotItsIcon) {
-    Start(1);
-    QMenu* menu = miniWindow->PopupMenu();
-    QTest::mouseClick(Icon(), Qt::RightButton);
-    EXPECT_FALSE(menu->isVisible());
-    QTest::mouseClick(miniWindow->Report(), Qt::RightButton);
-    EXPECT_TRUE(menu->isVisible());
-    menu->hide();
-    EXPECT_EQ(menu->actions().at(5)->text(), QStringLiteral("標準サイズで運転する"));
+#ifndef Q_OS_WIN
+// xdg-open is handed the address as given; when it ends with 3 (no method
+// available) the failure is reported once it has ended.
+TEST(DisplayWindows, AFailingOpenerIsReported) {
+    QTemporaryDir folder;
+    QFile opener(folder.filePath("xdg-open"));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nprintf '%s' \"$1\" > \"$0.address\"\nexit 3\n");
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", folder.path().toLocal8Bit() + ":" + path);
+    QtPlatform platform;
+    int failures = 0;
+    platform.OpenUrl(QStringLiteral("http://http://example.org/a%20b"), [&failures] { ++failures; });
+    EXPECT_TRUE(QTest::qWaitFor([&failures] { return failures > 0; }, 10000));
+    qputenv("PATH", path);
+    QTest::qWait(200);
+    EXPECT_EQ(failures, 1);
+    QFile address(folder.filePath("xdg-open.address"));
+    EXPECT_TRUE(address.open(QIODevice::ReadOnly));
+    EXPECT_EQ(address.readAll(), "http://http://example.org/a%20b");
 }
+#endif
 
-// The icon lies over the report's top left corner; no text runs under it,
-// and the window keeps its size.
-TEST_F(DisplayWindowsTest, TheMiniWindowsIconCoversNoneOfTheReport) {
-    Start(1);
-    EXPECT_EQ(miniWindow->size(), QSize(4230 / 15, 1320 / 15));
-    QLabel* report = miniWindow->Report();
-    const QImage text = report->grab().toImage();
-    const QRect covered = Icon()->geometry().translated(-report->pos()) & report->rect();
-    ASSERT_FALSE(covered.isEmpty());
-    const QRgb paper = report->palette().color(QPalette::Window).rgb();
-    int inked = 0;
-    for (int y = covered.top(); y <= covered.bottom(); ++y)
-        for (int x = covered.left(); x <= covered.right(); ++x) inked += text.pixel(x, y) != paper;
-    EXPECT_EQ(inked, 0);
-    EXPECT_TRUE(report->text().startsWith(QStringLiteral("ステータス： 少尉\n")));
-}
 
-TEST_F(DisplayWindowsTest, VersionBoxesNameTheirWindowsVersion) {
-    Start(2);
-    Choose(mainWindow, "versionEntry");
-    Choose(miniWindow, "versionEntry");
-    ASSERT_EQ(platform.messages.size(), 2);
-    EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("　ヨルマ式バージョン１．１２　\r\n\r\n　- nubeworks -\r\n　")));
-    EXPECT_TRUE(platform.messages[0].endsWith(QLatin1Char('/')));
-    EXPECT_TRUE(platform.messages[1].startsWith(QStringLiteral("　ヨルマ式バージョン１．１１　\r\n")));
-}
-
-TEST_F(DisplayWindowsTest, CopyingFromTheMiniWindowGivesTheMainWindowsText) {
-    Start(1);
-    Choose(mainWindow, "copyEntry");
-    const QString fromMain = platform.clipboard;
-    platform.clipboard.clear();
-    Choose(miniWindow, "copyEntry");
-    EXPECT_EQ(platform.clipboard, fromMain);
-    EXPECT_EQ(fromMain.count(QStringLiteral("\r\n")), 5);
-}
-
-TEST_F(DisplayWindowsTest, BlogEntriesOpenTheAddressAsStored) {
-    Start(2, 0, 0, QStringLiteral("http://twice.example/"));
-    platform.openUrlSucceeds = false;
-    Choose(miniWindow, "blogEntry");
-    ASSERT_EQ(platform.openedUrls.size(), 1);
-    EXPECT_EQ(platform.openedUrls[0], QStringLiteral("http://http://twice.example/"));
-    EXPECT_EQ(platform.messages,
-              QStringList{QStringLiteral("エラーです。フォルダオプションの関連付けなどを確認してください")});
+// At 150 % and 200 % the ducks are drawn with the screen's own pixels, not
+// enlarged from their pictures at 100 %.
+TEST(DisplayWindows, DucksAreDrawnAtTheScreensResolution) {
+    Started s;
+    const struct { MomentParts day; const char* name; QPixmap (*picture)(qreal); } ducks[] = {
+        {{2008, 11, 7, 9, 0}, "duck0", DuckPicture}, {{2008, 11, 18, 9, 0}, "rejoicingDuck0", RejoicingDuckPicture}};
+    for (const auto& [day, name, picture] : ducks) {
+        s.platform.now = day;
+        s.program.app.onTick();
+        auto* duck = Find<QLabel>(s.main, name);
+        ASSERT_TRUE(duck->isVisible()) << name;
+        for (const qreal ratio : {1.5, 2.0}) {
+            const QImage expected = picture(ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QImage shown(expected.size(), QImage::Format_ARGB32_Premultiplied);
+            shown.setDevicePixelRatio(ratio);
+            shown.fill(Qt::transparent);
+            duck->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
+            EXPECT_EQ(shown, expected) << name << " at " << ratio;
+        }
+    }
 }
 
 }  // namespace
