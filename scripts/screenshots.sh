@@ -75,8 +75,8 @@ for scale in 1.5 2; do
 done
 
 # The mini window: the same tracker in mini mode.
-e2e_write_data_file initial.ini "$E2E_PREPARED_PROFILE"
-e2e_write_data_file option.ini '1,8744,5,1,5,1,1200,900,9241372,16777215,"",1,1200,900,"ソルジャー"'
+e2e_prepare_started_tracker
+printf '1,8744,5,1,5,1,1200,900,9241372,16777215,"",1,1200,900,"ソルジャー"\r\n' >"$E2E_DATA/yorumadata/option.ini"
 e2e_start_program '2008-11-20 12:07:00'
 e2e_expect_window "$E2E_PID" '^ ヨルマ式 mini mode$' "mini window"
 shot "$E2E_WID" mini-window
