@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QWidget>
 
 template <typename Window = QWidget>
@@ -19,11 +18,6 @@ Window* VisibleWindow(const char* objectName) {
 template <typename Control>
 Control* Find(QWidget* window, const char* objectName) {
     return window->findChild<Control*>(QLatin1String(objectName));
-}
-
-inline QString LabelText(QWidget* window, const char* objectName) {
-    auto* label = Find<QLabel>(window, objectName);
-    return label ? label->text() : QStringLiteral("<no label>");
 }
 
 // Unloaded windows are deleted on the next turn of the event loop.

@@ -2,6 +2,7 @@
 // copy, switching, the popup menu, the tray, the keyboard, web pages, the end.
 
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>

@@ -3,6 +3,7 @@
 // the information window and back, and long addresses.
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
