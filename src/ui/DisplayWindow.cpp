@@ -17,8 +17,8 @@ DisplayWindow::DisplayWindow(App& app, Platform& platform, int clientWidthTwips,
     popup_.setObjectName(QStringLiteral("popupMenu"));
 }
 
-void DisplayWindow::BuildPopupMenu(const std::vector<MenuEntrySpec>& entries) {
-    for (const MenuEntrySpec& entry : entries) {
+void DisplayWindow::BuildPopupMenu(const std::vector<PopupEntry>& entries) {
+    for (const PopupEntry& entry : entries) {
         QAction* action = popup_.addAction(QString::fromUtf8(entry.caption));
         action->setObjectName(QString::fromLatin1(entry.name));
         connect(action, &QAction::triggered, this, entry.handler);

@@ -32,13 +32,13 @@ public:
     QAction* MenuEntry(const char* name) const;
 
 protected:
-    struct MenuEntrySpec {
+    struct PopupEntry {
         const char* name;
         const char* caption;
         std::function<void()> handler;
     };
     // The entries, in the order they appear, with no separators.
-    void BuildPopupMenu(const std::vector<MenuEntrySpec>& entries);
+    void BuildPopupMenu(const std::vector<PopupEntry>& entries);
 
     void OnUnload() override;
     void OnCloseBox() override;

@@ -26,12 +26,12 @@ struct Place {
 };
 
 // The small captions above the figures.
-struct CaptionSpec {
+struct CaptionLabel {
     const char* name;
     const char* text;
     Place place;
 };
-constexpr CaptionSpec kCaptions[] = {
+constexpr CaptionLabel kCaptions[] = {
     {"elapsedCaption", "ヨルマからの日数", {120, 60, 1335, 135}},
     {"cigarettesCaption", "吸わなかった煙草", {120, 1710, 1455, 135}},
     {"moneyCaption", "節約できた金額", {120, 1155, 1335, 135}},
@@ -43,12 +43,12 @@ constexpr CaptionSpec kCaptions[] = {
 constexpr std::size_t kLungCaptionIndex = 6;  // "肺の状態"
 
 // The six figures, by CaptionIndex, each with the caption above it.
-struct ValueSpec {
+struct ValueLabel {
     const char* name;
     std::size_t caption;  // in kCaptions
     Place place;
 };
-constexpr ValueSpec kValues[6] = {
+constexpr ValueLabel kValues[6] = {
     {"elapsedValue", 0, {240, 240, 3615, 255}},  {"lifeValue", 3, {240, 790, 3615, 255}},
     {"moneyValue", 2, {240, 1340, 3615, 255}},   {"rankValue", 4, {4080, 240, 1335, 255}},
     {"cigarettesValue", 1, {240, 1890, 5175, 255}}, {"messageValue", 5, {240, 2440, 5175, 255}},
@@ -130,22 +130,22 @@ MainWindow::MainWindow(App& app, Platform& platform)
     background.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(background);
 
-    for (const CaptionSpec& spec : kCaptions) {
-        auto* caption = new ClickLabel(QString::fromUtf8(spec.text), this);
-        caption->setObjectName(QString::fromLatin1(spec.name));
+    for (const CaptionLabel& label : kCaptions) {
+        auto* caption = new ClickLabel(QString::fromUtf8(label.text), this);
+        caption->setObjectName(QString::fromLatin1(label.name));
         caption->setFont(ProgramFont(8.25));
         caption->setStyleSheet(QStringLiteral("color: white;"));
-        caption->setGeometry(TwipsRect(spec.place.left, spec.place.top, spec.place.width, spec.place.height));
+        caption->setGeometry(TwipsRect(label.place.left, label.place.top, label.place.width, label.place.height));
     }
     for (std::size_t index = 0; index < values_.size(); ++index) {
-        const ValueSpec& spec = kValues[index];
+        const ValueLabel& label = kValues[index];
         auto* value = new ClickLabel(this);
-        value->setObjectName(QString::fromLatin1(spec.name));
+        value->setObjectName(QString::fromLatin1(label.name));
         value->setAutoFillBackground(true);
         value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        value->setGeometry(TwipsRect(spec.place.left, spec.place.top, spec.place.width, spec.place.height));
+        value->setGeometry(TwipsRect(label.place.left, label.place.top, label.place.width, label.place.height));
         // Read out by its caption; the figure itself goes in the description.
-        SetAccessibleName(value, QString::fromUtf8(kCaptions[spec.caption].text));
+        SetAccessibleName(value, QString::fromUtf8(kCaptions[label.caption].text));
         values_[index] = value;
     }
     // A click on the elapsed figure shows it in the other form; so do Enter
