@@ -79,6 +79,9 @@ TEST(DailyMessage, IndexByDayCalendarAndDraw) {
         EXPECT_EQ(SelectMessageIndex(c.day, c.years, c.months, c.draw), c.index)
             << "day " << c.day << ", " << c.years << " years " << c.months << " months, draw " << c.draw;
     }
+    // The table's two ends, and nothing past them.
+    EXPECT_EQ(DailyMessageText(0), "さあ今日からいよいよヨルマです！がんばりましょう！");
+    EXPECT_FALSE(DailyMessageText(59).empty());
     EXPECT_EQ(DailyMessageText(60), "");
     EXPECT_EQ(DailyMessageText(-1), "");
 }
