@@ -1,6 +1,5 @@
 // What the App keeps for the display windows: their places, pulled back onto
-// the screen, the mini window's place when switching, and the elapsed form
-// that a click switches until the next refresh.
+// the screen, and the elapsed form that a click switches until the next refresh.
 
 #include <gtest/gtest.h>
 
@@ -35,26 +34,6 @@ TEST(DisplayState, PlacesArePulledOntoTheScreen) {
         EXPECT_EQ(std::pair(s.miniLeft, s.miniTop), std::pair(c.mini.left, c.mini.top)) << c.miniLeft << "," << c.miniTop;
         ProcessDeletions();
     }
-}
-
-TEST(DisplayState, MiniWindowOpensWhereTheMainWindowStoodOnlyAtFirst) {
-    ScratchDirectory scratch;
-    scratch.WriteStartedTracker();  // main window at 1200, 900; mini window never used
-    Program program;
-    program.app.StartUp();
-    const auto miniPlace = [&] {
-        const WindowPlace place = program.windows.PlaceOf(Window::Mini).value_or(WindowPlace{-1, -1});
-        return std::pair(place.left, place.top);
-    };
-    program.app.SwitchToMiniWindow();
-    EXPECT_EQ(miniPlace(), std::pair(1200, 900));
-    program.windows.MoveMiniWindow({3000, 1500});
-    program.app.SwitchToMainWindow();
-    EXPECT_EQ(program.app.Settings().windowMode, 0);
-    program.app.SwitchToMiniWindow();
-    EXPECT_EQ(program.app.Settings().windowMode, 1);
-    EXPECT_EQ(miniPlace(), std::pair(3000, 1500));
-    ProcessDeletions();
 }
 
 // The copy and the refresh follow the form shown; the next refresh brings the calendar form back.

@@ -4,7 +4,6 @@
 
 #include "app/Messages.h"
 #include "support/DataFolder.h"
-#include "support/Faults.h"
 #include "support/Program.h"
 #include "support/Windows.h"
 
@@ -53,30 +52,6 @@ TEST(StartUp, OpensTheWindowTheFilesNameAndKeepsWhatItCannotRead) {
         EXPECT_EQ(scratch.ReadText("option.ini").toUtf8(), c.options.isEmpty() ? "0,8744,5,0,5,1,0,0,9241372,16777215,\"" +
                   QByteArray(kDefaultBlogUrl) + "\",2,0,0,\"ソルジャー\"\r\n" : c.options);
         ProcessDeletions();
-    }
-}
-
-// Nothing can be saved in a directory nobody may write into: the first run
-// (on an ordinary day and through the seasonal greeting) still leads to the
-// main window; the start and the close each say that nothing was saved.
-TEST(StartUp, AReadOnlyDirectoryStillLeadsToTheMainWindow) {
-    for (const MomentParts now : {MomentParts{2008, 10, 15, 12, 7}, MomentParts{2008, 12, 24, 12, 7}}) {
-        ScratchDirectory scratch;
-        ReadOnlyFolder readOnly(scratch.Path());
-        if (!readOnly.Holds()) GTEST_SKIP() << "a read-only folder cannot be made here";
-        Program program;
-        program.platform.now = now;
-        program.app.StartUp();
-        program.app.EnterProfile("20", "300", 1);
-        program.app.StartTracking();
-        if (VisibleWindow("seasonalGreeting") != nullptr) program.app.CompleteSeasonalStart();
-        ProcessDeletions();
-        EXPECT_NE(VisibleWindow("mainWindow"), nullptr);
-        EXPECT_EQ(program.platform.messages, QStringList{kDataFolderMessage});
-        program.app.Exit();
-        ProcessDeletions();
-        EXPECT_EQ(program.platform.messages, QStringList(2, kDataFolderMessage));
-        EXPECT_TRUE(QDir(scratch.Path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
 }
 

@@ -2,27 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 
 #include "support/DataFolder.h"
 
 namespace {
 
+// A long address too: a hand-edited file may hold far more than the settings box takes.
 TEST(DataFiles, WrittenLinesReadBackTheSame) {
     ScratchDirectory scratch;
     QDir(scratch.Path()).mkpath("yorumadata");
     TrackerSettings s{.quitYear = 2008, .quitMonth = 1, .quitDay = 3, .quitHour = 9, .quitMinute = 5,
                       .cigarettesPerDay = -4, .setupDone = 1, .mainLeft = INT32_MIN, .mainTop = 900, .backColor = 0,
-                      .blogUrl = "example.jp/a,b\"c", .windowMode = 0, .miniTop = INT32_MAX, .statusMode = "コスモ"};
+                      .blogUrl = "example.jp/a,b\"c" + std::string(40000, 'a'), .windowMode = 0, .miniTop = INT32_MAX, .statusMode = "コスモ"};
     ASSERT_TRUE(SaveProfile(s, scratch.Path()));
     ASSERT_TRUE(SaveOptions(s, scratch.Path()));
     EXPECT_EQ(scratch.Read("initial.ini"), "2008,1,3,9,5,-4,300,85\r\n");
-    EXPECT_EQ(scratch.ReadText("option.ini"),
-              "1,8744,5,0,5,1,-2147483648,900,0,16777215,\"example.jp/a,bc\",0,0,2147483647,\"コスモ\"\r\n");
+    EXPECT_EQ(scratch.ReadText("option.ini"), "1,8744,5,0,5,1,-2147483648,900,0,16777215,\"example.jp/a,bc" +
+                                                  QString(40000, 'a') + "\",0,0,2147483647,\"コスモ\"\r\n");
     TrackerSettings read{.quitYear = 1, .statusMode = "x"};
     EXPECT_EQ(LoadProfile(read, scratch.Path()), LoadResult::Complete);
     EXPECT_EQ(LoadOptions(read, scratch.Path()), LoadResult::Complete);
-    s.blogUrl = "example.jp/a,bc";  // the format has no room for a double quote
+    s.blogUrl = "example.jp/a,bc" + std::string(40000, 'a');  // the format has no room for a double quote
     EXPECT_EQ(read, s);
 }
 

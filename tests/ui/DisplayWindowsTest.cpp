@@ -1,12 +1,10 @@
 // The main and mini windows as the user meets them: the figures and their
 // copy, switching, the popup menu, the tray, the keyboard, web pages, the end.
 
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -16,8 +14,6 @@
 #include "support/Windows.h"
 #include "ui/MainWindow.h"
 #include "ui/MiniWindow.h"
-#include "ui/Pictures.h"
-#include "ui/QtPlatform.h"
 
 namespace {
 
@@ -154,23 +150,21 @@ TEST(DisplayWindows, Keyboard) {
     for (int i = 0; i < 40 && !elapsed->hasFocus(); ++i) QTest::keyClick(s.main, Qt::Key_Tab);
     ASSERT_TRUE(elapsed->hasFocus());
     EXPECT_NE(elapsed->grab().toImage(), unfocused);
-    QTest::keyClick(elapsed, Qt::Key_Space);
-    EXPECT_EQ(elapsed->text(), QStringLiteral("１０日３時間７分"));
-    QTest::keyClick(elapsed, Qt::Key_Return);
-    EXPECT_EQ(elapsed->text(), QStringLiteral("０年０ヶ月１０日３時間７分"));
-
-    for (DisplayWindow* window : {static_cast<DisplayWindow*>(s.main), static_cast<DisplayWindow*>(s.mini)}) {
+    for (const auto& [key, shown] : {std::pair{Qt::Key_Space, "１０日３時間７分"}, {Qt::Key_Return, "０年０ヶ月１０日３時間７分"}}) {
+        QTest::keyClick(elapsed, key);
+        EXPECT_EQ(elapsed->text(), QString::fromUtf8(shown));
+    }
+    for (const auto& [window, key, modifiers] : {std::tuple<DisplayWindow*, Qt::Key, Qt::KeyboardModifier>{
+                                                     s.main, Qt::Key_Menu, Qt::NoModifier}, {s.mini, Qt::Key_F10, Qt::ShiftModifier}}) {
         if (window == s.mini) s.program.app.SwitchToMiniWindow();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        for (const auto& [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier}, {Qt::Key_F10, Qt::ShiftModifier}}) {
-            QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key, modifiers);
-            ASSERT_TRUE(window->PopupMenu()->isVisible()) << window->objectName().toStdString() << key;
-            EXPECT_EQ(window->PopupMenu()->pos(), window->mapToGlobal(QPoint(0, 0)));
-            QTest::keyClick(window->PopupMenu(), Qt::Key_Return);
-            EXPECT_TRUE(s.platform.clipboard.startsWith(QStringLiteral("ステータス： 少尉\r\n")));
-            s.platform.clipboard.clear();
-        }
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key, modifiers);
+        ASSERT_TRUE(window->PopupMenu()->isVisible()) << key;
+        EXPECT_EQ(window->PopupMenu()->pos(), window->mapToGlobal(QPoint(0, 0)));
+        QTest::keyClick(window->PopupMenu(), Qt::Key_Return);
+        EXPECT_TRUE(s.platform.clipboard.startsWith(QStringLiteral("ステータス： 少尉\r\n")));
+        s.platform.clipboard.clear();
     }
 }
 
@@ -188,54 +182,6 @@ TEST(DisplayWindows, TheBlogButtonOpensTheStoredAddress) {
         EXPECT_EQ(program.platform.openedUrls, QStringList{QString::fromUtf8(opened)});
         EXPECT_EQ(program.platform.messages, QStringList{"エラーです。フォルダオプションの関連付けなどを確認してください"});
         ProcessDeletions();
-    }
-}
-
-#ifndef Q_OS_WIN
-// xdg-open is handed the address as given; when it ends with 3 (no method
-// available) the failure is reported once it has ended.
-TEST(DisplayWindows, AFailingOpenerIsReported) {
-    QTemporaryDir folder;
-    QFile opener(folder.filePath("xdg-open"));
-    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
-    opener.write("#!/bin/sh\nprintf '%s' \"$1\" > \"$0.address\"\nexit 3\n");
-    opener.close();
-    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", folder.path().toLocal8Bit() + ":" + path);
-    QtPlatform platform;
-    int failures = 0;
-    platform.OpenUrl(QStringLiteral("http://http://example.org/a%20b"), [&failures] { ++failures; });
-    EXPECT_TRUE(QTest::qWaitFor([&failures] { return failures > 0; }, 10000));
-    qputenv("PATH", path);
-    QTest::qWait(200);
-    EXPECT_EQ(failures, 1);
-    QFile address(folder.filePath("xdg-open.address"));
-    EXPECT_TRUE(address.open(QIODevice::ReadOnly));
-    EXPECT_EQ(address.readAll(), "http://http://example.org/a%20b");
-}
-#endif
-
-
-// At 150 % and 200 % the ducks are drawn with the screen's own pixels, not
-// enlarged from their pictures at 100 %.
-TEST(DisplayWindows, DucksAreDrawnAtTheScreensResolution) {
-    Started s;
-    const struct { MomentParts day; const char* name; QPixmap (*picture)(qreal); } ducks[] = {
-        {{2008, 11, 7, 9, 0}, "duck0", DuckPicture}, {{2008, 11, 18, 9, 0}, "rejoicingDuck0", RejoicingDuckPicture}};
-    for (const auto& [day, name, picture] : ducks) {
-        s.platform.now = day;
-        s.program.app.onTick();
-        auto* duck = Find<QLabel>(s.main, name);
-        ASSERT_TRUE(duck->isVisible()) << name;
-        for (const qreal ratio : {1.5, 2.0}) {
-            const QImage expected = picture(ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            QImage shown(expected.size(), QImage::Format_ARGB32_Premultiplied);
-            shown.setDevicePixelRatio(ratio);
-            shown.fill(Qt::transparent);
-            duck->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
-            EXPECT_EQ(shown, expected) << name << " at " << ratio;
-        }
     }
 }
 

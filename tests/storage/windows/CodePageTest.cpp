@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -53,44 +52,6 @@ TEST(WindowsCodePage, OptionsAreWrittenInTheCodePageThatHoldsThemAndReadBack) {
         EXPECT_EQ(read.blogUrl, c.blogUrl);
         EXPECT_EQ(read.statusMode, c.statusMode);
     }
-}
-
-// A file from another copy: Shift-JIS from a Japanese Windows, UTF-8 from elsewhere.
-TEST(WindowsCodePage, ReadsFilesOfEitherEncoding) {
-    for (const QByteArray& mode : {kSoldierShiftJis, QByteArray("ソルジャー")}) {
-        if (mode == kSoldierShiftJis && GetACP() != 932) continue;
-        ScratchDirectory scratch;
-        scratch.Write("option.ini", "1,8744,5,0,5,1,1200,900,9241372,16777215,\"\",2,0,0,\"" + mode + "\"\r\n");
-        TrackerSettings read;
-        read.statusMode.clear();
-        ASSERT_EQ(LoadOptions(read, scratch.Path()), LoadResult::Complete);
-        EXPECT_EQ(read.statusMode, "ソルジャー");
-        EXPECT_EQ(read.mainLeft, 1200);
-    }
-}
-
-// Whatever the code page, the program's folder and the current directory may have Japanese names.
-TEST(WindowsCodePage, FoldersWithJapaneseNames) {
-    ScratchDirectory scratch;
-    const QString folder = scratch.Path() + QStringLiteral("/ヨルマ式のデータ");
-    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/yorumadata")));
-    TrackerSettings written;
-    written.quitYear = 2008;
-    written.mainLeft = 1500;
-    ASSERT_TRUE(SaveProfile(written, folder) && SaveOptions(written, folder));
-    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/yorumadata/option.ini")));
-    EXPECT_TRUE(QDir(scratch.Path()).entryList(QDir::Dirs).contains(QStringLiteral("ヨルマ式のデータ"))) << "a mangled name";
-    TrackerSettings read;
-    ASSERT_TRUE(LoadProfile(read, folder) == LoadResult::Complete && LoadOptions(read, folder) == LoadResult::Complete);
-    EXPECT_EQ(read.quitYear, 2008);
-    EXPECT_EQ(read.mainLeft, 1500);
-
-    const QString current = scratch.Path() + QStringLiteral("/禁煙 ソルジャー");
-    ASSERT_TRUE(QDir().mkpath(current) && QDir::setCurrent(current));
-    EXPECT_EQ(QDir::currentPath(), QDir(current).absolutePath());
-    wchar_t native[MAX_PATH] = {};
-    ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, native), 0u);
-    EXPECT_TRUE(QString::fromWCharArray(native).endsWith(QStringLiteral("\\禁煙 ソルジャー")));
 }
 
 }  // namespace

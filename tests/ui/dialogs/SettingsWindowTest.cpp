@@ -1,6 +1,6 @@
 // The settings window as the user meets it: opened where the main window
 // stood, filled from the stored settings, its saves (refused, failed, done),
-// the information window and back, and long addresses.
+// the information window and back.
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,24 +15,20 @@
 #include "support/Program.h"
 #include "support/Windows.h"
 #include "ui/MainWindow.h"
-#include "ui/MiniWindow.h"
 
 namespace {
 
 class SettingsWindowTest : public ::testing::Test {
 protected:
     // The tracker started on 5 October 2008 at 09:00, on 15 October at 12:07,
-    // with its main window at 300, 150 when "設定" (or the mini window's menu
-    // entry) is chosen.
-    void Start(const QString& storedOptions = QStringLiteral(
-                   "1,8744,5,1,5,1,1200,900,9241372,16777215,\"blog.example/me\",2,0,0,\"ソルジャー\"\r\n")) {
-        scratch.WriteStartedTracker();
-        scratch.WriteText("option.ini", storedOptions);
+    // with its main window at 300, 150 when "設定" is chosen.
+    void Start() {
+        scratch.Write("initial.ini", kStartedProfile);
+        scratch.WriteText("option.ini", "1,8744,5,1,5,1,1200,900,9241372,16777215,\"blog.example/me\",2,0,0,\"ソルジャー\"\r\n");
         program.app.StartUp();
         QWidget* main = program.windows.Loaded(Window::Main);
         main->move(300, 150);
-        if (main->isVisible()) QTest::mouseClick(Find<QPushButton>(main, "settingsButton"), Qt::LeftButton);
-        else program.Loaded<DisplayWindow>(Window::Mini)->MenuEntry("settingsEntry")->trigger();
+        QTest::mouseClick(Find<QPushButton>(main, "settingsButton"), Qt::LeftButton);
         ProcessDeletions();
         settings = VisibleWindow("settingsWindow");
         ASSERT_NE(settings, nullptr);
@@ -134,32 +130,6 @@ TEST_F(SettingsWindowTest, ThroughTheInformationWindowAndCancel) {
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(main->Value(kElapsedCaption)->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     EXPECT_EQ(scratch.Read("initial.ini") + scratch.Read("option.ini"), profile + options);
-}
-
-// A longer address stored by hand is shown whole, the box takes 256 characters
-// as typed; either survives a save and a restart unchanged. The first save
-// also writes back every other stored choice as the window showed it, and
-// each save brings back the mini window in use.
-TEST_F(SettingsWindowTest, LongAddressesSurviveASaveAndARestart) {
-    const QString stored = QStringLiteral("blog.example/") + QString(39987, QLatin1Char('a'));
-    const QString typed = QStringLiteral("日記.example.jp/") + QString(242, QChar(0x65E5));
-    const QString line = QStringLiteral("1,8744,5,2,7,0,%1,9241372,16777215,\"%2\",1,600,300,\"コスモ\"\r\n");
-    Start(line.arg("1200,900", stored));
-    for (const QString& address : {stored, typed}) {
-        if (address == typed) {
-            program.app.OpenSettings();
-            settings = VisibleWindow("settingsWindow");
-            Type("blogUrlBox", typed);
-        }
-        Click("saveButton");
-        EXPECT_TRUE(VisibleWindow("miniWindow") != nullptr && VisibleWindow("mainWindow") == nullptr);
-        if (address == stored) {
-            EXPECT_EQ(scratch.ReadText("option.ini"), line.arg("4500,2250", stored));
-        }
-        Program restarted;
-        restarted.app.StartUp();
-        EXPECT_EQ(QString::fromStdString(restarted.app.Settings().blogUrl), address);
-    }
 }
 
 }  // namespace
