@@ -12,10 +12,7 @@ namespace {
 // The screen is 19200 × 14400 twips. A window that would stand (nearly) off
 // it goes to the middle; a negative place goes to the edge.
 TEST(DisplayState, PlacesArePulledOntoTheScreen) {
-    struct Case {
-        int mainLeft, mainTop, miniLeft, miniTop;
-        WindowPlace main, mini;
-    };
+    struct Case { int mainLeft, mainTop, miniLeft, miniTop; WindowPlace main, mini; };
     const Case cases[] = {
         {14200, 11400, 15700, 12900, {14200, 11400}, {15700, 12900}},
         {14201, 0, 15701, 0, {9600, 7200}, {9600, 7200}},

@@ -36,13 +36,7 @@ QString& Text(SettingsForm& form, Box box) {
     }
 }
 
-struct Boundary {
-    Box box;
-    const char* accepted;
-    const char* refused;
-    const QString& refusal;
-    Moment moment = kPast;
-};
+struct Boundary { Box box; const char* accepted; const char* refused; const QString& refusal; Moment moment = kPast; };
 
 const Boundary kBoundaries[] = {
     {Box::Year, "1900", "1899", kRange},             {Box::Year, "2008", "2009", kRange},  // the next year: range, not future

@@ -62,9 +62,7 @@ TEST(RankTitles, NoTitleBeforeTheQuitMomentOrForAnotherMode) {
 }
 
 TEST(DailyMessage, IndexByDayCalendarAndDraw) {
-    struct Case {
-        std::int32_t day, years, months, draw, index;
-    };
+    struct Case { std::int32_t day, years, months, draw, index; };
     const Case cases[] = {
         {0, 0, 0, 99, 0},   {1, 0, 0, 19, 49},  {1, 0, 0, 20, 1},   {1, 0, 0, 21, 50},  {1, 0, 0, 29, 50},
         {1, 0, 0, 30, 1},   {1, 0, 0, 70, 1},   {1, 0, 0, 71, 48},  {2, 0, 0, 0, 52},   {2, 0, 0, 20, 2},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 
 #include "engine/ElapsedFigures.h"
 #include "engine/NumberText.h"
@@ -27,11 +28,7 @@ TrackerStatus Figures(const TrackerSettings& s, const MomentParts& now) {
 }
 
 TEST(ElapsedFigures, CalendarPartsTotalAndBothCaptions) {
-    struct Case {
-        MomentParts quit, now;
-        std::int32_t totalMinutes;
-        const char *calendar, *days;
-    };
+    struct Case { MomentParts quit, now; std::int32_t totalMinutes; const char *calendar, *days; };
     const Case cases[] = {
         {{2024, 5, 5, 12, 34}, {2024, 5, 5, 12, 34}, 0, "０年０ヶ月０日０時間０分", "０日０時間０分"},
         {{2024, 6, 1, 8, 0}, {2024, 6, 1, 8, 10}, 10, "０年０ヶ月０日０時間１０分", "０日０時間１０分"},
@@ -106,14 +103,10 @@ TEST(ElapsedFigures, MoneyLifeCigarettesAndMetres) {
     for (const Case& c : cases) {
         const TrackerStatus st = Figures(Quit({2024, 6, 1, 0, 0}, c.perDay, c.price, c.size, c.tax, c.percent), c.now);
         SCOPED_TRACE(std::string(c.moneyCaption) + " at size " + std::to_string(c.size));
-        EXPECT_EQ(st.moneySaved, c.money);
-        EXPECT_EQ(st.tobaccoTaxPart, c.tobacco);
-        EXPECT_EQ(st.consumptionTaxPart, c.consumption);
-        EXPECT_EQ(st.lifeMinutes, c.life);
-        EXPECT_EQ(st.cigarettesNotSmoked, c.cigarettes);
-        EXPECT_EQ(st.lengthCentimetres, c.hundredths);
-        EXPECT_EQ(st.captions[kMoneyCaption], c.moneyCaption);
-        EXPECT_EQ(st.captions[kLifeCaption], c.lifeCaption);
+        EXPECT_EQ(std::tuple(st.moneySaved, st.tobaccoTaxPart, st.consumptionTaxPart, st.lifeMinutes, st.cigarettesNotSmoked,
+                             st.lengthCentimetres, st.captions[kMoneyCaption], st.captions[kLifeCaption]),
+                  std::tuple(c.money, c.tobacco, c.consumption, c.life, c.cigarettes, c.hundredths, c.moneyCaption,
+                             c.lifeCaption));
     }
 }
 
@@ -144,16 +137,11 @@ TEST(ElapsedFigures, FiguresClampWithTheRightSign) {
     for (const Case& c : cases) {
         const TrackerStatus st = Figures(Quit({c.year, 1, 1, 0, 0}, c.perDay, c.price, c.size, kMax, c.percent),
                                          {2024, 1, 1, 0, 0});
-        SCOPED_TRACE(std::to_string(c.year) + " " + std::to_string(c.perDay) + " " + std::to_string(c.price) + " " +
-                     std::to_string(c.size) + " " + std::to_string(c.percent));
-        EXPECT_EQ(st.moneySaved, c.money);
-        EXPECT_EQ(st.tobaccoTaxPart, c.tobacco);
-        EXPECT_EQ(st.consumptionTaxPart, c.consumption);
-        EXPECT_EQ(st.lifeMinutes, c.life);
-        EXPECT_EQ(st.cigarettesNotSmoked, c.cigarettes);
-        EXPECT_EQ(st.lengthWholeMillimetres, c.millimetres);
-        EXPECT_EQ(st.lengthCentimetres, c.hundredths);
-        EXPECT_EQ(st.lengthMillimetres > 0, c.millimetres > 0);
+        EXPECT_EQ(std::tuple(st.moneySaved, st.tobaccoTaxPart, st.consumptionTaxPart, st.lifeMinutes, st.cigarettesNotSmoked,
+                             st.lengthWholeMillimetres, st.lengthCentimetres, st.lengthMillimetres > 0),
+                  std::tuple(c.money, c.tobacco, c.consumption, c.life, c.cigarettes, c.millimetres, c.hundredths,
+                             c.millimetres > 0))
+            << c.year << " " << c.perDay << " " << c.price << " " << c.size << " " << c.percent;
     }
     const TrackerStatus top = Figures(Quit({kMin, 1, 1, 0, 0}, kMax, kMax, 85, 0, 0), {kMax, 12, 31, 23, 59});
     EXPECT_EQ(top.captions[kMoneyCaption], "9.22337203685478E+18円（節税分 0円）");

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "engine/RefreshStatus.h"
 #include "engine/ReportText.h"
@@ -27,26 +28,16 @@ std::string Report(const std::string& date, const std::string& elapsed, const st
 
 TEST(ComputeStatus, WorkedExample) {
     const TrackerStatus st = ComputeStatus(Example(1), {2008, 10, 15, 12, 7}, 57, 0);
-    EXPECT_EQ(st.totalMinutes, 14587);
-    EXPECT_EQ(st.dayNumber, 10);
-    EXPECT_EQ(st.lifeMinutes, 1114);
-    EXPECT_EQ(st.tobaccoTaxPart, 1771);
-    EXPECT_EQ(st.consumptionTaxPart, 144);
-    EXPECT_EQ(st.messageIndex, 10);
-    EXPECT_EQ(st.lungColor, 105);
-    EXPECT_EQ(st.progressValue, 30);
-    EXPECT_EQ(st.captions[kRankCaption], "少尉");
+    EXPECT_EQ(std::tuple(st.totalMinutes, st.dayNumber, st.lifeMinutes, st.tobaccoTaxPart, st.consumptionTaxPart,
+                         st.messageIndex, st.lungColor, st.progressValue, st.captions[kRankCaption]),
+              std::tuple(14587, 10, 1114, 1771, 144, 10, 105, 30, "少尉"));
     EXPECT_EQ(st.captions[kElapsedCaption], "０年０ヶ月１０日３時間７分");
     EXPECT_EQ(st.reportText, Report("（20本-300円-中）", "0年 0ヶ月 10日 3時間 7分"));
 }
 
 // The copy-plus mode picks line 2's suffix, the elapsed form line 3.
 TEST(ReportText, SuffixByCopyPlusModeAndElapsedLineByForm) {
-    struct Case {
-        std::int32_t copyPlusMode, size;
-        int form;
-        const char *suffix, *elapsed;
-    };
+    struct Case { std::int32_t copyPlusMode, size; int form; const char *suffix, *elapsed; };
     const Case cases[] = {
         {0, 85, 0, "", "0年 0ヶ月 10日 3時間 7分"},          {0, 85, 1, "", "10日 3時間 7分"},
         {1, 85, 1, "（20本-300円-中）", "10日 3時間 7分"},  {2, 85, 0, "（20本-5年）", "0年 0ヶ月 10日 3時間 7分"},
@@ -68,10 +59,7 @@ TEST(ReportText, SuffixByCopyPlusModeAndElapsedLineByForm) {
 
 // Whole days rounded down; hours and minutes cut towards zero, keeping the sign.
 TEST(ReportText, LifeAndDayFormBelowZeroAndAtTheLimits) {
-    struct Case {
-        std::int32_t lifeMinutes, totalMinutes, dayNumber;
-        const char *life, *elapsed;
-    };
+    struct Case { std::int32_t lifeMinutes, totalMinutes, dayNumber; const char *life, *elapsed; };
     const Case cases[] = {
         {0, 0, 0, "0日と0時間0分", "0日 23時間 59分"},
         {1441, 1440, 1, "1日と0時間1分", "1日 23時間 59分"},
