@@ -50,7 +50,9 @@ const Boundary kBoundaries[] = {
     {Box::ConsumptionTax, "0", "-1", kRange},        {Box::ConsumptionTax, "100", "101", kRange},
     {Box::SmokingYears, "1", "0", kRange},           {Box::SmokingYears, "99", "100", kRange},
     {Box::Address, "example.jp/", "example.jp/\"", kQuote}, {Box::Mode, "コスモ", "コスモ\"", kQuote},
-    {Box::Day, "30", "31", kRange, {"2007", "4", "30", "9", "0"}},
+    {Box::Day, "30", "31", kRange, {"2007", "4", "30", "9", "0"}},  {Box::Day, "30", "31", kRange, {"2007", "6", "30", "9", "0"}},
+    {Box::Day, "30", "31", kRange, {"2007", "9", "30", "9", "0"}},  {Box::Day, "30", "31", kRange, {"2007", "11", "30", "9", "0"}},
+    {Box::TobaccoTax, "0", "0x", kRange},  // the tax boxes take one number and nothing else
     {Box::Year, "2008", "2007", kRange, {"2008", "2", "29", "9", "0"}},
     {Box::Year, "2000", "1900", kRange, {"2008", "2", "29", "9", "0"}},
     {Box::Minute, "7", "8", kFuture, {"2008", "10", "15", "12", "7"}},  // the current minute is not the future
@@ -88,6 +90,10 @@ TEST(SettingsCheck, AnAcceptedFormGivesTheSettingsItHolds) {
     const SettingsCheckResult result = CheckSettings(form, current, kNow);
     ASSERT_TRUE(std::holds_alternative<TrackerSettings>(result)) << std::get<QString>(result).toStdString();
     EXPECT_EQ(std::get<TrackerSettings>(result), expected);
+    for (const auto& [choice, millimetres] : {std::pair{0, 50}, {1, 85}, {2, 100}}) {
+        form.sizeChoice = choice;
+        EXPECT_EQ(std::get<TrackerSettings>(CheckSettings(form, current, kNow)).sizeMillimetres, millimetres);
+    }
 }
 
 }  // namespace

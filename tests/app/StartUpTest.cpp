@@ -55,4 +55,24 @@ TEST(StartUp, OpensTheWindowTheFilesNameAndKeepsWhatItCannotRead) {
     }
 }
 
+// The first-run window's two boxes take 1 to 200 cigarettes and 1 to 2000 yen;
+// a failed first save is reported and the main window opens all the same.
+TEST(StartUp, FirstRunLimitsAndAFailedFirstSave) {
+    const struct { const char *count, *price; bool accepted; } cases[] = {
+        {"1", "1", true}, {"200", "2000", true}, {"0", "300", false}, {"201", "300", false}, {"20", "0", false},
+        {"20", "2001", false}};
+    for (const auto& c : cases) {
+        ScratchDirectory scratch;
+        Program program;
+        program.app.StartUp();
+        QFile::remove(scratch.DataFile("option.ini"));
+        QDir().mkpath(scratch.DataFile("option.ini"));  // a folder in the file's place: the save fails
+        program.app.EnterProfile(c.count, c.price, 1);
+        if (c.accepted) program.app.StartTracking();
+        ProcessDeletions();
+        EXPECT_EQ(VisibleWindow("mainWindow") != nullptr, c.accepted) << c.count << " " << c.price;
+        EXPECT_EQ(program.platform.messages, QStringList(c.accepted ? kDataFolderMessage : kRangeMessage)) << c.count;
+    }
+}
+
 }  // namespace
