@@ -52,6 +52,8 @@ TEST(ReportText, SuffixByCopyPlusModeAndElapsedLineByForm) {
                   Report(c.suffix, c.elapsed));
     }
     for (const std::int32_t mode : {-1, 3, INT32_MAX}) EXPECT_EQ(BuildReportText(Example(mode), st, 0, "a", "b", "c"), "");
+    // A status before its first refresh reads as nothing elapsed.
+    EXPECT_NE(BuildReportText(Example(0), TrackerStatus{}, 0, "", "", "").find("： 0年 0ヶ月 0日 0時間 0分\r\n"), std::string::npos);
     EXPECT_EQ(BuildReportText(Example(0), st, 0, " 少尉", "", "  x"),
               "ステータス：  少尉\r\nヨルマ日： 2008年 10月 5日\r\nヨルマからの日数： 0年 0ヶ月 10日 3時間 7分\r\n"
               "延びた寿命： 0日と18時間34分\r\n節約できた金額： \r\n節煙本数：   x");
