@@ -170,7 +170,7 @@ TEST(DisplayWindows, Keyboard) {
 
 // "http://" and the address as stored, encoded only where a URL cannot carry it.
 TEST(DisplayWindows, TheBlogButtonOpensTheStoredAddress) {
-    for (const auto& [stored, opened] : {std::pair{"http://example.org/a b", "http://http://example.org/a%20b"},
+    for (const auto& [stored, opened] : {std::pair{"http://example.org/a b!", "http://http://example.org/a%20b!"},
                                          {"例え.jp/パス?q=日本", "http://xn--r8jz45g.jp/%E3%83%91%E3%82%B9?q=%E6%97%A5%E6%9C%AC"}}) {
         ScratchDirectory scratch;
         scratch.Write("initial.ini", kStartedProfile);
