@@ -13,27 +13,18 @@ using Moment = std::array<const char*, 5>;
 // Last year, so that each box of the quit moment may reach its highest value.
 const Moment kPast = {"2007", "10", "5", "9", "0"};
 
-// The quit moment's five boxes first, in the form's order.
-enum class Box {
-    Year, Month, Day, Hour, Minute,
-    Count, Price, TobaccoTax, ConsumptionTax, SmokingYears, Address, Mode
-};
+// The boxes in the form's order, the quit moment's five first.
+enum Box { Year, Month, Day, Hour, Minute, Count, Price, TobaccoTax, ConsumptionTax, SmokingYears, Address, Mode };
 
 SettingsForm Form(const Moment& m) {
     return {{m[0], m[1], m[2], m[3], m[4]}, "20", "300", 1, "", QStringLiteral("ソルジャー"), 0, true, "8744", "5", "5"};
 }
 
-QString& Text(SettingsForm& form, Box box) {
-    switch (box) {
-        case Box::Count: return form.cigarettesPerDay;
-        case Box::Price: return form.pricePer20;
-        case Box::TobaccoTax: return form.tobaccoTaxPer1000;
-        case Box::ConsumptionTax: return form.consumptionTaxPercent;
-        case Box::SmokingYears: return form.smokingYears;
-        case Box::Address: return form.blogUrl;
-        case Box::Mode: return form.statusMode;
-        default: return form.quitMoment[static_cast<std::size_t>(box)];
-    }
+QString& Text(SettingsForm& f, Box box) {
+    QString* const boxes[] = {&f.quitMoment[0], &f.quitMoment[1], &f.quitMoment[2], &f.quitMoment[3],
+                              &f.quitMoment[4], &f.cigarettesPerDay, &f.pricePer20, &f.tobaccoTaxPer1000,
+                              &f.consumptionTaxPercent, &f.smokingYears, &f.blogUrl, &f.statusMode};
+    return *boxes[box];
 }
 
 struct Boundary { Box box; const char* accepted; const char* refused; const QString& refusal; Moment moment = kPast; };

@@ -14,24 +14,16 @@ QByteArray Options(int setupDone, int windowMode, const char* end = ",0,0,\"г‚Ѕг
 }
 
 TEST(StartUp, OpensTheWindowTheFilesNameAndKeepsWhatItCannotRead) {
-    struct Case {
-        QByteArray profile, options;  // "" for no file
-        bool anotherCopy;
-        const char* shown;  // nullptr: none, the program ends
-        int setupDone;
-    };
+    // A profile or options of "" is no file; no window shown: the program ends.
+    struct Case { QByteArray profile, options; bool anotherCopy; const char* shown; int setupDone; };
     const Case cases[] = {
-        {"", "", false, "profileWindow", 0},
-        {kStartedProfile, Options(1, 2), false, "mainWindow", 1},
-        {kStartedProfile, Options(1, 0), false, "mainWindow", 1},
-        {kStartedProfile, Options(5, 2), false, "mainWindow", 5},
-        {kStartedProfile, Options(1, 1), false, "miniWindow", 1},
-        {kStartedProfile, Options(0, 1), false, "profileWindow", 0},
+        {"", "", false, "profileWindow", 0},                        {kStartedProfile, Options(1, 2), false, "mainWindow", 1},
+        {kStartedProfile, Options(1, 0), false, "mainWindow", 1},   {kStartedProfile, Options(5, 2), false, "mainWindow", 5},
+        {kStartedProfile, Options(1, 1), false, "miniWindow", 1},   {kStartedProfile, Options(0, 1), false, "profileWindow", 0},
         // A short file gives every option its default in memory and is kept as it is.
         {kStartedProfile, Options(1, 1, ",0,0\r\n"), false, "profileWindow", 0},
         {"garbage that is never read here", Options(0, 2), false, "profileWindow", 0},
-        {kStartedProfile, Options(1, 2), true, nullptr, 1},
-        {"", "", true, nullptr, 0},
+        {kStartedProfile, Options(1, 2), true, nullptr, 1},         {"", "", true, nullptr, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.profile.left(12).toStdString() + " / " + c.options.toStdString());

@@ -27,11 +27,7 @@ TEST(SelectComparisonText, LastRowReachedAndTheStratosphere) {
 // Cartons for a positive multiple of 200, packs (10 short, 20 otherwise) for
 // a multiple of a pack, single cigarettes otherwise or with packs off.
 TEST(CigaretteCaption, CountAndMetreForms) {
-    struct Case {
-        std::int64_t cigarettes, hundredths;
-        std::int32_t size, packs;
-        std::string_view comparison, caption;
-    };
+    struct Case { std::int64_t cigarettes, hundredths; std::int32_t size, packs; std::string_view comparison, caption; };
     const Case cases[] = {
         {0, 1, 85, 1, "ガンバレ－", "0本 .01ｍ ガンバレ－"}, {0, 0, 50, 1, "x", "0本 0ｍ x"},
         {20, 170, 85, 1, "x", "1箱 1.7ｍ x"},             {20, 200, 100, 1, "x", "1箱 2ｍ x"},

@@ -87,12 +87,8 @@ TEST(DailyMessage, IndexByDayCalendarAndDraw) {
 // Red climbs by 10 a day from 5, then green and blue together up to 140;
 // the ducks arrive on days 11, 22 and 33 and rejoice from days 44, 55 and 66.
 TEST(LungAndCharacters, ColourDucksAndBarByDay) {
-    struct Case {
-        std::int32_t day, colour;
-        const char *plain, *rejoicing;  // left, middle, right slot
-        bool down;
-        std::int32_t progress;
-    };
+    // The ducks as left, middle and right slot, plain and rejoicing.
+    struct Case { std::int32_t day, colour; const char *plain, *rejoicing; bool down; std::int32_t progress; };
     const Case cases[] = {
         {kMin, 0, "...", "...", false, 0},       {-1, 0, "...", "...", false, 0},
         {0, 5, "...", "...", false, 0},          {10, 105, "...", "...", false, 30},

@@ -70,14 +70,9 @@ TEST(ElapsedFigures, CalendarPartsTotalAndBothCaptions) {
 
 // Each figure is the floor of its exact fraction; metres are rounded half to even.
 TEST(ElapsedFigures, MoneyLifeCigarettesAndMetres) {
-    struct Case {
-        MomentParts now;  // the quit moment is 1 June 2024, 00:00
-        std::int32_t perDay, price, size, tax, percent;
-        std::int64_t money, tobacco, consumption;
-        std::int32_t life;
-        std::int64_t cigarettes, hundredths;
-        const char *moneyCaption, *lifeCaption;
-    };
+    // The quit moment is 1 June 2024, 00:00.
+    struct Case { MomentParts now; std::int32_t perDay, price, size, tax, percent; std::int64_t money, tobacco, consumption;
+                  std::int32_t life; std::int64_t cigarettes, hundredths; const char *moneyCaption, *lifeCaption; };
     const Case cases[] = {
         {{2024, 6, 1, 0, 0}, 20, 300, 85, 8744, 5, 0, 0, 0, 0, 0, 0, "0円（節税分 0円）", "０日と０時間０分"},
         {{2024, 6, 11, 0, 0}, 20, 300, 85, 8744, 5, 3000, 1748, 142, 1100, 200, 1700, "3000円（節税分 1890円）",
@@ -113,13 +108,9 @@ TEST(ElapsedFigures, MoneyLifeCigarettesAndMetres) {
 // Values from a hand-edited file: a figure too large for its field is clamped
 // with the sign of its exact value, never wrapped.
 TEST(ElapsedFigures, FiguresClampWithTheRightSign) {
-    struct Case {
-        std::int32_t year;  // of the quit moment, now being 1 January 2024
-        std::int32_t perDay, price, size, percent;
-        std::int64_t money, tobacco, consumption;
-        std::int32_t life;
-        std::int64_t cigarettes, millimetres, hundredths;
-    };
+    // The year of the quit moment, now being 1 January 2024.
+    struct Case { std::int32_t year, perDay, price, size, percent; std::int64_t money, tobacco, consumption;
+                  std::int32_t life; std::int64_t cigarettes, millimetres, hundredths; };
     // Cigarettes alone still fit: (2^31 - 1)^2 / 1440 and its neighbours.
     constexpr std::int64_t kUp = 3202559732036403, kDown = -3202559733527712, kBothDown = 3202559735019019;
     const Case cases[] = {

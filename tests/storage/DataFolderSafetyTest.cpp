@@ -85,8 +85,7 @@ QMap<QString, QString> Snapshot(const QString& root) {
 
 struct SafetyCase {
     const char* name;
-    const char* plants;  // separated by ";"
-    bool needsStranger;  // planting another user's files takes root
+    const char* plants;  // separated by ";"; another user's files take root to plant
     bool needsNonRoot;   // root may read and write whatever it likes
     int messages;        // of the data folder message
     const char* window;  // shown after the start
@@ -96,75 +95,65 @@ struct SafetyCase {
 
 // "+" plants the user's data folder with its profile; "y/" is short for "yorumadata/".
 const SafetyCase kCases[] = {
-    {"AStrangersFolderLinkingOut", "d yorumadata S 755;l y/initial.ini S ../home/secret.ini", true, false, 1, "profileWindow", ""},
-    {"AStrangersFolderBothMayWrite", "d yorumadata S 777;f y/initial.ini S 666 P;f y/option.ini S 666 O", true, false, 1,
+    {"AStrangersFolderLinkingOut", "d yorumadata S 755;l y/initial.ini S ../home/secret.ini", false, 1, "profileWindow", ""},
+    {"AStrangersFolderBothMayWrite", "d yorumadata S 777;f y/initial.ini S 666 P;f y/option.ini S 666 O", false, 1,
      "profileWindow", ""},
-    {"AStrangersLinkInTheUsersFolder", "+;d yorumadata V 777;l y/option.ini S ../home/new.ini", true, false, 1, "profileWindow", ""},
+    {"AStrangersLinkInTheUsersFolder", "+;d yorumadata V 777;l y/option.ini S ../home/new.ini", false, 1, "profileWindow", ""},
     {"AStrangersLinkAsTheFolder", "d home/data V;f home/data/initial.ini V 644 P;f home/data/option.ini V 644 O;"
-     "l yorumadata S home/data", true, false, 1, "profileWindow", ""},
-    {"TheUsersLinkOutOfTheFolder", "d yorumadata V;f y/option.ini V 644 O;l y/initial.ini V ../home/out.ini", false, false, 1,
+     "l yorumadata S home/data", false, 1, "profileWindow", ""},
+    {"TheUsersLinkOutOfTheFolder", "d yorumadata V;f y/option.ini V 644 O;l y/initial.ini V ../home/out.ini", false, 1,
      "mainWindow", "yorumadata/option.ini"},
-    {"TheUsersLinkInsideTheFolder", "+;f y/option.real V 644 O;l y/option.ini V option.real", false, false, 0, "mainWindow",
+    {"TheUsersLinkInsideTheFolder", "+;f y/option.real V 644 O;l y/option.ini V option.real", false, 0, "mainWindow",
      "yorumadata/option.real"},
-    {"AFifo", "+;p y/option.ini V", false, false, 1, "profileWindow", ""},
-    {"AFileTheUserMayNotRead", "+;f y/initial.ini V 200 P;f y/option.ini V 644 O", false, true, 1, "mainWindow",
+    {"AFifo", "+;p y/option.ini V", false, 1, "profileWindow", ""},
+    {"AFileTheUserMayNotRead", "+;f y/initial.ini V 200 P;f y/option.ini V 644 O", true, 1, "mainWindow",
      "yorumadata/option.ini"},
-    {"AFolderTheUserMayNotWrite", "+;f y/option.ini V 644 O;d yorumadata V 555", false, true, 0, "mainWindow",
+    {"AFolderTheUserMayNotWrite", "+;f y/option.ini V 644 O;d yorumadata V 555", true, 0, "mainWindow",
      "yorumadata/option.ini"},
     // The files of the Windows program are Shift-JIS: read as such, written back in UTF-8.
-    {"ShiftJisFiles", "+;f y/option.ini V 644 J", false, false, 0, "mainWindow", "yorumadata/option.ini",
+    {"ShiftJisFiles", "+;f y/option.ini V 644 J", false, 0, "mainWindow", "yorumadata/option.ini",
      "\"example.jp/日記\",2,0,0,\"ソルジャー\"\r\n"},
-    {"AFileInNoKnownEncoding", "+;f y/option.ini V 644 U", false, false, 1, "profileWindow", ""},
+    {"AFileInNoKnownEncoding", "+;f y/option.ini V 644 U", false, 1, "profileWindow", ""},
     // A save killed before its rename leaves "name.XXXXXX"; the folder's owner clears it.
     {"LeftoversOfAKilledSave", "+;f y/option.ini V 644 O;f y/option.ini.vNy7Gp V 644 P;f y/option.ini.backup V 644 P;"
-     "f y/initial.ini.Ab V 644 P;f y/notes.txt.AbCdEf V 644 P", false, false, 0, "mainWindow",
+     "f y/initial.ini.Ab V 644 P;f y/notes.txt.AbCdEf V 644 P", false, 0, "mainWindow",
      "yorumadata/option.ini yorumadata/option.ini.vNy7Gp"},
 };
 
 class DataFolderSafetyTest : public ::testing::TestWithParam<SafetyCase> {
-protected:
     void TearDown() override { ProcessDeletions(); }
-
-    // Starts the program in the sandbox, closes the window it shows (moved,
-    // so that a save has something new to write), and compares.
-    static void StartAndClose(const SafetyCase& c, const QString& sandbox) {
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(sandbox);
-        QMap<QString, QString> expected = Snapshot(sandbox);
-        QStringList messages;
-        {
-            Program program;
-            program.app.StartUp();
-            QWidget* shown = VisibleWindow(c.window);
-            EXPECT_NE(shown, nullptr) << c.window << " is not shown";
-            if (shown != nullptr) {
-                shown->move(300, 200);
-                shown->close();
-            }
-            ProcessDeletions();
-            messages = program.platform.messages;
-        }
-        QDir::setCurrent(previous);
-        EXPECT_EQ(messages, QStringList(c.messages, kDataFolderMessage));
-        QMap<QString, QString> after = Snapshot(sandbox);
-        for (const QString& changed : QString::fromUtf8(c.changed).split(u' ', Qt::SkipEmptyParts)) {
-            const QString now = after.take(changed);
-            EXPECT_NE(now, expected.take(changed)) << "unchanged: " << changed.toStdString();
-            EXPECT_TRUE(now.endsWith(QString::fromUtf8(c.written)) || *c.written == 0) << now.toStdString();
-        }
-        EXPECT_EQ(after, expected);
-    }
 };
 
-// As whoever runs the tests; for root, a scratch user is the stranger.
+// Starts the program in the planted folder as whoever runs the tests (for
+// root, a scratch user is the stranger), closes the window it shows (moved,
+// so that a save has something new to write), and compares.
 TEST_P(DataFolderSafetyTest, UsesOnlyWhatIsTheUsersOwn) {
     const SafetyCase& c = GetParam();
     const bool root = geteuid() == 0;
-    if (c.needsStranger && !root) GTEST_SKIP() << "not root: another user's files cannot be made";
+    if (QString(c.plants).contains(" S ") && !root) GTEST_SKIP() << "not root: another user's files cannot be made";
     if (c.needsNonRoot && root) GTEST_SKIP() << "root may read and write whatever it likes";
     const Sandbox sandbox(geteuid(), root ? 4242 : 0);
     for (const QString& plant : QString::fromUtf8(c.plants).split(u';')) sandbox.Plant(plant);
-    StartAndClose(c, sandbox.root);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(sandbox.root);
+    QMap<QString, QString> expected = Snapshot(sandbox.root);
+    {
+        Program program;
+        program.app.StartUp();
+        QWidget* shown = VisibleWindow(c.window);
+        EXPECT_NE(shown, nullptr) << c.window << " is not shown";
+        if (shown != nullptr) shown->move(300, 200), shown->close();
+        ProcessDeletions();
+        EXPECT_EQ(program.platform.messages, QStringList(c.messages, kDataFolderMessage));
+    }
+    QDir::setCurrent(previous);
+    QMap<QString, QString> after = Snapshot(sandbox.root);
+    for (const QString& changed : QString::fromUtf8(c.changed).split(u' ', Qt::SkipEmptyParts)) {
+        const QString now = after.take(changed);
+        EXPECT_NE(now, expected.take(changed)) << "unchanged: " << changed.toStdString();
+        EXPECT_TRUE(*c.written == 0 || now.endsWith(QString::fromUtf8(c.written))) << now.toStdString();
+    }
+    EXPECT_EQ(after, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DataFolderSafetyTest, ::testing::ValuesIn(kCases),
