@@ -207,7 +207,15 @@ void MainWindow::ShowStatus(const TrackerStatus& status) {
         SetAccessibleName(lungName_, LungName(lungColor));
     }
 
-    const CharacterView& view = status.characters;
+    // The ducks and the bar's place change only on the days the ducks arrive.
+    if (characters_ != status.characters) {
+        characters_ = status.characters;
+        ShowCharacters(status.characters);
+    }
+    progressBar_->setValue(status.progressValue);
+}
+
+void MainWindow::ShowCharacters(const CharacterView& view) {
     for (std::size_t slot = 0; slot < 3; ++slot) {
         QLabel* plain = ducks_[slot];
         QLabel* rejoicing = rejoicingDucks_[slot];
@@ -221,7 +229,6 @@ void MainWindow::ShowStatus(const TrackerStatus& status) {
     SetAccessibleName(ducksName_, DucksName(view));
     // The bar comes back only with a new load of the window.
     if (view.progressBarHidden) progressBar_->hide();
-    progressBar_->setValue(status.progressValue);
 }
 
 void MainWindow::ShowElapsedCaption(const std::string& caption) { SetValueText(kElapsedCaption, caption); }

@@ -5,6 +5,7 @@
 #include <QColor>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "engine/TrackerStatus.h"
@@ -33,6 +34,7 @@ private:
     // Sets a value label's text, converting it only when it is not the text
     // the label already shows: most ticks change one or two figures.
     void SetValueText(std::size_t index, const std::string& text);
+    void ShowCharacters(const CharacterView& view);
 
     std::array<QLabel*, 6> values_{};        // by CaptionIndex
     std::array<std::string, 6> valueTexts_;  // what each value label shows, as UTF-8
@@ -43,4 +45,5 @@ private:
     QLabel* lungName_ = nullptr;
     QLabel* ducksName_ = nullptr;
     QColor lungColor_;
+    std::optional<CharacterView> characters_;  // as shown, none before the first refresh
 };
