@@ -1,5 +1,4 @@
-// What the App keeps for the display windows: their places, pulled back onto
-// the screen, and the elapsed form that a click switches until the next refresh.
+// Where the App puts the display windows: their stored places, pulled back onto the screen.
 
 #include <gtest/gtest.h>
 
@@ -31,23 +30,6 @@ TEST(DisplayState, PlacesArePulledOntoTheScreen) {
         EXPECT_EQ(std::pair(s.miniLeft, s.miniTop), std::pair(c.mini.left, c.mini.top)) << c.miniLeft << "," << c.miniTop;
         ProcessDeletions();
     }
-}
-
-// The copy and the refresh follow the form shown; the next refresh brings the calendar form back.
-TEST(DisplayState, DayFormLastsUntilTheNextRefresh) {
-    ScratchDirectory scratch;
-    scratch.WriteStartedTracker();
-    Program program;
-    program.app.StartUp();
-    program.app.SwitchElapsedForm();
-    program.app.CopyReport();
-    EXPECT_TRUE(program.platform.clipboard.contains(QStringLiteral("ヨルマからの日数： 10日 3時間 7分\r\n")));
-    program.app.onTick();
-    EXPECT_TRUE(program.app.Status().reportText.find("ヨルマからの日数： 10日 3時間 7分\r\n") != std::string::npos);
-    program.app.onTick();
-    program.app.CopyReport();
-    EXPECT_TRUE(program.platform.clipboard.contains(QStringLiteral("ヨルマからの日数： 0年 0ヶ月 10日 3時間 7分\r\n")));
-    ProcessDeletions();
 }
 
 }  // namespace
