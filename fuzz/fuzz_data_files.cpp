@@ -14,18 +14,17 @@
 #include "FuzzCheck.h"
 #include "storage/DataFiles.h"
 
-namespace {
-
-TrackerSettings Load(const QString& base, bool whole) {
+// Reads both files of the data folder under BASE: opened, and read whole where
+// the program wrote them itself.
+static TrackerSettings Load(const QString& base, bool whole) {
     TrackerSettings s;
-    for (const LoadResult result : {LoadProfile(s, base), LoadOptions(s, base)}) {
-        Require(result != LoadResult::NotOpened && (result == LoadResult::Complete || !whole),
-                "the files are opened, and read whole where the program wrote them");
-    }
+    for (const LoadResult result : {LoadProfile(s, base), LoadOptions(s, base)})
+        Require(result == LoadResult::Complete || (!whole && result != LoadResult::NotOpened), "opened, and read whole if ours");
     return s;
 }
 
-QByteArray SaveAndRead(const TrackerSettings& s, const QString& base) {
+// Writes both files and gives their bytes: one line each.
+static QByteArray SaveAndRead(const TrackerSettings& s, const QString& base) {
     Require(SaveProfile(s, base) && SaveOptions(s, base), "the record can be written");
     QByteArray bytes;
     for (const QString& path : {ProfileFilePath(base), OptionsFilePath(base)}) {
@@ -37,27 +36,24 @@ QByteArray SaveAndRead(const TrackerSettings& s, const QString& base) {
     return bytes;
 }
 
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir root;
-    static const QString in = root.path() + "/in", out = root.path() + "/out";
-    Require(QDir().mkpath(DataFolderPath(in)) && QDir().mkpath(DataFolderPath(out)), "scratch folders");
-    for (const QString& path : {ProfileFilePath(in), OptionsFilePath(in)}) {
+    static const QTemporaryDir in, out;  // the bytes as data files; what the program writes
+    Require(QDir().mkpath(DataFolderPath(in.path())) && QDir().mkpath(DataFolderPath(out.path())), "scratch folders");
+    for (const QString& path : {ProfileFilePath(in.path()), OptionsFilePath(in.path())}) {
         QFile file(path);
         Require(file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size),
                 "the scratch file is written");
     }
-    TrackerSettings read = Load(in, false);
-    Require(read == Load(in, false), "reading again gives the same record");
+    TrackerSettings read = Load(in.path(), false);
+    Require(read == Load(in.path(), false), "reading again gives the same record");
     for (std::string* text : {&read.blogUrl, &read.statusMode}) {
         Require(QUtf8StringView(*text).isValidUtf8() && text->find_first_of("\r\n") == std::string::npos,
                 "texts read are valid UTF-8 without line breaks", *text);
         std::erase(*text, '"');
     }
-    const QByteArray written = SaveAndRead(read, out);
-    const TrackerSettings back = Load(out, true);
+    const QByteArray written = SaveAndRead(read, out.path());
+    const TrackerSettings back = Load(out.path(), true);
     Require(back == read, "a written record reads back the same", written.toStdString());
-    Require(SaveAndRead(back, out) == written, "writing it again changes nothing");
+    Require(SaveAndRead(back, out.path()) == written, "writing it again changes nothing");
     return 0;
 }

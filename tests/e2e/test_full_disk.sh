@@ -7,9 +7,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" "$@"
 MESSAGE='yorumadata フォルダに設定を保存できません。\n'
 e2e_prepare_started_tracker
-cp -r yorumadata "$E2E_WORK/kept"
-e2e_start_program - 0
-e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window"
+e2e_start_program - "$E2E_TITLE_MAIN" "main window" 0
 e2e_click "$E2E_WID" 344 206  # "設定"
 e2e_expect_message "$E2E_PID" "$MESSAGE" "the places as the settings window opens"
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_SETTINGS" "settings window"
