@@ -61,11 +61,6 @@ TEST(DataFiles, DamagedOptionsAreReadAsFarAsTheyGo) {
         EXPECT_EQ(std::tuple(s.setupDone == 7, s.tobaccoTaxPer1000 == 7, s.statusMode == "before"),
                   std::tuple(c.fieldsTaken < 1, c.fieldsTaken < 2, c.fieldsTaken < 15));
     }
-    QFile::remove(scratch.DataFile("option.ini"));
-    TrackerSettings s;
-    EXPECT_EQ(LoadOptions(s, scratch.Path()), LoadResult::NotOpened);
-    QDir(scratch.Path()).rmdir("yorumadata");
-    EXPECT_FALSE(SaveProfile(s, scratch.Path()));
 }
 
 }  // namespace
