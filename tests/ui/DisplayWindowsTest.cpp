@@ -1,6 +1,8 @@
 // The main and mini windows as the user meets them: the figures and their
-// copy, switching, the popup menu, the tray, the keyboard, web pages, the end.
+// copy, switching, the popup menu, the tray, the keyboard, web pages, the end;
+// and every window's readability.
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -17,10 +19,12 @@
 
 namespace {
 
-// The tracker started on 5 October 2008 at 09:00, on 15 October at 12:07.
+// The tracker started on 5 October 2008 at 09:00 (with the blog address
+// given), on 15 October at 12:07.
 struct Started {
-    Started() {
-        scratch.WriteStartedTracker();
+    explicit Started(const QString& blog = {}) {
+        scratch.Write("initial.ini", kStartedProfile);
+        scratch.WriteText("option.ini", QString::fromUtf8(kStartedOptions).replace("\"\"", '"' + blog + '"'));
         program.app.StartUp();
         main = program.Loaded<MainWindow>(Window::Main);
         mini = program.Loaded<MiniWindow>(Window::Mini);
@@ -35,40 +39,42 @@ struct Started {
 
 // The copy holds the last refresh (the clock has moved on since) in the form
 // on screen: a click on the elapsed figure switches it, a double click once,
-// a click on another figure not at all, and the next tick resets it.
+// a click on another figure not at all, and the next tick resets it. Tab
+// brings the focus to the figure, which shows it; Space and Enter switch too.
 TEST(DisplayWindows, ElapsedFormAndCopy) {
     Started s;
     s.platform.now = {2008, 10, 15, 12, 8};
-    const auto copy = [&s] {
-        QTest::mouseClick(Find<QPushButton>(s.main, "copyButton"), Qt::LeftButton);
-        return s.platform.clipboard;
-    };
-    EXPECT_EQ(copy(), QStringLiteral("ステータス： 少尉\r\nヨルマ日： 2008年 10月 5日（20本-300円-中）\r\n"
+    QPushButton* copy = Find<QPushButton>(s.main, "copyButton");
+    const QString& copied = s.platform.clipboard;
+    QTest::mouseClick(copy, Qt::LeftButton);
+    EXPECT_EQ(copied, QStringLiteral("ステータス： 少尉\r\nヨルマ日： 2008年 10月 5日（20本-300円-中）\r\n"
                                      "ヨルマからの日数： 0年 0ヶ月 10日 3時間 7分\r\n延びた寿命： 0日と18時間34分\r\n"
                                      "節約できた金額： 3038円（節税分 1915円）\r\n節煙本数： 202本 17.22ｍ シャア専用ザク"));
+    EXPECT_EQ(s.main->Value(kMoneyCaption)->palette().color(QPalette::Window), QColor(28, 3, 141));  // 9241372
+    s.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s.main));
     QLabel* elapsed = s.main->Value(kElapsedCaption);
-    enum Act { Click, DoubleClick, ClickRank, Tick };
+    const QImage unfocused = elapsed->grab().toImage();
+    for (int i = 0; i < 40 && !elapsed->hasFocus(); ++i) QTest::keyClick(s.main, Qt::Key_Tab);
+    ASSERT_TRUE(elapsed->hasFocus());
+    EXPECT_NE(elapsed->grab().toImage(), unfocused);
+    enum Act { Click, DoubleClick, ClickRank, Tick, Space, Enter };
     const struct { Act act; const char *shown, *copied; } steps[] = {
-        {Click, "１０日３時間７分", "10日 3時間 7分"},
-        {Click, "０年０ヶ月１０日３時間７分", "0年 0ヶ月 10日 3時間 7分"},
-        {ClickRank, "０年０ヶ月１０日３時間７分", "0年 0ヶ月 10日 3時間 7分"},
-        {Click, "１０日３時間７分", "10日 3時間 7分"},
-        {Tick, "０年０ヶ月１０日３時間８分", "0年 0ヶ月 10日 3時間 8分"},
-        {DoubleClick, "１０日３時間８分", "10日 3時間 8分"},
+        {Click, "１０日３時間７分", "10日 3時間 7分"}, {Click, "０年０ヶ月１０日３時間７分", "0年 0ヶ月 10日 3時間 7分"},
+        {ClickRank, "０年０ヶ月１０日３時間７分", "0年 0ヶ月 10日 3時間 7分"}, {Click, "１０日３時間７分", "10日 3時間 7分"},
+        {Tick, "０年０ヶ月１０日３時間８分", "0年 0ヶ月 10日 3時間 8分"}, {DoubleClick, "１０日３時間８分", "10日 3時間 8分"},
+        {Space, "０年０ヶ月１０日３時間８分", "0年 0ヶ月 10日 3時間 8分"}, {Enter, "１０日３時間８分", "10日 3時間 8分"},
     };
     for (const auto& step : steps) {
-        if (step.act == Click || step.act == DoubleClick) QTest::mouseClick(elapsed, Qt::LeftButton);
-        if (step.act == DoubleClick) {
-            QTest::mouseDClick(elapsed, Qt::LeftButton);
-            QTest::mouseRelease(elapsed, Qt::LeftButton);
-        }
-        if (step.act == ClickRank) QTest::mouseClick(s.main->Value(kRankCaption), Qt::LeftButton);
         if (step.act == Tick) s.program.app.onTick();
-        EXPECT_EQ(elapsed->text(), QString::fromUtf8(step.shown)) << step.act;
-        EXPECT_EQ(copy().split("\r\n").value(2), "ヨルマからの日数： " + QString::fromUtf8(step.copied)) << step.act;
+        else if (step.act == Space) QTest::keyClick(elapsed, Qt::Key_Space);
+        else if (step.act == Enter) QTest::keyClick(elapsed, Qt::Key_Return);
+        else QTest::mouseClick(step.act == ClickRank ? s.main->Value(kRankCaption) : elapsed, Qt::LeftButton);
+        if (step.act == DoubleClick) QTest::mouseDClick(elapsed, Qt::LeftButton), QTest::mouseRelease(elapsed, Qt::LeftButton);
+        EXPECT_EQ(elapsed->text().toStdString(), step.shown) << step.act;
+        QTest::mouseClick(copy, Qt::LeftButton);
+        EXPECT_EQ(copied.split("\r\n").value(2).toStdString(), std::string("ヨルマからの日数： ") + step.copied) << step.act;
     }
-    s.mini->MenuEntry("copyEntry")->trigger();
-    EXPECT_EQ(s.platform.clipboard, copy());
 }
 
 // The mini window opens where the main window stands at first, later where it
@@ -89,10 +95,7 @@ TEST(DisplayWindows, SwitchingAndEveryEndKeepThePlaces) {
         EXPECT_EQ(s.mini->frameGeometry().topLeft(), QPoint(20, 10));
         if (end == ExitEntry) s.mini->MenuEntry("exitEntry")->trigger();
         if (end == CloseBox) s.mini->close();
-        if (end == SessionEnd) {
-            s.platform.endSession();
-            s.platform.endSession();
-        }
+        for (int i = 0; end == SessionEnd && i < 2; ++i) s.platform.endSession();
         if (end == DisplayLost) QTest::qWait(1500);
         ProcessDeletions();
         EXPECT_EQ(s.scratch.Read("option.ini"),
@@ -102,87 +105,126 @@ TEST(DisplayWindows, SwitchingAndEveryEndKeepThePlaces) {
     }
 }
 
-// Right clicks open the menu and double clicks hide into the tray on the
-// window's background only; a click on the tray icon brings the window back.
-TEST(DisplayWindows, MenuAndTrayOnlyFromTheBackground) {
+// The popup menu opens on a right click on the window's background only (in
+// the main window beside the lungs; the mini window's report lets presses
+// through) and, wherever the focus is, on the Menu key and Shift+F10 at the
+// window's corner, where Enter chooses "コピーする". A double click on the
+// background hides the window into the tray, whose icon's click brings it
+// back; without a tray it is minimised.
+TEST(DisplayWindows, MenuAndTray) {
     Started s;
-    QWidget* bar = Find<QProgressBar>(s.main, "progressBar");
-    for (QWidget* control : {static_cast<QWidget*>(s.main->Value(kElapsedCaption)), bar,
-                             static_cast<QWidget*>(Find<QPushButton>(s.main, "copyButton"))}) {
-        QTest::mouseClick(control, Qt::RightButton);
-        QTest::mouseDClick(control, Qt::LeftButton);
-    }
-    EXPECT_FALSE(s.main->PopupMenu()->isVisible());
-    EXPECT_TRUE(s.main->isVisible());
-    QTest::mouseClick(s.main, Qt::RightButton, {}, QPoint(300, 80));  // beside the lungs
-    EXPECT_TRUE(s.main->PopupMenu()->isVisible());
-    s.main->PopupMenu()->hide();
-    QTest::mouseDClick(s.main, Qt::LeftButton, {}, QPoint(300, 80));
-    EXPECT_FALSE(s.main->isVisible());
-    ASSERT_TRUE(s.platform.ClickTrayIcon(s.main));
-    EXPECT_TRUE(s.main->isVisible());
-    EXPECT_TRUE(s.platform.trayIcons.isEmpty());
-    EXPECT_EQ(s.main->Value(kMoneyCaption)->palette().color(QPalette::Window), QColor(28, 3, 141));  // 9241372
-    s.program.app.SwitchToMiniWindow();
-    QTest::mouseClick(Find<QLabel>(s.mini, "icon"), Qt::RightButton);
-    EXPECT_FALSE(s.mini->PopupMenu()->isVisible());
-    QTest::mouseClick(s.mini->Report(), Qt::RightButton);
-    EXPECT_TRUE(s.mini->PopupMenu()->isVisible());
-    s.mini->PopupMenu()->hide();
-    QTest::mouseDClick(s.mini->Report(), Qt::LeftButton);
-    EXPECT_FALSE(s.mini->isVisible());
-    ASSERT_TRUE(s.platform.ClickTrayIcon(s.mini));
-    s.platform.trayAvailable = false;  // no tray: minimised instead
-    QTest::mouseDClick(s.mini->Report(), Qt::LeftButton);
-    EXPECT_TRUE(s.mini->isMinimized());
-    EXPECT_TRUE(s.platform.trayIcons.isEmpty());
-}
-
-// The elapsed figure takes the focus, shows it, and switches by Space and
-// Enter; the menu keys open the menu at the window's corner, where Enter
-// chooses "コピーする".
-TEST(DisplayWindows, Keyboard) {
-    Started s;
-    s.main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(s.main));
-    QLabel* elapsed = s.main->Value(kElapsedCaption);
-    const QImage unfocused = elapsed->grab().toImage();
-    for (int i = 0; i < 40 && !elapsed->hasFocus(); ++i) QTest::keyClick(s.main, Qt::Key_Tab);
-    ASSERT_TRUE(elapsed->hasFocus());
-    EXPECT_NE(elapsed->grab().toImage(), unfocused);
-    for (const auto& [key, shown] : {std::pair{Qt::Key_Space, "１０日３時間７分"}, {Qt::Key_Return, "０年０ヶ月１０日３時間７分"}}) {
-        QTest::keyClick(elapsed, key);
-        EXPECT_EQ(elapsed->text(), QString::fromUtf8(shown));
-    }
-    for (const auto& [window, key, modifiers] : {std::tuple<DisplayWindow*, Qt::Key, Qt::KeyboardModifier>{
-                                                     s.main, Qt::Key_Menu, Qt::NoModifier}, {s.mini, Qt::Key_F10, Qt::ShiftModifier}}) {
+    const struct { DisplayWindow* window; std::vector<QWidget*> controls; QWidget* background; QPoint at;
+                   Qt::Key key; Qt::KeyboardModifier modifier; } windows[] = {
+        {s.main, {s.main->Value(kElapsedCaption), Find<QProgressBar>(s.main, "progressBar"),
+                  Find<QPushButton>(s.main, "copyButton")}, s.main, {300, 80}, Qt::Key_Menu, Qt::NoModifier},
+        {s.mini, {Find<QLabel>(s.mini, "icon")}, s.mini->Report(), {}, Qt::Key_F10, Qt::ShiftModifier}};
+    for (const auto& [window, controls, background, at, key, modifier] : windows) {
         if (window == s.mini) s.program.app.SwitchToMiniWindow();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key, modifiers);
+        for (QWidget* control : controls) {
+            QTest::mouseClick(control, Qt::RightButton);
+            if (window == s.main) QTest::mouseDClick(control, Qt::LeftButton);
+        }
+        EXPECT_FALSE(window->PopupMenu()->isVisible());
+        EXPECT_TRUE(window->isVisible());
+        QTest::mouseClick(background, Qt::RightButton, {}, at);
+        EXPECT_TRUE(window->PopupMenu()->isVisible());
+        window->PopupMenu()->hide();
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key, modifier);
         ASSERT_TRUE(window->PopupMenu()->isVisible()) << key;
         EXPECT_EQ(window->PopupMenu()->pos(), window->mapToGlobal(QPoint(0, 0)));
         QTest::keyClick(window->PopupMenu(), Qt::Key_Return);
-        EXPECT_TRUE(s.platform.clipboard.startsWith(QStringLiteral("ステータス： 少尉\r\n")));
-        s.platform.clipboard.clear();
+        EXPECT_TRUE(std::exchange(s.platform.clipboard, {}).startsWith(QStringLiteral("ステータス： 少尉\r\n"))) << key;
+        QTest::mouseDClick(background, Qt::LeftButton, {}, at);
+        EXPECT_FALSE(window->isVisible());
+        ASSERT_TRUE(s.platform.ClickTrayIcon(window));
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(s.platform.trayIcons.isEmpty());
     }
+    s.platform.trayAvailable = false;
+    QTest::mouseDClick(s.mini->Report(), Qt::LeftButton);
+    EXPECT_TRUE(s.mini->isMinimized());
+    EXPECT_TRUE(s.platform.trayIcons.isEmpty());
 }
 
 // "http://" and the address as stored, encoded only where a URL cannot carry it.
 TEST(DisplayWindows, TheBlogButtonOpensTheStoredAddress) {
     for (const auto& [stored, opened] : {std::pair{"http://example.org/a b!", "http://http://example.org/a%20b!"},
                                          {"例え.jp/パス?q=日本", "http://xn--r8jz45g.jp/%E3%83%91%E3%82%B9?q=%E6%97%A5%E6%9C%AC"}}) {
+        Started s(QString::fromUtf8(stored));
+        s.platform.openUrlSucceeds = false;
+        QTest::mouseClick(Find<QPushButton>(s.main, "blogButton"), Qt::LeftButton);
+        EXPECT_EQ(s.platform.openedUrls, QStringList{QString::fromUtf8(opened)});
+        EXPECT_EQ(s.platform.messages, QStringList{"エラーです。フォルダオプションの関連付けなどを確認してください"});
+    }
+}
+
+// The grey levels between the darkest and the lightest pixel of a shown
+// control that shows a text (a label, a button or a text box).
+int Contrast(QWidget* control) {
+    if (!control->isVisible() || control->property("text").toString().isEmpty()) return 255;
+    const QImage image = control->grab().toImage();
+    QList<int> greys;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) greys << qGray(image.pixel(x, y));
+    return greys.isEmpty() ? 0 : *std::ranges::max_element(greys) - *std::ranges::min_element(greys);
+}
+
+// The shown controls under a node without a name; frames, and the panes and
+// scroll bars of a text box, stand for nothing.
+[[maybe_unused]] std::string Unnamed(QAccessibleInterface* node) {
+    std::string unnamed;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (child->state().invisible) continue;
+        const bool standsForNothing =
+            QList{QAccessible::Border, QAccessible::Client, QAccessible::ScrollBar}.contains(child->role());
+        if (!standsForNothing && child->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed += child->object()->objectName().toStdString() + ' ';
+        unnamed += Unnamed(child);
+    }
+    return unnamed;
+}
+
+void Check(const Program& program, Window kind) {
+    QWidget* window = program.windows.Loaded(kind);
+    ASSERT_TRUE(window != nullptr && window->isVisible()) << static_cast<int>(kind);
+    for (QWidget* control : window->findChildren<QWidget*>())
+        EXPECT_GE(Contrast(control), 50) << control->objectName().toStdString();
+#if QT_CONFIG(accessibility)
+    EXPECT_EQ(Unnamed(QAccessible::queryAccessibleInterface(window)), "") << window->objectName().toStdString();
+#endif
+}
+
+// Every window, under a dark desktop palette (light text on dark ground): each
+// text stands out from its ground, as a window that fixes a background colour
+// fixes the text colour with it; and a screen reader finds a name for every
+// shown control.
+TEST(EveryWindow, TextsStandOutAndControlsHaveNames) {
+    const QPalette saved = QApplication::palette();
+    QPalette dark;  // grounds of grey 40 (0x28), texts of grey 235 (0xeb)
+    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base, QPalette::AlternateBase}) dark.setColor(role, 0x282828);
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) dark.setColor(role, 0xebebeb);
+    QApplication::setPalette(dark);
+    for (const int day : {24, 25}) {  // the greetings of Christmas Eve and Day differ
         ScratchDirectory scratch;
-        scratch.Write("initial.ini", kStartedProfile);
-        scratch.WriteText("option.ini", QString::fromUtf8(kStartedOptions).replace("\"\"", '"' + QString::fromUtf8(stored) + '"'));
         Program program;
-        program.platform.openUrlSucceeds = false;
+        program.platform.now = {2008, 12, day, 9, 0};
         program.app.StartUp();
-        QTest::mouseClick(Find<QPushButton>(program.Loaded<QWidget>(Window::Main), "blogButton"), Qt::LeftButton);
-        EXPECT_EQ(program.platform.openedUrls, QStringList{QString::fromUtf8(opened)});
-        EXPECT_EQ(program.platform.messages, QStringList{"エラーです。フォルダオプションの関連付けなどを確認してください"});
+        Check(program, Window::Profile);
+        program.app.EnterProfile(QStringLiteral("20"), QStringLiteral("300"), 1);
+        Check(program, Window::StartConfirmation);
+        program.app.StartTracking();
+        Check(program, Window::SeasonalGreeting);
         ProcessDeletions();
     }
+    Started s;
+    for (const auto& [open, kind] : {std::pair{&App::SwitchToMainWindow, Window::Main}, {&App::SwitchToMiniWindow, Window::Mini},
+                                     {&App::OpenHelp, Window::Help}, {&App::OpenSettings, Window::Settings},
+                                     {&App::OpenInfo, Window::Info}}) {
+        (s.program.app.*open)();
+        Check(s.program, kind);
+    }
+    QApplication::setPalette(saved);
 }
 
 }  // namespace

@@ -1,0 +1,168 @@
+// The first run and the settings window as the user meets them.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/Messages.h"
+#include "support/DataFolder.h"
+#include "support/Program.h"
+#include "support/Windows.h"
+#include "ui/MainWindow.h"
+
+namespace {
+
+// The first run's hand-overs: the profile window to the start confirmation,
+// that to the main window where it stood, or on its days to the greeting and
+// from there to the main window where the greeting stood. The other buttons
+// and the greeting's close box end the program with nothing written.
+//
+// Each case: the moment "開始" is asked for, the button that answers the
+// confirmation (none: Enter), the greeting's title, and the profile written
+// (none: the program ends, by the button or by the greeting's close box).
+TEST(FirstRun, HandOvers) {
+    const struct { MomentParts asked; const char *button, *greeting, *profile; } cases[] = {
+        {{2008, 12, 23, 23, 59}, nullptr, "", "2008,12,23,23,59,20,300,100"},
+        {{2008, 12, 24, 0, 0}, nullptr, "クリスマスイブ - nubeworks", "2008,12,24,0,0,20,300,100"},
+        {{2008, 12, 25, 23, 59}, nullptr, "メリークリスマス - nubeworks", "2008,12,25,23,59,20,300,100"},
+        {{2008, 12, 26, 0, 0}, nullptr, "", "2008,12,26,0,0,20,300,100"},
+        {{2009, 1, 1, 0, 0}, nullptr, "謹賀新年 - nubeworks", nullptr},
+        {{2009, 1, 3, 23, 59}, nullptr, "謹賀新年 - nubeworks", "2009,1,3,23,59,20,300,100"},
+        {{2009, 1, 4, 0, 0}, nullptr, "", "2009,1,4,0,0,20,300,100"},
+        {{2008, 10, 15, 12, 7}, "laterButton", "", nullptr},
+        {{2008, 10, 15, 12, 7}, "neverButton", "", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        ScratchDirectory scratch;
+        Program program;
+        program.app.StartUp();
+        const QByteArray profile = scratch.Read("initial.ini"), options = scratch.Read("option.ini");
+        QWidget* window = VisibleWindow("profileWindow");
+        ASSERT_NE(window, nullptr);
+        Find<QRadioButton>(window, "sizeChoice2")->setChecked(true);
+        Find<QLineEdit>(window, "priceBox")->insert("300");
+        for (const char* count : {"0", "20"}) {  // 0 is refused and the window stays
+            Find<QLineEdit>(window, "cigarettesBox")->setText(count);
+            QTest::keyClick(Find<QLineEdit>(window, "priceBox"), Qt::Key_Return);
+            ProcessDeletions();
+        }
+        EXPECT_EQ(program.platform.messages, QStringList{"有効範囲内にある半角数字を入れてください"});
+        QWidget* confirmation = VisibleWindow("startConfirmation");
+        ASSERT_NE(confirmation, nullptr);
+        confirmation->move(200, 100);
+        program.platform.now = c.asked;
+        if (c.button) QTest::mouseClick(Find<QPushButton>(confirmation, c.button), Qt::LeftButton);
+        else QTest::keyClick(confirmation, Qt::Key_Return);
+        ProcessDeletions();
+        QWidget* greeting = VisibleWindow("seasonalGreeting");
+        EXPECT_EQ(greeting ? greeting->windowTitle().toStdString() : "", c.greeting);
+        if (greeting != nullptr) {
+            EXPECT_EQ(VisibleWindow("mainWindow"), nullptr);
+            greeting->move(150, 75);
+            program.platform.now = {2009, 1, 4, 0, 3};  // pressed later: the moment asked for counts
+            if (c.profile) QTest::keyClick(greeting, Qt::Key_Return);
+            else greeting->close();
+            ProcessDeletions();
+        }
+        EXPECT_EQ(program.app.Ended(), c.profile == nullptr);
+        EXPECT_EQ(scratch.Read("initial.ini"), c.profile ? QByteArray(c.profile) + "\r\n" : profile);
+        const QPoint place = greeting ? QPoint(150, 75) : QPoint(200, 100);
+        const QByteArray started = QStringLiteral("1,8744,5,0,5,1,%1,%2,").arg(place.x() * 15).arg(place.y() * 15).toUtf8();
+        EXPECT_EQ(scratch.Read("option.ini"), c.profile ? QByteArray(options).replace("0,8744,5,0,5,1,0,0,", started) : options);
+        const QWidget* main = VisibleWindow("mainWindow");  // none once the program has ended
+        EXPECT_EQ(main ? std::optional(main->frameGeometry().topLeft()) : std::nullopt,
+                  c.profile ? std::optional(place) : std::nullopt);
+    }
+}
+
+// The settings window: opened where the main window stood, filled from the
+// stored settings, the information window and back, cancel, and its saves
+// (refused, failed, done). The tracker started on 5 October 2008 at 09:00;
+// it is 15 October, 12:07, and the main window stands at 300, 150.
+TEST(SettingsWindow, InformationCancelAndSaves) {
+    ScratchDirectory scratch;
+    scratch.Write("initial.ini", kStartedProfile);
+    scratch.WriteText("option.ini", "1,8744,5,1,5,1,1200,900,9241372,16777215,\"blog.example/me\",2,0,0,\"ソルジャー\"\r\n");
+    Program program;
+    program.app.StartUp();
+    QWidget* window = program.windows.Loaded(Window::Main);  // the window in front, where we type and click
+    const auto type = [&window](const char* box, const QString& text) {
+        Find<QLineEdit>(window, box)->setFocus();
+        Find<QLineEdit>(window, box)->selectAll();
+        Find<QLineEdit>(window, box)->insert(text);  // as typed, within the box's length
+    };
+    const auto click = [&window](const char* control) {
+        QTest::mouseClick(window->findChild<QAbstractButton*>(QLatin1String(control)), Qt::LeftButton);
+        ProcessDeletions();
+    };
+    const auto sample = [&window](auto role) { return Find<QLabel>(window, "colourSample")->palette().color(role); };
+    window->move(300, 150);
+    click("settingsButton");
+    ASSERT_NE(window = VisibleWindow("settingsWindow"), nullptr);
+    const QByteArray profile = scratch.Read("initial.ini"), options = scratch.Read("option.ini");
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(300, 150));
+    EXPECT_EQ(sample(QPalette::Window), QColor(28, 3, 141));  // 9241372: red in the lowest byte
+
+    // The information window takes the settings window's place; Enter on its
+    // focused "とじる" brings the settings back, the typing gone but the colour
+    // chosen kept. Cancel: the main window has its stored colour again.
+    type("cigarettesBox", "40");
+    program.platform.colourChoice = 255;  // red
+    click("textColourButton");
+    EXPECT_EQ(sample(QPalette::WindowText), QColor(255, 0, 0));
+    click("paidEditionButton");
+    ASSERT_NE(window = VisibleWindow("infoWindow"), nullptr);
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(300, 150));
+    Find<QPushButton>(window, "closeButton")->setFocus();
+    QTest::keyClick(Find<QPushButton>(window, "closeButton"), Qt::Key_Return);
+    ProcessDeletions();
+    ASSERT_NE(window = VisibleWindow("settingsWindow"), nullptr);
+    EXPECT_EQ(Find<QLineEdit>(window, "cigarettesBox")->text(), "20");
+    EXPECT_EQ(sample(QPalette::WindowText), QColor(255, 0, 0));
+    click("cancelButton");
+    auto* main = VisibleWindow<MainWindow>("mainWindow");
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->Value(kElapsedCaption)->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    EXPECT_EQ(scratch.Read("initial.ini") + scratch.Read("option.ini"), profile + options);
+
+    // A folder in place of "option.ini": the options cannot be written, so the profile is not written either.
+    program.app.OpenSettings();
+    ASSERT_NE(window = VisibleWindow("settingsWindow"), nullptr);
+    for (const auto& [count, blocked, message] : {std::tuple{"0", false, kRangeMessage}, {"30", true, kDataFolderMessage}}) {
+        if (blocked && QFile::remove(scratch.DataFile("option.ini"))) QDir().mkpath(scratch.DataFile("option.ini"));
+        type("cigarettesBox", count);
+        click("saveButton");
+        EXPECT_EQ(std::exchange(program.platform.messages, {}), QStringList{message});
+        ASSERT_EQ(VisibleWindow("settingsWindow"), window);
+        EXPECT_EQ(scratch.Read("initial.ini"), profile);
+        EXPECT_EQ(Find<QLineEdit>(window, "cigarettesBox")->text(), count);
+    }
+    EXPECT_FALSE(program.app.Ended());
+    QDir().rmdir(scratch.DataFile("option.ini"));
+
+    window->move(200, 100);
+    for (const auto& [box, text] : {std::pair{"blogUrlBox", "  blog.example/new, page  "}, {"smokingYearsBox", "12"},
+                                    {"tobaccoTaxBox", "7892"}, {"consumptionTaxBox", "8"}})
+        type(box, text);
+    Find<QComboBox>(window, "statusModeBox")->setCurrentIndex(1);  // コスモ
+    // The text colour red again (the cancel dropped it), the back colour's dialog cancelled.
+    for (const char* control : {"copyPlusChoice2", "packDisplayBox", "sizeChoice2", "textColourButton"}) click(control);
+    program.platform.colourChoice.reset();
+    click("backColourButton");
+    click("saveButton");
+    EXPECT_TRUE(program.platform.messages.isEmpty());
+    EXPECT_EQ(scratch.Read("initial.ini"), "2008,10,5,9,0,30,300,100\r\n");
+    EXPECT_EQ(scratch.ReadText("option.ini"),
+              "1,7892,8,2,12,0,3000,1500,9241372,255,\"blog.example/new, page\",2,0,0,\"コスモ\"\r\n");
+    ASSERT_NE(main = VisibleWindow<MainWindow>("mainWindow"), nullptr);
+    EXPECT_EQ(main->frameGeometry().topLeft(), QPoint(200, 100));
+    EXPECT_EQ(main->Value(kRankCaption)->text(), QStringLiteral("ヒヨコ"));  // day 10 on the cosmo ladder
+}
+
+}  // namespace
