@@ -29,9 +29,8 @@ std::string Report(const std::string& date, const std::string& elapsed, const st
 TEST(ComputeStatus, WorkedExample) {
     const TrackerStatus st = ComputeStatus(Example(1), {2008, 10, 15, 12, 7}, 57, 0);
     EXPECT_EQ(std::tuple(st.totalMinutes, st.dayNumber, st.lifeMinutes, st.tobaccoTaxPart, st.consumptionTaxPart,
-                         st.messageIndex, st.lungColor, st.progressValue, st.captions[kRankCaption]),
-              std::tuple(14587, 10, 1114, 1771, 144, 10, 105, 30, "少尉"));
-    EXPECT_EQ(st.captions[kElapsedCaption], "０年０ヶ月１０日３時間７分");
+                         st.messageIndex, st.lungColor, st.progressValue, st.captions[kRankCaption], st.captions[kElapsedCaption]),
+              std::tuple(14587, 10, 1114, 1771, 144, 10, 105, 30, "少尉", "０年０ヶ月１０日３時間７分"));
     EXPECT_EQ(st.reportText, Report("（20本-300円-中）", "0年 0ヶ月 10日 3時間 7分"));
 }
 
