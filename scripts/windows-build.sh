@@ -38,11 +38,14 @@ GCC_DLLS=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name 2>/de
 
 say() { printf '\n=== %s (%s)\n' "$*" "$(date +%T)"; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
-timed() {  # timed NAME COMMAND...: runs and records the wall time
-    local name=$1 start=$SECONDS
+timed() {  # timed NAME COMMAND...: runs, records the wall time, returns the command's status
+    local name=$1 start=$SECONDS status=0
     shift
-    "$@"
-    echo "$name: $((SECONDS - start)) s" | tee -a "$OUT/timings.txt"
+    "$@" || status=$?
+    local failed=""
+    ((status == 0)) || failed=", FAILED with exit status $status"
+    echo "$name: $((SECONDS - start)) s$failed" | tee -a "$OUT/timings.txt"
+    return "$status"
 }
 
 mkdir -p "$OUT"
@@ -70,11 +73,14 @@ step_deps() {
 }
 
 step_qt() {
-    if [[ -f $QT_PREFIX/lib/cmake/Qt6/Qt6Config.cmake && -f $QT_PREFIX/bin/Qt6Widgets.dll ]]; then
+    # A Qt of an earlier build of this script, without accessibility, is built again.
+    if [[ -f $QT_PREFIX/lib/cmake/Qt6/Qt6Config.cmake && -f $QT_PREFIX/bin/Qt6Widgets.dll ]] &&
+       grep -qx '#define QT_FEATURE_accessibility 1' "$QT_PREFIX/include/QtGui/qtgui-config.h" 2>/dev/null; then
         say "Qt for mingw: reusing $QT_PREFIX"
         return
     fi
     say "Qt for mingw: building into $QT_PREFIX"
+    rm -rf "$QT_PREFIX" "$CACHE/build"
     # Debian's own source package, through a private sources list.
     mkdir -p "$CACHE/apt/lists/partial" "$CACHE/src"
     local suite
@@ -95,7 +101,7 @@ step_qt() {
         -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF \
         -DFEATURE_dynamicgl=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
-        -DFEATURE_accessibility=OFF -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF \
+        -DFEATURE_accessibility=ON -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
         -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
         -DFEATURE_system_doubleconversion=OFF -DFEATURE_xml=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
