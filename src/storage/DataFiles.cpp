@@ -43,6 +43,16 @@ constexpr std::array<Field, 15> kOptionFields = {
 // damaged file cannot make start-up slow.
 constexpr qint64 kLongestLineRead = 1 << 20;
 
+// A byte-order mark at the start of a text field is a stray of an editor or
+// of files joined together, never part of the text. It is dropped as a field
+// is read and as it is written, quoted or not, so that what is written reads
+// back the same.
+QString WithoutLeadingByteOrderMarks(const QString& text) {
+    qsizetype marks = 0;
+    while (marks < text.size() && text[marks] == QChar(QChar::ByteOrderMark)) ++marks;
+    return text.mid(marks);
+}
+
 template <std::size_t N>
 QString LineOf(const TrackerSettings& settings, const std::array<Field, N>& fields) {
     QStringList parts;
@@ -52,7 +62,8 @@ QString LineOf(const TrackerSettings& settings, const std::array<Field, N>& fiel
         } else {
             // The format has no escape for a double quote; the windows refuse one, and
             // dropping it here keeps the line readable whatever reaches the file.
-            QString text = QString::fromStdString(settings.*std::get<std::string TrackerSettings::*>(field));
+            QString text = WithoutLeadingByteOrderMarks(
+                QString::fromStdString(settings.*std::get<std::string TrackerSettings::*>(field)));
             text.remove(QLatin1Char('"'));
             text.remove(QLatin1Char('\r'));
             text.remove(QLatin1Char('\n'));
@@ -106,7 +117,7 @@ public:
             pos_ = end;
         }
         SkipSeparator();
-        value = text.toStdString();
+        value = WithoutLeadingByteOrderMarks(text).toStdString();
         return true;
     }
 
