@@ -98,7 +98,7 @@ TEST(DisplayWindows, SwitchingAndEveryEndKeepThePlaces) {
         for (int i = 0; end == SessionEnd && i < 2; ++i) s.platform.endSession();
         if (end == DisplayLost) QTest::qWait(1500);
         ProcessDeletions();
-        EXPECT_EQ(s.scratch.Read("option.ini"),
+        EXPECT_EQ(s.scratch.ReadText("option.ini"),
                   "1,8744,5,1,5,1,1500,750,9241372,16777215,\"\",1,300,150,\"ソルジャー\"\r\n") << end;
         EXPECT_EQ(s.platform.endProgramCalls, end == DisplayLost ? 0 : 1) << end;
         EXPECT_TRUE(s.platform.messages.isEmpty()) << end;

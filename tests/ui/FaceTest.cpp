@@ -1,0 +1,274 @@
+// What the user reads and sees, pinned as data: every window in a fixed state
+// written out as text (title, size, each control's kind, text, place, font,
+// colours and accessible name, the popup menus, the message boxes), and every
+// drawn picture at 1x and 2x, compared with the files in tests/golden/.
+// YORUMA_UPDATE_GOLDEN=1 writes the files instead, so that an intended change
+// is one reviewed diff.
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMetaEnum>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QStyleFactory>
+#include <QValidator>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "app/Messages.h"
+#include "support/DataFolder.h"
+#include "support/Program.h"
+#include "support/Windows.h"
+#include "ui/MainWindow.h"
+#include "ui/MiniWindow.h"
+#include "ui/Pictures.h"
+
+namespace {
+
+bool Updating() { return qEnvironmentVariableIsSet("YORUMA_UPDATE_GOLDEN"); }
+
+QString GoldenPath(const QString& name) { return QStringLiteral(YORUMA_GOLDEN_DIR "/") + name; }
+
+// The lines of `expected` and `actual` that differ, in order, as "-" and "+"
+// lines of a longest-common-subsequence diff.
+std::string LineDiff(const QStringList& expected, const QStringList& actual) {
+    const qsizetype n = expected.size(), m = actual.size();
+    std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1, 0));
+    for (qsizetype i = n - 1; i >= 0; --i) {
+        for (qsizetype j = m - 1; j >= 0; --j) {
+            common[i][j] = expected[i] == actual[j] ? common[i + 1][j + 1] + 1
+                                                    : std::max(common[i + 1][j], common[i][j + 1]);
+        }
+    }
+    std::string diff;
+    qsizetype i = 0, j = 0;
+    while (i < n || j < m) {
+        if (i < n && j < m && expected[i] == actual[j]) {
+            ++i;
+            ++j;
+        } else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) {
+            diff += "+ " + actual[j++].toStdString() + "\n";
+        } else {
+            diff += "- " + expected[i++].toStdString() + "\n";
+        }
+    }
+    return diff;
+}
+
+void CompareWithGolden(const QString& name, const QString& actual) {
+    QFile file(GoldenPath(name));
+    if (Updating()) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(actual.toUtf8()) >= 0) << name.toStdString();
+        return;
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "missing " << name.toStdString();
+    const QString expected = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(expected == actual) << name.toStdString() << " differs (YORUMA_UPDATE_GOLDEN=1 rewrites it):\n"
+                                    << LineDiff(expected.split('\n'), actual.split('\n'));
+}
+
+void CompareWithGolden(const QString& name, const QImage& actual) {
+    const QImage image = actual.convertToFormat(QImage::Format_ARGB32);
+    if (Updating()) {
+        ASSERT_TRUE(image.save(GoldenPath(name), "PNG")) << name.toStdString();
+        return;
+    }
+    const QImage expected = QImage(GoldenPath(name)).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_TRUE(expected == image) << name.toStdString() << " differs (YORUMA_UPDATE_GOLDEN=1 rewrites it)";
+}
+
+QString Colour(const QColor& colour) { return colour.name(); }
+
+QString Quoted(QString text) { return '"' + text.replace('\n', QStringLiteral("\\n")) + '"'; }
+
+// The most characters a text box lets the user type.
+int Takes(QLineEdit* box) {
+    for (int length = 1;; ++length) {
+        QString typed(length, u'1');
+        int cursor = length;
+        const bool refused = length > box->maxLength() ||
+                             (box->validator() != nullptr && box->validator()->validate(typed, cursor) == QValidator::Invalid);
+        if (refused || length > 1000) return length - 1;
+    }
+}
+
+// The text a control shows, as the user reads it.
+QString Shown(QWidget* control) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        if (!label->pixmap().isNull()) return QStringLiteral("picture %1x%2").arg(label->pixmap().width()).arg(label->pixmap().height());
+        return Quoted(label->text());
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        return Quoted(button->text()) + (button->isCheckable() && button->isChecked() ? " checked" : "");
+    }
+    if (auto* box = qobject_cast<QLineEdit*>(control)) return Quoted(box->text()) + QStringLiteral(" takes %1").arg(Takes(box));
+    if (auto* group = qobject_cast<QGroupBox*>(control)) return Quoted(group->title());
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i) items << Quoted(combo->itemText(i));
+        return items.join('|') + " chosen " + Quoted(combo->currentText());
+    }
+    if (auto* text = qobject_cast<QPlainTextEdit*>(control)) return QStringLiteral("%1 lines, below").arg(text->blockCount());
+    return {};
+}
+
+// What a screen reader finds.
+QString Accessible(QWidget* widget) {
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+    QString found = QStringLiteral("role ") + QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role());
+    for (const auto& [kind, label] : {std::pair{QAccessible::Name, " name "}, {QAccessible::Description, " description "}}) {
+        if (!node->text(kind).isEmpty()) found += label + Quoted(node->text(kind));
+    }
+    return found;
+}
+
+QString Font(const QFont& font) {
+    return QStringLiteral("%1 %2pt%3").arg(font.families().value(0)).arg(font.pointSizeF()).arg(font.bold() ? " bold" : "");
+}
+
+// One line a control, in the order the window made them; the controls a
+// control is made of (a combo box's list, a text box's scroll bars) are its own.
+void DescribeControls(QWidget* parent, const QString& indent, QStringList& lines) {
+    for (QObject* child : parent->children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (control == nullptr || control->isWindow()) continue;
+        const QRect place = control->geometry();
+        // The ground a control fills itself; the others show what lies behind
+        // them, or what the style draws from the desktop's colours.
+        const QString ground = control->autoFillBackground()
+                                   ? " on " + Colour(control->palette().color(control->backgroundRole()))
+                                   : QString();
+        lines << indent + QStringLiteral("%1 %2 %3,%4 %5x%6%7 %8 | font %9 | text %10%11 | %12")
+                              .arg(QString::fromLatin1(control->metaObject()->className()), control->objectName())
+                              .arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height())
+                              .arg(QString(control->isVisibleTo(control->window()) ? "" : " hidden") +
+                                   (control->isEnabled() ? "" : " disabled"))
+                              .arg(Shown(control), Font(control->font()),
+                                   Colour(control->palette().color(control->foregroundRole())), ground,
+                                   Accessible(control));
+        if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
+            for (const QString& line : text->toPlainText().split('\n')) lines << indent + "  | " + line;
+        }
+        if (qobject_cast<QGroupBox*>(control) != nullptr) DescribeControls(control, indent + "  ", lines);
+    }
+}
+
+QString DescribeWindow(QWidget* window) {
+    EXPECT_NE(window, nullptr);
+    if (window == nullptr) return {};
+    QStringList lines;
+    lines << QStringLiteral("== %1 %2 %3 client %4x%5%6 | font %7 | back %8 | %9")
+                 .arg(window->objectName(), QString::fromLatin1(window->metaObject()->className()),
+                      Quoted(window->windowTitle()))
+                 .arg(window->width()).arg(window->height())
+                 .arg(window->minimumSize() == window->maximumSize() ? " fixed" : " resizable",
+                      Font(window->font()), Colour(window->palette().color(window->backgroundRole())),
+                      Accessible(window));
+    DescribeControls(window, QStringLiteral("  "), lines);
+    for (QMenu* menu : window->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        lines << QStringLiteral("  menu ") + menu->objectName();
+        for (QAction* entry : menu->actions()) lines << QStringLiteral("    %1 %2").arg(entry->objectName(), Quoted(entry->text()));
+    }
+    return lines.join('\n') + '\n';
+}
+
+// The state of every picture and text: Fusion's own colours, wherever the
+// tests run, so that the colours a window leaves to the desktop are the same.
+class FaceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(QApplication::style()->standardPalette());
+    }
+    void TearDown() override { ProcessDeletions(); }
+};
+
+// The first run on each greeting's day, and a tracker started on 5 October
+// 2008 at 09:00 seen on 20 November at 12:07 (day 46: the ducks have come,
+// one rejoices).
+TEST_F(FaceTest, EveryWindowAndMessage) {
+    QString face;
+    for (const auto& [month, day] : {std::pair{12, 24}, {12, 25}, {1, 1}, {1, 2}, {1, 3}}) {
+        ScratchDirectory scratch;
+        Program program;
+        program.platform.now = {2009, month, day, 9, 0};
+        program.app.StartUp();
+        if (month == 12 && day == 24) face += DescribeWindow(VisibleWindow("profileWindow"));
+        program.app.EnterProfile(QStringLiteral("20"), QStringLiteral("300"), 1);
+        if (month == 12 && day == 24) face += DescribeWindow(VisibleWindow("startConfirmation"));
+        program.app.StartTracking();
+        face += DescribeWindow(VisibleWindow("seasonalGreeting"));
+        ProcessDeletions();
+    }
+    ScratchDirectory scratch;
+    scratch.WriteStartedTracker();
+    Program program;
+    program.platform.now = {2008, 11, 20, 12, 7};
+    program.app.StartUp();
+    QStringList messages;
+    for (const auto& [show, kind] : {std::pair{&App::SwitchToMainWindow, Window::Main}, {&App::SwitchToMiniWindow, Window::Mini}}) {
+        (program.app.*show)();
+        auto* window = static_cast<DisplayWindow*>(program.windows.Loaded(kind));
+        face += DescribeWindow(window);
+        window->MenuEntry("versionEntry")->trigger();
+    }
+    for (const auto& [open, kind] : {std::pair{&App::OpenHelp, Window::Help}, {&App::OpenSettings, Window::Settings},
+                                     {&App::OpenInfo, Window::Info}}) {
+        (program.app.*open)();
+        face += DescribeWindow(program.windows.Loaded(kind));
+    }
+    face += QStringLiteral("== message boxes, titled %1\n").arg(Quoted(kProgramTitle));
+    program.platform.messages << kAlreadyRunningMessage << kRangeMessage << kFutureMessage << kQuoteMessage
+                              << kWebPageMessage << kDataFolderMessage;
+    for (const QString& message : program.platform.messages) face += "  " + Quoted(QString(message).replace("\r\n", "\n")) + '\n';
+    CompareWithGolden(QStringLiteral("face.txt"), face);
+}
+
+// What a window paints itself in an area (no controls, whose texts would
+// bring the fonts' rendering in), at a device pixel ratio.
+QImage Painted(QWidget* window, const QRect& area, qreal ratio) {
+    QPixmap pixmap(area.size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    window->render(&pixmap, {}, QRegion(area), QWidget::DrawWindowBackground);
+    return pixmap.toImage();
+}
+
+// The ducks, the bells, the icon and the lungs on their way from almost black
+// (day 0) through red (day 25) to their last pink (day 39).
+TEST_F(FaceTest, Pictures) {
+    for (const qreal ratio : {1.0, 2.0}) {
+        const QString at = QStringLiteral("@%1x.png").arg(ratio);
+        CompareWithGolden("duck" + at, DuckPicture(ratio).toImage());
+        CompareWithGolden("rejoicing-duck" + at, RejoicingDuckPicture(ratio).toImage());
+        for (int frame = 0; frame < kBellFrameCount; ++frame) CompareWithGolden(QStringLiteral("bells-%1").arg(frame) + at, BellFrame(frame, ratio).toImage());
+        CompareWithGolden("icon-16" + at, ProgramIcon().pixmap(QSize(16, 16), ratio).toImage());
+    }
+    ScratchDirectory scratch;
+    scratch.WriteStartedTracker();
+    Program program;
+    const struct { int day; MomentParts now; } stages[] = {
+        {0, {2008, 10, 5, 9, 0}}, {12, {2008, 10, 17, 9, 0}}, {25, {2008, 10, 30, 9, 0}},
+        {32, {2008, 11, 6, 9, 0}}, {39, {2008, 11, 13, 9, 0}},
+    };
+    for (const auto& [day, now] : stages) {
+        program.platform.now = now;
+        if (day == 0) program.app.StartUp();
+        program.app.onTick();
+        QWidget* main = program.windows.Loaded(Window::Main);
+        for (const qreal ratio : {1.0, 2.0}) {
+            CompareWithGolden(QStringLiteral("lungs-day%1@%2x.png").arg(day).arg(ratio), Painted(main, QRect(272, 48, 89, 65), ratio));
+        }
+    }
+}
+
+}  // namespace
