@@ -5,8 +5,10 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include "support/DataFolder.h"
 #include "support/Program.h"
 #include "support/Windows.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MiniWindow.h"
 
@@ -129,7 +132,9 @@ TEST(DisplayWindows, MenuAndTray) {
         QTest::mouseClick(background, Qt::RightButton, {}, at);
         EXPECT_TRUE(window->PopupMenu()->isVisible());
         window->PopupMenu()->hide();
-        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key, modifier);
+        // The mini window takes the keyboard too: its report takes the focus.
+        ASSERT_TRUE(TabTo(window, window == s.main ? "copyButton" : "report"));
+        QTest::keyClick(QApplication::focusWidget(), key, modifier);
         ASSERT_TRUE(window->PopupMenu()->isVisible()) << key;
         EXPECT_EQ(window->PopupMenu()->pos(), window->mapToGlobal(QPoint(0, 0)));
         QTest::keyClick(window->PopupMenu(), Qt::Key_Return);
@@ -152,7 +157,8 @@ TEST(DisplayWindows, TheBlogButtonOpensTheStoredAddress) {
                                          {"例え.jp/パス?q=日本", "http://xn--r8jz45g.jp/%E3%83%91%E3%82%B9?q=%E6%97%A5%E6%9C%AC"}}) {
         Started s(QString::fromUtf8(stored));
         s.platform.openUrlSucceeds = false;
-        QTest::mouseClick(Find<QPushButton>(s.main, "blogButton"), Qt::LeftButton);
+        ASSERT_TRUE(TabTo(s.main, "blogButton"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         EXPECT_EQ(s.platform.openedUrls, QStringList{QString::fromUtf8(opened)});
         EXPECT_EQ(s.platform.messages, QStringList{"エラーです。フォルダオプションの関連付けなどを確認してください"});
     }
@@ -169,62 +175,116 @@ int Contrast(QWidget* control) {
     return greys.isEmpty() ? 0 : *std::ranges::max_element(greys) - *std::ranges::min_element(greys);
 }
 
-// The shown controls under a node without a name; frames, and the panes and
-// scroll bars of a text box, stand for nothing.
-[[maybe_unused]] std::string Unnamed(QAccessibleInterface* node) {
-    std::string unnamed;
+// The shown controls under a node that a screen reader cannot make sense of:
+// one without a name, a choice outside a group named by its question, a combo
+// box not tied to its caption (on Linux its name is its value). Frames, and
+// the panes and scroll bars of a text box, stand for nothing.
+std::string Unclear(QAccessibleInterface* node) {
+    std::string unclear;
     for (int i = 0; i < node->childCount(); ++i) {
         QAccessibleInterface* child = node->child(i);
         if (child->state().invisible) continue;
         const bool standsForNothing =
             QList{QAccessible::Border, QAccessible::Client, QAccessible::ScrollBar}.contains(child->role());
-        if (!standsForNothing && child->text(QAccessible::Name).trimmed().isEmpty())
-            unnamed += child->object()->objectName().toStdString() + ' ';
-        unnamed += Unnamed(child);
+        const bool unnamed = !standsForNothing && child->text(QAccessible::Name).trimmed().isEmpty();
+        const bool loneChoice = child->role() == QAccessible::RadioButton &&
+                                (node->role() != QAccessible::Grouping || node->text(QAccessible::Name).isEmpty());
+        const bool untied = child->role() == QAccessible::ComboBox && child->relations(QAccessible::Label).isEmpty();
+        if (unnamed || loneChoice || untied) unclear += child->object()->objectName().toStdString() + ' ';
+        unclear += Unclear(child);
     }
-    return unnamed;
+    return unclear;
 }
 
-void Check(const Program& program, Window kind) {
+// What a screen reader says for a control of a window (the window itself: "").
+struct Spoken {
+    const char* control;
+    QAccessible::Text text;
+    const char* says;
+};
+
+// A shown window: its texts stand out; a screen reader announces it as a
+// frame (the display windows) or a dialog, by a name that says what it is,
+// and makes sense of every control in it.
+void Check(const Program& program, Window kind, const char* name, std::initializer_list<Spoken> spoken = {}) {
     QWidget* window = program.windows.Loaded(kind);
     ASSERT_TRUE(window != nullptr && window->isVisible()) << static_cast<int>(kind);
     for (QWidget* control : window->findChildren<QWidget*>())
         EXPECT_GE(Contrast(control), 50) << control->objectName().toStdString();
-#if QT_CONFIG(accessibility)
-    EXPECT_EQ(Unnamed(QAccessible::queryAccessibleInterface(window)), "") << window->objectName().toStdString();
-#endif
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(window);
+    const bool display = kind == Window::Main || kind == Window::Mini;
+    EXPECT_EQ(node->role(), display ? QAccessible::Window : QAccessible::Dialog) << name;
+    EXPECT_EQ(node->text(QAccessible::Name).toStdString(), name);
+    EXPECT_EQ(Unclear(node), "") << name;
+    for (const auto& [control, text, says] : spoken) {
+        QObject* object = *control ? window->findChild<QObject*>(QLatin1String(control)) : window;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(object)->text(text).toStdString(), says) << control;
+    }
 }
 
 // Every window, under a dark desktop palette (light text on dark ground): each
 // text stands out from its ground, as a window that fixes a background colour
-// fixes the text colour with it; and a screen reader finds a name for every
-// shown control.
-TEST(EveryWindow, TextsStandOutAndControlsHaveNames) {
+// fixes the text colour with it; and a screen reader finds its way.
+TEST(EveryWindow, TextsStandOutAndScreenReadersFindTheirWay) {
     const QPalette saved = QApplication::palette();
     QPalette dark;  // grounds of grey 40 (0x28), texts of grey 235 (0xeb)
     for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base, QPalette::AlternateBase}) dark.setColor(role, 0x282828);
     for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) dark.setColor(role, 0xebebeb);
     QApplication::setPalette(dark);
+    const Spoken start{"startButton", QAccessible::Name, "ヨルマを開始する"};
+    const Spoken menu{"popupMenu", QAccessible::Name, "ヨルマ式のメニュー"};
     for (const int day : {24, 25}) {  // the greetings of Christmas Eve and Day differ
         ScratchDirectory scratch;
         Program program;
         program.platform.now = {2008, 12, day, 9, 0};
         program.app.StartUp();
-        Check(program, Window::Profile);
+        Check(program, Window::Profile, "ヨルマ式初期設定",  // the range of each box as its description
+              {{"cigarettesBox", QAccessible::Description, "（１から２００までの半角数字で記入）"},
+               {"priceBox", QAccessible::Description, "（１から２０００の半角数字で記入）"}});
         program.app.EnterProfile(QStringLiteral("20"), QStringLiteral("300"), 1);
-        Check(program, Window::StartConfirmation);
+        Check(program, Window::StartConfirmation, "開始の確認", {start});
         program.app.StartTracking();
-        Check(program, Window::SeasonalGreeting);
+        Check(program, Window::SeasonalGreeting, day == 24 ? "クリスマスイブ" : "メリークリスマス", {start});
         ProcessDeletions();
     }
     Started s;
-    for (const auto& [open, kind] : {std::pair{&App::SwitchToMainWindow, Window::Main}, {&App::SwitchToMiniWindow, Window::Mini},
-                                     {&App::OpenHelp, Window::Help}, {&App::OpenSettings, Window::Settings},
-                                     {&App::OpenInfo, Window::Info}}) {
-        (s.program.app.*open)();
-        Check(s.program, kind);
-    }
+    s.program.app.SwitchToMiniWindow();
+    Check(s.program, Window::Mini, "ヨルマ式（ミニサイズ）", {menu});
+    s.program.app.SwitchToMainWindow();
+    Check(s.program, Window::Main, "ヨルマ式", {menu});
+    s.program.app.OpenHelp();
+    Check(s.program, Window::Help, "ヘルプ");
+    s.program.app.OpenSettings();
+    Check(s.program, Window::Settings, "設定ウィンドウ", {{"", QAccessible::Description, "全て半角で記入してください"}});
+    s.program.app.OpenInfo();
+    Check(s.program, Window::Info, "有料版「ヨル旅」のご案内");
     QApplication::setPalette(saved);
+}
+
+// The help reads as any reader: Home and Ctrl+Home go to the top, End and
+// Ctrl+End to the bottom. Escape leaves it, and leaves the settings as
+// "キャンセル" and the information window as "とじる" do.
+TEST(EveryWindow, HelpAndEscapeByKeyboard) {
+    Started s;
+    ASSERT_TRUE(TabTo(s.main, "helpButton"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    auto* help = s.program.Loaded<HelpWindow>(Window::Help);
+    ASSERT_TRUE(help != nullptr && TabTo(help, "helpText"));
+    const QScrollBar* bar = help->Text()->verticalScrollBar();
+    for (const auto& [key, modifier, top] : {std::tuple{Qt::Key_End, Qt::NoModifier, false}, {Qt::Key_Home, Qt::NoModifier, true},
+                                             {Qt::Key_End, Qt::ControlModifier, false}, {Qt::Key_Home, Qt::ControlModifier, true}}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifier);
+        EXPECT_EQ(bar->value(), top ? 0 : bar->maximum()) << key << ' ' << modifier;
+    }
+    EXPECT_GT(bar->maximum(), 0);
+    for (const auto& [open, left, back] : {std::tuple{&App::OpenHelp, Window::Help, Window::Main},
+                                           {&App::OpenSettings, Window::Settings, Window::Main}, {&App::OpenInfo, Window::Info, Window::Settings}}) {
+        (s.program.app.*open)();
+        ASSERT_TRUE(TabTo(s.program.windows.Loaded(left), ""));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        ProcessDeletions();
+        EXPECT_TRUE(!s.program.windows.IsOpen(left) && s.program.windows.IsOpen(back)) << static_cast<int>(left);
+    }
 }
 
 }  // namespace
