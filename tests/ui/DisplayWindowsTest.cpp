@@ -256,7 +256,7 @@ TEST(EveryWindow, TextsStandOutScreenReadersAndTheKeyboardFindTheirWay) {
         ASSERT_TRUE(TabTo(s.program.windows.Loaded(left), ""));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         ProcessDeletions();
-        EXPECT_TRUE(!s.program.windows.IsOpen(left) && s.program.windows.IsOpen(back)) << static_cast<int>(left);
+        ASSERT_TRUE(!s.program.windows.IsOpen(left) && s.program.windows.IsOpen(back)) << static_cast<int>(left);
     }
 }
 
