@@ -28,8 +28,10 @@ protected:
         if (toAnEnd && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End)) {
             const bool top = event->key() == Qt::Key_Home;
             moveCursor(top ? QTextCursor::Start : QTextCursor::End);
-            // The caret's line brought into sight may still leave the view a line short of the end.
-            verticalScrollBar()->triggerAction(top ? QAbstractSlider::SliderToMinimum : QAbstractSlider::SliderToMaximum);
+            // The caret's line brought into sight may still leave the view a
+            // line short of the end.
+            verticalScrollBar()->triggerAction(top ? QAbstractSlider::SliderToMinimum
+                                                   : QAbstractSlider::SliderToMaximum);
             event->accept();
             return;
         }

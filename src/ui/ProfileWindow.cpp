@@ -46,11 +46,13 @@ ProfileWindow::ProfileWindow(App& app) : FixedWindow(5415, 3630, QStringLiteral(
 
     QLabel* size = PlacedLabel(this, QStringLiteral("あなたの吸っているタバコのサイズ"), 360, 2220, 4695, 255, "");
     sizeChoices_ = new ChoiceGroup(this, 480, 2520, 4935, 300);
+    sizeChoices_->setObjectName(QStringLiteral("sizeChoices"));
     size->setBuddy(sizeChoices_);
     constexpr const char* kSizeCaptions[3] = {"ショート", "スタンダード", "ロング"};
     constexpr int kSizeLefts[3] = {0, 1440, 3240};  // in the row
     for (std::size_t i = 0; i < 3; ++i) {
-        sizeChoices_->Add(QString::fromUtf8(kSizeCaptions[i]), QStringLiteral("sizeChoice%1").arg(i), kSizeLefts[i], 1695);
+        sizeChoices_->Add(QString::fromUtf8(kSizeCaptions[i]), QStringLiteral("sizeChoice%1").arg(i), kSizeLefts[i],
+                          1695);
     }
     sizeChoices_->Choose(1);
 

@@ -109,6 +109,7 @@ void SettingsWindow::BuildReportExtras() {
     frame->setGeometry(TwipsRect(60, 1080, 4200, 540));
     // Named by the frame's title.
     copyPlusChoices_ = new ChoiceGroup(frame, 90, 225, 3060, 270);
+    copyPlusChoices_->setObjectName(QStringLiteral("copyPlusChoices"));
     constexpr const char* kCaptions[3] = {"OFF", "ON", "ON+喫煙年数→"};
     constexpr int kPlaces[3][2] = {{0, 660}, {690, 600}, {1320, 1740}};  // left in the row, width
     for (std::size_t i = 0; i < 3; ++i) {
@@ -155,6 +156,7 @@ void SettingsWindow::BuildQuitMomentAndProfile() {
     consumptionTaxBox_ = PlacedBox(this, 2, 4200, 2325, 420, QStringLiteral("consumptionTaxBox"));
     SetAccessibleName(consumptionTaxBox_, consumptionTax->text());
     sizeChoices_ = new ChoiceGroup(this, 750, 2640, 3570, 270);
+    sizeChoices_->setObjectName(QStringLiteral("sizeChoices"));
     LineLabel(this, "サイズ", 120, 2625, 600)->setBuddy(sizeChoices_);
     constexpr const char* kSizeCaptions[3] = {"ショート", "スタンダード", "ロング"};
     constexpr int kSizePlaces[3][2] = {{0, 1080}, {1110, 1410}, {2580, 990}};  // left in the row, width
