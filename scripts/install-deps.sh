@@ -14,6 +14,7 @@ PACKAGES=(
     imagemagick                                       # screenshots
     fonts-ipafont-gothic                              # a Japanese monospaced font
     trayer                                            # a tray host for headless runs
+    dbus-bin dbus-daemon at-spi2-core python3-pyatspi # the accessibility bus, read as a screen reader does
     libx11-dev                                        # the start-up benchmark helper
     dpkg-dev file                                     # the .deb (CPack needs file, dpkg-shlibdeps)
     lintian appstream desktop-file-utils              # its checks by Debian's rules

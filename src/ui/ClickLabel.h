@@ -2,14 +2,15 @@
 // A label that takes its own clicks, so that they never reach the window
 // background behind it (where a double click would hide the window). Given a
 // focus policy, it also takes Enter and Space as a click and draws a frame
-// while it has the focus: a plain label shows no focus of its own.
+// while it has the focus.
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include <utility>
+
+#include "ui/FocusFrame.h"
 
 class ClickLabel : public QLabel {
     Q_OBJECT
@@ -41,14 +42,10 @@ protected:
         event->accept();
         if (!event->isAutoRepeat()) emit clicked();
     }
-    // A dotted frame in the text's own colour, which the user chose to stand
-    // out from the label's background.
     void paintEvent(QPaintEvent* event) override {
         QLabel::paintEvent(event);
-        if (!hasFocus()) return;
         QPainter painter(this);
-        painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        DrawFocusFrame(this, painter, rect());
     }
 
 private:

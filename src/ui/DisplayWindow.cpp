@@ -8,6 +8,7 @@
 #include "app/App.h"
 #include "app/Platform.h"
 #include "engine/TrackerSettings.h"
+#include "ui/AccessibleText.h"
 #include "ui/Pictures.h"
 
 DisplayWindow::DisplayWindow(App& app, Platform& platform, int clientWidthTwips, int clientHeightTwips,
@@ -15,6 +16,7 @@ DisplayWindow::DisplayWindow(App& app, Platform& platform, int clientWidthTwips,
     : FixedWindow(clientWidthTwips, clientHeightTwips, caption), app_(app), platform_(platform), popup_(this) {
     setWindowIcon(ProgramIcon());
     popup_.setObjectName(QStringLiteral("popupMenu"));
+    SetAccessibleName(&popup_, QStringLiteral("ヨルマ式のメニュー"));
 }
 
 void DisplayWindow::BuildPopupMenu(const std::vector<PopupEntry>& entries) {

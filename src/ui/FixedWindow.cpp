@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ui/AccessibleRoles.h"
 #include "ui/Twips.h"
 
 QFont ProgramFont(double points) {
@@ -22,6 +23,8 @@ QFont ProgramFont(double points) {
 FixedWindow::FixedWindow(int clientWidthTwips, int clientHeightTwips, const QString& caption)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    // Before the title, whose change a screen reader may already be told of.
+    InstallAccessibleRoles();
     setWindowTitle(caption);
     setFixedSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
     setFont(ProgramFont(9));
@@ -63,26 +66,42 @@ void FixedWindow::SetEnterKeyHandler(std::function<void()> handler) {
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
+namespace {
+
+bool IsEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+
+}  // namespace
+
 bool FixedWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (enterHandler_ && event->type() == QEvent::KeyPress) {
-        const auto key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            enterHandler_();
-            return true;
-        }
+    // Only keys meant for this window: a combo box's open list is a window of
+    // its own, where Enter chooses an entry.
+    const auto* target = qobject_cast<QWidget*>(watched);
+    if (enterHandler_ && event->type() == QEvent::KeyPress && target != nullptr && target->window() == this &&
+        IsEnter(static_cast<QKeyEvent*>(event))) {
+        if (!PressFocusedButton()) enterHandler_();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void FixedWindow::keyPressEvent(QKeyEvent* event) {
-    // A push button leaves Enter to its window outside dialogs; here it is
-    // pressed by Enter as by Space, as buttons are on Windows.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    auto* button = qobject_cast<QPushButton*>(focusWidget());
-    if (enter && !enterHandler_ && button != nullptr && button->isEnabled()) {
-        button->click();
+    if (IsEnter(event) && PressFocusedButton()) {
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_Escape && closeOnEscape_) {
+        event->accept();
+        close();
+        return;
+    }
     QWidget::keyPressEvent(event);
+}
+
+// A push button leaves Enter to its window outside dialogs; here it is
+// pressed by Enter as by Space, as buttons are on Windows.
+bool FixedWindow::PressFocusedButton() {
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (button == nullptr || !button->isEnabled() || !button->isVisible()) return false;
+    button->click();
+    return true;
 }

@@ -36,15 +36,21 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     virtual void OnCloseBox() { Unload(); }
 
-    // Enter pressed anywhere in the window, also in a text box or on a button,
-    // runs the handler first, as a key preview would.
+    // Enter pressed anywhere in the window, also in a text box, runs the
+    // handler first, as a key preview would; on a focused button it presses
+    // that button, as it does in a window without such a handler.
     void SetEnterKeyHandler(std::function<void()> handler);
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // In a window without such a handler, Enter presses the focused button.
+    // Escape acts as the close box, as it does in a dialog.
+    void CloseOnEscape() { closeOnEscape_ = true; }
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Presses the focused push button, if there is one.
+    bool PressFocusedButton();
+
     std::function<void()> enterHandler_;
+    bool closeOnEscape_ = false;
     std::function<void()> whenUnloaded_;
     bool unloaded_ = false;
 };

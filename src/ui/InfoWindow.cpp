@@ -31,6 +31,9 @@ QString InformationText() {
 InfoWindow::InfoWindow(App& app) : FixedWindow(5595, 3300, QStringLiteral(" ヾ(〃^∇^)ﾉ つぎはのんびりヨルマ旅行～")), app_(app) {
     setObjectName(QStringLiteral("infoWindow"));
     setWindowIcon(ProgramIcon());
+    // Named as the settings window's button that opens it: the title is a face.
+    SetAccessibleName(this, QStringLiteral("有料版「ヨル旅」のご案内"));
+    CloseOnEscape();
 
     auto* paper = new QFrame(this);
     paper->setFrameShape(QFrame::Box);

@@ -125,6 +125,8 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, int 
 MainWindow::MainWindow(App& app, Platform& platform)
     : DisplayWindow(app, platform, 5625, 3330, QStringLiteral(" ヨルマ式 - nubera")) {
     setObjectName(QStringLiteral("mainWindow"));
+    // The title without the maker's name.
+    SetAccessibleName(this, QStringLiteral("ヨルマ式"));
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(192, 192, 192));

@@ -34,6 +34,8 @@ private:
 MiniWindow::MiniWindow(App& app, Platform& platform)
     : DisplayWindow(app, platform, 4230, 1320, QStringLiteral(" ヨルマ式 mini mode")) {
     setObjectName(QStringLiteral("miniWindow"));
+    // In the words of the menu entry that opens it.
+    SetAccessibleName(this, QStringLiteral("ヨルマ式（ミニサイズ）"));
     setAutoFillBackground(true);
 
     auto* icon = new IconLabel(this, [this] { HideToTray(); });
@@ -52,6 +54,11 @@ MiniWindow::MiniWindow(App& app, Platform& platform)
     report_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     report_->setTextFormat(Qt::PlainText);
     report_->setGeometry(TwipsRect(120, 120, 5000, 1095));
+    // The window's one place for the keyboard: Tab stays on it, a screen
+    // reader reads the report there, and the Menu key and Shift+F10 open the
+    // menu from it.
+    report_->setFocusPolicy(Qt::TabFocus);
+    report_->setFocus();
     // The icon stays whole over the label's corner, and the report's first
     // line starts beside it rather than under it.
     icon->raise();

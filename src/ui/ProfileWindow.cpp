@@ -1,11 +1,10 @@
 #include "ui/ProfileWindow.h"
 
-#include <QButtonGroup>
 #include <QLineEdit>
-#include <QRadioButton>
 
 #include "app/App.h"
 #include "ui/AccessibleText.h"
+#include "ui/ChoiceGroup.h"
 #include "ui/PlacedControls.h"
 
 namespace {
@@ -22,6 +21,8 @@ QLineEdit* NumberBox(QWidget* parent, const char* name, int maxLength, int top) 
 
 ProfileWindow::ProfileWindow(App& app) : FixedWindow(5415, 3630, QStringLiteral(" ヨルマ式初期設定 - nubera")), app_(app) {
     setObjectName(QStringLiteral("profileWindow"));
+    // The title without the maker's name.
+    SetAccessibleName(this, QStringLiteral("ヨルマ式初期設定"));
     QLabel* heading = PlacedLabel(this, QStringLiteral("初期値を設定してください"), 360, 200, 4695, 300, "");
     QFont headingFont = heading->font();
     headingFont.setPointSizeF(11);
@@ -30,26 +31,30 @@ ProfileWindow::ProfileWindow(App& app) : FixedWindow(5415, 3630, QStringLiteral(
 
     const QLabel* cigarettes =
         PlacedLabel(this, QStringLiteral("一日あたりに吸っているタバコの本数"), 360, 660, 4695, 255, "");
-    PlacedLabel(this, QStringLiteral("（１から２００までの半角数字で記入）"), 480, 960, 3375, 255, "");
+    const QLabel* cigarettesRange =
+        PlacedLabel(this, QStringLiteral("（１から２００までの半角数字で記入）"), 480, 960, 3375, 255, "");
     cigarettesBox_ = NumberBox(this, "cigarettesBox", 3, 900);
     SetAccessibleName(cigarettesBox_, cigarettes->text());
+    SetAccessibleDescription(cigarettesBox_, cigarettesRange->text());
 
     const QLabel* price = PlacedLabel(this, QStringLiteral("一箱（２０本）あたりのタバコの金額"), 360, 1440, 4695, 255, "");
-    PlacedLabel(this, QStringLiteral("（１から２０００の半角数字で記入）"), 480, 1740, 3375, 255, "");
+    const QLabel* priceRange =
+        PlacedLabel(this, QStringLiteral("（１から２０００の半角数字で記入）"), 480, 1740, 3375, 255, "");
     priceBox_ = NumberBox(this, "priceBox", 4, 1680);
     SetAccessibleName(priceBox_, price->text());
+    SetAccessibleDescription(priceBox_, priceRange->text());
 
-    PlacedLabel(this, QStringLiteral("あなたの吸っているタバコのサイズ"), 360, 2220, 4695, 255, "");
-    auto* group = new QButtonGroup(this);
+    QLabel* size = PlacedLabel(this, QStringLiteral("あなたの吸っているタバコのサイズ"), 360, 2220, 4695, 255, "");
+    sizeChoices_ = new ChoiceGroup(this, 480, 2520, 4935, 300);
+    sizeChoices_->setObjectName(QStringLiteral("sizeChoices"));
+    size->setBuddy(sizeChoices_);
     constexpr const char* kSizeCaptions[3] = {"ショート", "スタンダード", "ロング"};
-    constexpr int kSizeLefts[3] = {480, 1920, 3720};
+    constexpr int kSizeLefts[3] = {0, 1440, 3240};  // in the row
     for (std::size_t i = 0; i < 3; ++i) {
-        sizeChoices_[i] = new QRadioButton(QString::fromUtf8(kSizeCaptions[i]), this);
-        sizeChoices_[i]->setObjectName(QStringLiteral("sizeChoice%1").arg(i));
-        sizeChoices_[i]->setGeometry(TwipsRect(kSizeLefts[i], 2520, 1695, 300));
-        group->addButton(sizeChoices_[i]);
+        sizeChoices_->Add(QString::fromUtf8(kSizeCaptions[i]), QStringLiteral("sizeChoice%1").arg(i), kSizeLefts[i],
+                          1695);
     }
-    sizeChoices_[1]->setChecked(true);
+    sizeChoices_->Choose(1);
 
     connect(PlacedButton(this, QStringLiteral("設定する"), 1560, 3000, 2295, 420, "setButton"), &QPushButton::clicked,
             this, &ProfileWindow::onSet);
@@ -57,10 +62,4 @@ ProfileWindow::ProfileWindow(App& app) : FixedWindow(5415, 3630, QStringLiteral(
     CenterOnScreen();
 }
 
-void ProfileWindow::onSet() {
-    int size = 1;
-    for (std::size_t i = 0; i < sizeChoices_.size(); ++i) {
-        if (sizeChoices_[i]->isChecked()) size = static_cast<int>(i);
-    }
-    app_.EnterProfile(cigarettesBox_->text(), priceBox_->text(), size);
-}
+void ProfileWindow::onSet() { app_.EnterProfile(cigarettesBox_->text(), priceBox_->text(), sizeChoices_->Chosen()); }

@@ -2,13 +2,11 @@
 // The first run's profile window: asks for the smoking profile before
 // tracking starts.
 
-#include <array>
-
 #include "ui/FixedWindow.h"
 
 class App;
+class ChoiceGroup;
 class QLineEdit;
-class QRadioButton;
 
 class ProfileWindow : public FixedWindow {
     Q_OBJECT
@@ -21,5 +19,5 @@ private:
     App& app_;
     QLineEdit* cigarettesBox_ = nullptr;
     QLineEdit* priceBox_ = nullptr;
-    std::array<QRadioButton*, 3> sizeChoices_{};  // short, standard, long
+    ChoiceGroup* sizeChoices_ = nullptr;  // short, standard, long
 };

@@ -2,10 +2,12 @@
 // The mini window's report text. Lines follow each other at the font's own
 // size rather than its line spacing, so the six lines fit the label's fixed
 // height with any of the fonts the program may find; what does not fit is
-// cut at the label's edges.
+// cut at the label's edges. Focused, it is framed where the window shows it.
 
 #include <QLabel>
 #include <QPainter>
+
+#include "ui/FocusFrame.h"
 
 class ReportLabel : public QLabel {
     Q_OBJECT
@@ -35,6 +37,7 @@ protected:
             painter.drawText(startsUnder ? covered_.right() + 1 : 0, baseline, line);
             baseline += step;
         }
+        DrawFocusFrame(this, painter, rect().intersected(parentWidget()->rect().translated(-pos())));
     }
 
 private:

@@ -38,13 +38,17 @@ SeasonalGreeting::SeasonalGreeting(App& app, SeasonalOccasion occasion)
         bells_[i]->setGeometry(TwipsRect(kBellLefts[i], 900, 375, 345));
         bells_[i]->hide();
     }
-    connect(PlacedButton(this, QStringLiteral("ヨルマを開始する(CR)"), 1560, 2760, 2295, 375, "startButton"),
-            &QPushButton::clicked, this, &SeasonalGreeting::onStart);
+    QPushButton* start = PlacedButton(this, QStringLiteral("ヨルマを開始する(CR)"), 1560, 2760, 2295, 375, "startButton");
+    connect(start, &QPushButton::clicked, this, &SeasonalGreeting::onStart);
+    // "(CR)" tells the eye that Enter starts too; read out, it is noise.
+    SetAccessibleName(start, QStringLiteral("ヨルマを開始する"));
 
     bellTimer_.setInterval(kBellFrameMs);
     connect(&bellTimer_, &QTimer::timeout, this, &SeasonalGreeting::NextBellFrame);
     SetEnterKeyHandler([this] { onStart(); });
     ShowGreeting(occasion);
+    // The title without the maker's name.
+    SetAccessibleName(this, windowTitle().section(QStringLiteral(" - "), 0, 0));
     // A line an occasion leaves empty shows nothing; hidden, it is not read
     // out as an empty text either.
     for (QLabel* line : {heading_, greeting_, wishes_[0], wishes_[1]}) line->setVisible(!line->text().isEmpty());

@@ -1,12 +1,10 @@
 #include "ui/SettingsWindow.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QValidator>
 
 #include <limits>
@@ -15,6 +13,7 @@
 #include "app/App.h"
 #include "app/Platform.h"
 #include "ui/AccessibleText.h"
+#include "ui/ChoiceGroup.h"
 #include "ui/Colours.h"
 #include "ui/Pictures.h"
 #include "ui/PlacedControls.h"
@@ -58,14 +57,6 @@ void Rectangle(QWidget* parent, int left, int top, int width, int height) {
     shape->setGeometry(TwipsRect(left, top, width, height));
 }
 
-// The index of the chosen button of a group.
-int Chosen(const std::array<QRadioButton*, 3>& choices) {
-    for (std::size_t i = 0; i < choices.size(); ++i) {
-        if (choices[i]->isChecked()) return static_cast<int>(i);
-    }
-    return 0;
-}
-
 }  // namespace
 
 SettingsWindow::SettingsWindow(App& app, Platform& platform)
@@ -74,23 +65,29 @@ SettingsWindow::SettingsWindow(App& app, Platform& platform)
       platform_(platform) {
     setObjectName(QStringLiteral("settingsWindow"));
     setWindowIcon(ProgramIcon());
+    // The title in its parts: what the window is, and what it asks.
+    SetAccessibleName(this, QStringLiteral("設定ウィンドウ"));
+    SetAccessibleDescription(this, QStringLiteral("全て半角で記入してください"));
     BuildAddressRow();
     BuildColourRow();
     BuildReportExtras();
     BuildQuitMomentAndProfile();
     BuildButtons();
     SetEnterKeyHandler([this] { onSave(); });
+    CloseOnEscape();
 }
 
 void SettingsWindow::BuildAddressRow() {
     const QLabel* address = PlacedLabel(this, QStringLiteral("あなたのブログや掲示板のアドレス"), 90, 45, 3600, 210, "");
-    const QLabel* status = PlacedLabel(this, QStringLiteral("ステータスの選択"), 3960, 45, 1560, 210, "");
+    QLabel* status = PlacedLabel(this, QStringLiteral("ステータスの選択"), 3960, 45, 1560, 210, "");
     LineLabel(this, "http://", 90, 270, 630);
     blogUrlBox_ = PlacedBox(this, 256, 720, 270, 3120, QStringLiteral("blogUrlBox"));
     SetAccessibleName(blogUrlBox_, address->text());
     statusModeBox_ = new QComboBox(this);
     statusModeBox_->setObjectName(QStringLiteral("statusModeBox"));
-    SetAccessibleName(statusModeBox_, status->text());
+    // Tied to its caption: on Linux a screen reader gives a combo box's value
+    // as its name, and finds the caption through the tie.
+    status->setBuddy(statusModeBox_);
     statusModeBox_->addItems({QStringLiteral("ソルジャー"), QStringLiteral("コスモ")});
     statusModeBox_->setGeometry(TwipsRect(3960, 270, 1560, 300));
 }
@@ -110,22 +107,20 @@ void SettingsWindow::BuildColourRow() {
 void SettingsWindow::BuildReportExtras() {
     auto* frame = new QGroupBox(QStringLiteral("copy+"), this);
     frame->setGeometry(TwipsRect(60, 1080, 4200, 540));
-    auto* group = new QButtonGroup(this);
+    // Named by the frame's title.
+    copyPlusChoices_ = new ChoiceGroup(frame, 90, 225, 3060, 270);
+    copyPlusChoices_->setObjectName(QStringLiteral("copyPlusChoices"));
     constexpr const char* kCaptions[3] = {"OFF", "ON", "ON+喫煙年数→"};
-    constexpr int kPlaces[3][2] = {{90, 660}, {780, 600}, {1410, 1740}};  // left, width
+    constexpr int kPlaces[3][2] = {{0, 660}, {690, 600}, {1320, 1740}};  // left in the row, width
     for (std::size_t i = 0; i < 3; ++i) {
-        copyPlusChoices_[i] = new QRadioButton(QString::fromUtf8(kCaptions[i]), frame);
-        copyPlusChoices_[i]->setObjectName(QStringLiteral("copyPlusChoice%1").arg(i));
-        copyPlusChoices_[i]->setGeometry(TwipsRect(kPlaces[i][0], 225, kPlaces[i][1], 270));
-        group->addButton(copyPlusChoices_[i]);
-        // The years smoked are asked for only where the report shows them.
-        connect(copyPlusChoices_[i], &QRadioButton::clicked, this,
-                [this] { smokingYearsBox_->setEnabled(copyPlusChoices_[2]->isChecked()); });
+        copyPlusChoices_->Add(QString::fromUtf8(kCaptions[i]), QStringLiteral("copyPlusChoice%1").arg(i), kPlaces[i][0],
+                              kPlaces[i][1]);
     }
-    copyPlusChoices_[0]->setChecked(true);
     smokingYearsBox_ = PlacedBox(frame, 2, 3180, 210, 390, QStringLiteral("smokingYearsBox"));
     SetAccessibleName(smokingYearsBox_, QStringLiteral("喫煙年数"));  // as the choice before it says
+    // The years smoked are asked for only where the report shows them.
     smokingYearsBox_->setEnabled(false);
+    connect(copyPlusChoices_->Choice(2), &QRadioButton::toggled, smokingYearsBox_, &QWidget::setEnabled);
     LineLabel(frame, "年", 3600, 210);
     packDisplayBox_ = new QCheckBox(QStringLiteral("箱数表示"), this);
     packDisplayBox_->setObjectName(QStringLiteral("packDisplayBox"));
@@ -160,17 +155,16 @@ void SettingsWindow::BuildQuitMomentAndProfile() {
     SetAccessibleName(tobaccoTaxBox_, tobaccoTax->text());
     consumptionTaxBox_ = PlacedBox(this, 2, 4200, 2325, 420, QStringLiteral("consumptionTaxBox"));
     SetAccessibleName(consumptionTaxBox_, consumptionTax->text());
-    LineLabel(this, "サイズ", 120, 2625, 600);
-    auto* group = new QButtonGroup(this);
+    sizeChoices_ = new ChoiceGroup(this, 750, 2640, 3570, 270);
+    sizeChoices_->setObjectName(QStringLiteral("sizeChoices"));
+    LineLabel(this, "サイズ", 120, 2625, 600)->setBuddy(sizeChoices_);
     constexpr const char* kSizeCaptions[3] = {"ショート", "スタンダード", "ロング"};
-    constexpr int kSizePlaces[3][2] = {{750, 1080}, {1860, 1410}, {3330, 990}};  // left, width
+    constexpr int kSizePlaces[3][2] = {{0, 1080}, {1110, 1410}, {2580, 990}};  // left in the row, width
     for (std::size_t i = 0; i < 3; ++i) {
-        sizeChoices_[i] = new QRadioButton(QString::fromUtf8(kSizeCaptions[i]), this);
-        sizeChoices_[i]->setObjectName(QStringLiteral("sizeChoice%1").arg(i));
-        sizeChoices_[i]->setGeometry(TwipsRect(kSizePlaces[i][0], 2640, kSizePlaces[i][1], 270));
-        group->addButton(sizeChoices_[i]);
+        sizeChoices_->Add(QString::fromUtf8(kSizeCaptions[i]), QStringLiteral("sizeChoice%1").arg(i),
+                          kSizePlaces[i][0], kSizePlaces[i][1]);
     }
-    sizeChoices_[1]->setChecked(true);
+    sizeChoices_->Choose(1);
 }
 
 void SettingsWindow::BuildButtons() {
@@ -187,12 +181,9 @@ void SettingsWindow::Fill(const TrackerSettings& s) {
     for (std::size_t i = 0; i < 5; ++i) quitMomentBoxes_[i]->setText(QString::number(moment[i]));
     cigarettesBox_->setText(QString::number(s.cigarettesPerDay));
     priceBox_->setText(QString::number(s.pricePer20));
-    sizeChoices_[static_cast<std::size_t>(ChoiceOfSize(s.sizeMillimetres))]->setChecked(true);
+    sizeChoices_->Choose(ChoiceOfSize(s.sizeMillimetres));
     // A mode of its own (a hand-edited file) leaves "OFF" chosen.
-    if (s.copyPlusMode >= 0 && s.copyPlusMode <= 2) {
-        copyPlusChoices_[static_cast<std::size_t>(s.copyPlusMode)]->setChecked(true);
-    }
-    smokingYearsBox_->setEnabled(s.copyPlusMode == 2);
+    if (s.copyPlusMode >= 0 && s.copyPlusMode <= 2) copyPlusChoices_->Choose(s.copyPlusMode);
     tobaccoTaxBox_->setText(QString::number(s.tobaccoTaxPer1000));
     consumptionTaxBox_->setText(QString::number(s.consumptionTaxPercent));
     smokingYearsBox_->setText(QString::number(s.smokingYears));
@@ -214,10 +205,10 @@ SettingsForm SettingsWindow::Form() const {
     for (std::size_t i = 0; i < 5; ++i) form.quitMoment[i] = quitMomentBoxes_[i]->text();
     form.cigarettesPerDay = cigarettesBox_->text();
     form.pricePer20 = priceBox_->text();
-    form.sizeChoice = Chosen(sizeChoices_);
+    form.sizeChoice = sizeChoices_->Chosen();
     form.blogUrl = blogUrlBox_->text();
     form.statusMode = statusModeBox_->currentText();
-    form.copyPlusChoice = Chosen(copyPlusChoices_);
+    form.copyPlusChoice = copyPlusChoices_->Chosen();
     form.packDisplay = packDisplayBox_->isChecked();
     form.tobaccoTaxPer1000 = tobaccoTaxBox_->text();
     form.consumptionTaxPercent = consumptionTaxBox_->text();

@@ -12,12 +12,12 @@
 #include "ui/FixedWindow.h"
 
 class App;
+class ChoiceGroup;
 class Platform;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
 struct TrackerSettings;
 
 class SettingsWindow : public FixedWindow {
@@ -53,7 +53,7 @@ private:
     QLineEdit* blogUrlBox_ = nullptr;
     QComboBox* statusModeBox_ = nullptr;
     QLabel* colourSample_ = nullptr;
-    std::array<QRadioButton*, 3> copyPlusChoices_{};
+    ChoiceGroup* copyPlusChoices_ = nullptr;
     QLineEdit* smokingYearsBox_ = nullptr;
     QCheckBox* packDisplayBox_ = nullptr;
     std::array<QLineEdit*, 5> quitMomentBoxes_{};  // year, month, day, hour, minute
@@ -61,7 +61,7 @@ private:
     QLineEdit* priceBox_ = nullptr;
     QLineEdit* tobaccoTaxBox_ = nullptr;
     QLineEdit* consumptionTaxBox_ = nullptr;
-    std::array<QRadioButton*, 3> sizeChoices_{};
+    ChoiceGroup* sizeChoices_ = nullptr;
     // The colour the colour dialog starts from: the last one chosen in it,
     // black before the first choice, never the stored setting.
     std::int32_t lastChosenColour_ = 0;

@@ -111,12 +111,15 @@ void WidgetWindows::ShowDisplayWindow(Window mainOrMini) {
     MainWindow* main = Main();
     MiniWindow* mini = Mini();
     if (main == nullptr || mini == nullptr) return;
+    // The window shown takes the keyboard from the one it replaces.
     if (mainOrMini == Window::Mini) {
         main->hide();
         mini->show();
+        mini->activateWindow();
     } else {
         main->show();
         mini->hide();
+        main->activateWindow();
     }
 }
 

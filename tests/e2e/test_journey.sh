@@ -1,21 +1,48 @@
 #!/usr/bin/env bash
 # The user's journey with a tray host and a clock running from 15 October
 # 2008, 12:07: first run -> main window -> settings -> copy -> mini window ->
-# into the tray and back -> exit -> restart a day later in the mini window ->
-# the session's end (SIGTERM), which keeps the place as the exit does.
+# into the tray and back -> exit -> restart a day later in the mini window,
+# its menu by the keyboard -> the session's end (SIGTERM), which keeps the
+# place as the exit does.
+# Along the way, what a screen reader finds in each window on the desktop's
+# accessibility bus (AT-SPI, read with pyatspi as Orca reads it), on a session
+# bus of the test's own.
+[[ -n ${YORUMA_E2E_OWN_BUS:-} ]] || exec env YORUMA_E2E_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
+bus=$DBUS_SESSION_BUS_ADDRESS
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" "$@"
+# No desktop's tray answers on this bus: the program finds the tray host below.
+export DBUS_SESSION_BUS_ADDRESS=$bus QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The accessibility bus (at-spi-bus-launcher, started by the session bus), there before the program looks for it.
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null || e2e_fail "no a11y bus"
+# e2e_expect_spoken LINE...: each shown object of the program is a line "role|name|description|what labels
+# it|the name of what holds it"; these are among them.
+e2e_expect_spoken() {
+    timeout 30 /usr/bin/python3 - "$E2E_PID" >"$E2E_WORK/spoken.txt" <<'PYTHON' || e2e_fail "no accessibility tree (python3-pyatspi)"
+import sys, pyatspi
+app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == int(sys.argv[1]))
+for shown in pyatspi.findAllDescendants(app, lambda node: node.getState().contains(pyatspi.STATE_SHOWING)):
+    ties = (r.getTarget(0).name for r in shown.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY)
+    print(shown.getRoleName(), shown.name, shown.description, ",".join(ties), shown.parent.name, sep="|")
+PYTHON
+    # shellcheck disable=SC2015  # (e2e_ok always succeeds)
+    for line in "$@"; do grep -qxF "$line" "$E2E_WORK/spoken.txt" && e2e_ok "spoken: $line" || e2e_fail "not spoken: $line"; done
+}
 PROFILE=yorumadata/initial.ini OPTIONS=yorumadata/option.ini MINI='^ ヨルマ式 mini mode$'
 # The tray host must be there before the program asks for a tray.
 trayer --edge top --align right --widthtype request --height 24 --transparent false >"$E2E_WORK/trayer.log" 2>&1 & E2E_PIDS+=("$!")
 sleep 0.5
 e2e_start_program '2008-10-15 12:07:00' "$E2E_TITLE_FIRST_RUN" "first-run window"
+e2e_expect_spoken 'dialog|ヨルマ式初期設定|||yoruma' 'radio button|スタンダード|||あなたの吸っているタバコのサイズ' \
+    'text|一日あたりに吸っているタバコの本数|（１から２００までの半角数字で記入）||ヨルマ式初期設定'
 e2e_type_profile "$E2E_WID" 20 300
 e2e_key Return
 e2e_expect_window "$E2E_PID" '^ \( ・◇・\)  - nubera$' "start confirmation"
+e2e_expect_spoken 'dialog|開始の確認|||yoruma' 'push button|ヨルマを開始する|||開始の確認'
 read -r x y < <(e2e_position "$E2E_WID")
 e2e_key Return
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window"
+e2e_expect_spoken 'frame|ヨルマ式|||yoruma' 'label|ステータス|２等兵||ヨルマ式'
 [[ "$(e2e_position "$E2E_WID")" == "$x $y" ]] || e2e_fail "main window at $(e2e_position "$E2E_WID"), not at $x $y"
 e2e_expect_bytes "$PROFILE" '2008,10,15,12,7,20,300,85\r\n' "tracking started"
 OPTIONS_LINE="1,8744,5,0,5,1,$((x * 15)),$((y * 15)),9241372,16777215,\"nubera.example.jp/\",2,0,0,\"ソルジャー\""
@@ -24,6 +51,7 @@ e2e_expect_bytes "$OPTIONS" "$OPTIONS_LINE\\r\\n" "tracking started"
 # "設定" (4800, 2950 twips); 30 a day into the count box, then "設定を保存".
 e2e_click "$E2E_WID" 344 206
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_SETTINGS" "settings window"
+e2e_expect_spoken 'dialog|設定ウィンドウ|全て半角で記入してください||yoruma' 'combo box|ソルジャー||ステータスの選択|設定ウィンドウ'
 e2e_click "$E2E_WID" 123 144
 e2e_key ctrl+a 3 0
 e2e_click "$E2E_WID" 241 210
@@ -38,6 +66,7 @@ e2e_expect_selection clipboard "$REPORT" "the copy"
 # The menu's sixth entry "ミニサイズで運転する": first opened where the main window stands.
 e2e_menu "$E2E_WID" 300 80 6
 e2e_expect_window "$E2E_PID" "$MINI" "mini window"
+e2e_expect_spoken 'frame|ヨルマ式（ミニサイズ）|||yoruma'
 [[ "$(e2e_position "$E2E_WID")" == "$x $y" ]] || e2e_fail "mini window at $(e2e_position "$E2E_WID"), not at $x $y"
 
 # A double click hides it into the tray; the icon's click brings it back only
@@ -60,7 +89,8 @@ e2e_expect_bytes "$OPTIONS" "${OPTIONS_LINE/,2,0,0,/,1,3600,2700,}\\r\\n" "after
 
 e2e_start_program '2008-10-16 12:07:00' "$MINI" "mini window at the restart"
 [[ "$(e2e_position "$E2E_WID")" == "240 180" ]] || e2e_fail "mini window at $(e2e_position "$E2E_WID") after the restart"
-e2e_menu "$E2E_WID" 100 40 1
+# The menu by the keyboard: Shift+F10 opens it with "コピーする" chosen.
+timeout 5 xdotool windowfocus --sync "$E2E_WID" key shift+F10 sleep 0.4 key Return || e2e_fail "could not press Shift+F10"
 REPORT='ステータス： １等兵\r\nヨルマ日： 2008年 10月 15日\r\nヨルマからの日数： 0年 0ヶ月 1日 0時間 0分\r\n'
 REPORT+='延びた寿命： 0日と2時間45分\r\n節約できた金額： 450円（節税分 283円）\r\n節煙本数： 30本 2.55ｍ '
 e2e_expect_selection clipboard "$REPORT" "the copy a day later" prefix  # then a message drawn at random

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTest>
 #include <QWidget>
 
 template <typename Window = QWidget>
@@ -22,3 +23,15 @@ Control* Find(QWidget* window, const char* objectName) {
 
 // Unloaded windows are deleted on the next turn of the event loop.
 inline void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// Brings the keyboard focus by Tab, from wherever it is, to the first control
+// of a window whose name begins so, as a user without a mouse does; false when
+// Tab never gets there.
+inline bool TabTo(QWidget* window, const char* name) {
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window)) return false;
+    const auto focused = [window] { return window->focusWidget() ? window->focusWidget() : window; };
+    for (int i = 0; i < 40 && !focused()->objectName().startsWith(QLatin1String(name)); ++i)
+        QTest::keyClick(focused(), Qt::Key_Tab);
+    return focused()->objectName().startsWith(QLatin1String(name));
+}

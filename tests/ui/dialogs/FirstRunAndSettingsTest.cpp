@@ -23,8 +23,9 @@ namespace {
 // and the greeting's close box end the program with nothing written.
 //
 // Each case: the moment "開始" is asked for, the button that answers the
-// confirmation (none: Enter), the greeting's title, and the profile written
-// (none: the program ends, by the button or by the greeting's close box).
+// confirmation by Tab and Enter (none: the start button, focused at first),
+// the greeting's title, and the profile written (none: the program ends, by
+// the button or by the greeting's close box).
 TEST(FirstRun, HandOvers) {
     const struct { MomentParts asked; const char *button, *greeting, *profile; } cases[] = {
         {{2008, 12, 23, 23, 59}, nullptr, "", "2008,12,23,23,59,20,300,100"},
@@ -47,18 +48,15 @@ TEST(FirstRun, HandOvers) {
         ASSERT_NE(window, nullptr);
         Find<QRadioButton>(window, "sizeChoice2")->setChecked(true);
         Find<QLineEdit>(window, "priceBox")->insert("300");
-        for (const char* count : {"0", "20"}) {  // 0 is refused and the window stays
-            Find<QLineEdit>(window, "cigarettesBox")->setText(count);
-            QTest::keyClick(Find<QLineEdit>(window, "priceBox"), Qt::Key_Return);
-            ProcessDeletions();
-        }
-        EXPECT_EQ(program.platform.messages, QStringList{"有効範囲内にある半角数字を入れてください"});
+        Find<QLineEdit>(window, "cigarettesBox")->setText("20");
+        QTest::keyClick(Find<QLineEdit>(window, "priceBox"), Qt::Key_Return);  // Enter in a box moves on
+        ProcessDeletions();
         QWidget* confirmation = VisibleWindow("startConfirmation");
         ASSERT_NE(confirmation, nullptr);
         confirmation->move(200, 100);
         program.platform.now = c.asked;
-        if (c.button) QTest::mouseClick(Find<QPushButton>(confirmation, c.button), Qt::LeftButton);
-        else QTest::keyClick(confirmation, Qt::Key_Return);
+        ASSERT_TRUE(TabTo(confirmation, c.button ? c.button : "startButton"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         ProcessDeletions();
         QWidget* greeting = VisibleWindow("seasonalGreeting");
         EXPECT_EQ(greeting ? greeting->windowTitle().toStdString() : "", c.greeting);
@@ -97,35 +95,40 @@ TEST(SettingsWindow, InformationCancelAndSaves) {
         Find<QLineEdit>(window, box)->selectAll();
         Find<QLineEdit>(window, box)->insert(text);  // as typed, within the box's length
     };
-    const auto click = [&window](const char* control) {
-        QTest::mouseClick(window->findChild<QAbstractButton*>(QLatin1String(control)), Qt::LeftButton);
+    // Every control is reached by Tab, as without a mouse: Enter presses a
+    // button, Space a check box; a group of choices is entered on its chosen one.
+    const auto press = [&window](const char* control, Qt::Key key = Qt::Key_Return) {
+        ASSERT_TRUE(TabTo(window, control)) << control;
+        QTest::keyClick(QApplication::focusWidget(), key);
         ProcessDeletions();
     };
     const auto sample = [&window](auto role) { return Find<QLabel>(window, "colourSample")->palette().color(role); };
     window->move(300, 150);
-    click("settingsButton");
+    press("settingsButton");
     ASSERT_NE(window = VisibleWindow("settingsWindow"), nullptr);
     const QByteArray profile = scratch.Read("initial.ini"), options = scratch.Read("option.ini");
     EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(300, 150));
     EXPECT_EQ(sample(QPalette::Window), QColor(28, 3, 141));  // 9241372: red in the lowest byte
 
-    // The information window takes the settings window's place; Enter on its
-    // focused "とじる" brings the settings back, the typing gone but the colour
-    // chosen kept. Cancel: the main window has its stored colour again.
+    // The information window takes the settings window's place; its "とじる"
+    // brings the settings back, the typing gone but the colour chosen kept.
+    // Shift+Tab from the first box reaches "キャンセル": the main window has its
+    // stored colour again.
     type("cigarettesBox", "40");
     program.platform.colourChoice = 255;  // red
-    click("textColourButton");
+    press("textColourButton");
     EXPECT_EQ(sample(QPalette::WindowText), QColor(255, 0, 0));
-    click("paidEditionButton");
+    press("paidEditionButton");
     ASSERT_NE(window = VisibleWindow("infoWindow"), nullptr);
     EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(300, 150));
-    Find<QPushButton>(window, "closeButton")->setFocus();
-    QTest::keyClick(Find<QPushButton>(window, "closeButton"), Qt::Key_Return);
-    ProcessDeletions();
+    press("closeButton");
     ASSERT_NE(window = VisibleWindow("settingsWindow"), nullptr);
     EXPECT_EQ(Find<QLineEdit>(window, "cigarettesBox")->text(), "20");
     EXPECT_EQ(sample(QPalette::WindowText), QColor(255, 0, 0));
-    click("cancelButton");
+    ASSERT_TRUE(TabTo(window, "blogUrlBox"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "cancelButton");
+    press("cancelButton");
     auto* main = VisibleWindow<MainWindow>("mainWindow");
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(main->Value(kElapsedCaption)->palette().color(QPalette::WindowText), QColor(255, 255, 255));
@@ -137,7 +140,7 @@ TEST(SettingsWindow, InformationCancelAndSaves) {
     for (const auto& [count, blocked, message] : {std::tuple{"0", false, kRangeMessage}, {"30", true, kDataFolderMessage}}) {
         if (blocked && QFile::remove(scratch.DataFile("option.ini"))) QDir().mkpath(scratch.DataFile("option.ini"));
         type("cigarettesBox", count);
-        click("saveButton");
+        press("saveButton");
         EXPECT_EQ(std::exchange(program.platform.messages, {}), QStringList{message});
         ASSERT_EQ(VisibleWindow("settingsWindow"), window);
         EXPECT_EQ(scratch.Read("initial.ini"), profile);
@@ -150,12 +153,15 @@ TEST(SettingsWindow, InformationCancelAndSaves) {
     for (const auto& [box, text] : {std::pair{"blogUrlBox", "  blog.example/new, page  "}, {"smokingYearsBox", "12"},
                                     {"tobaccoTaxBox", "7892"}, {"consumptionTaxBox", "8"}})
         type(box, text);
-    Find<QComboBox>(window, "statusModeBox")->setCurrentIndex(1);  // コスモ
-    // The text colour red again (the cancel dropped it), the back colour's dialog cancelled.
-    for (const char* control : {"copyPlusChoice2", "packDisplayBox", "sizeChoice2", "textColourButton"}) click(control);
+    press("statusModeBox", Qt::Key_Down);  // コスモ
+    // Tab lands on the choices stored ("ON", "スタンダード"), where the arrow chooses the next;
+    // the text colour red again (the cancel dropped it), the back colour's dialog cancelled.
+    for (const auto& [control, key] : {std::pair{"copyPlusChoice", Qt::Key_Right}, {"packDisplayBox", Qt::Key_Space},
+                                       {"sizeChoice", Qt::Key_Right}, {"textColourButton", Qt::Key_Return}})
+        press(control, key);
     program.platform.colourChoice.reset();
-    click("backColourButton");
-    click("saveButton");
+    press("backColourButton");
+    press("tobaccoTaxBox");  // Enter in a box saves
     EXPECT_TRUE(program.platform.messages.isEmpty());
     EXPECT_EQ(scratch.Read("initial.ini"), "2008,10,5,9,0,30,300,100\r\n");
     EXPECT_EQ(scratch.ReadText("option.ini"),
