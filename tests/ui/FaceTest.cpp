@@ -129,6 +129,9 @@ QString Accessible(QWidget* widget) {
     for (const auto& [kind, label] : {std::pair{QAccessible::Name, " name "}, {QAccessible::Description, " description "}}) {
         if (!node->text(kind).isEmpty()) found += label + Quoted(node->text(kind));
     }
+    for (const auto& [label, relation] : node->relations(QAccessible::Label)) {
+        found += " labelled by " + Quoted(label->text(QAccessible::Name));
+    }
     return found;
 }
 
@@ -136,8 +139,8 @@ QString Font(const QFont& font) {
     return QStringLiteral("%1 %2pt%3").arg(font.families().value(0)).arg(font.pointSizeF()).arg(font.bold() ? " bold" : "");
 }
 
-// One line a control, in the order the window made them; the controls a
-// control is made of (a combo box's list, a text box's scroll bars) are its own.
+// One line a control, in the order the window made them, those in a frame or
+// group below it.
 void DescribeControls(QWidget* parent, const QString& indent, QStringList& lines) {
     for (QObject* child : parent->children()) {
         auto* control = qobject_cast<QWidget*>(child);
@@ -159,7 +162,11 @@ void DescribeControls(QWidget* parent, const QString& indent, QStringList& lines
         if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
             for (const QString& line : text->toPlainText().split('\n')) lines << indent + "  | " + line;
         }
-        if (qobject_cast<QGroupBox*>(control) != nullptr) DescribeControls(control, indent + "  ", lines);
+        // Frames and groups hold controls; a combo box's list and a text
+        // box's scroll bars are parts of their control.
+        if (!control->inherits("QComboBox") && !control->inherits("QAbstractScrollArea")) {
+            DescribeControls(control, indent + "  ", lines);
+        }
     }
 }
 
@@ -176,7 +183,7 @@ QString DescribeWindow(QWidget* window) {
                       Accessible(window));
     DescribeControls(window, QStringLiteral("  "), lines);
     for (QMenu* menu : window->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
-        lines << QStringLiteral("  menu ") + menu->objectName();
+        lines << QStringLiteral("  menu %1 | %2").arg(menu->objectName(), Accessible(menu));
         for (QAction* entry : menu->actions()) lines << QStringLiteral("    %1 %2").arg(entry->objectName(), Quoted(entry->text()));
     }
     return lines.join('\n') + '\n';
