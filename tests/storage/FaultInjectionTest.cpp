@@ -4,19 +4,42 @@
 // copy and closing go on working; a restart finds what was saved before.
 
 #include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
+#include <dlfcn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 #include "app/Messages.h"
 #include "support/DataFolder.h"
 #include "support/Program.h"
 #include "support/Windows.h"
+
+namespace {
+
+// The name onto which every rename fails as on a failing disk, while set.
+const char* failRenamesOnto = nullptr;
+
+}  // namespace
+
+extern "C" int renameat(int fromFolder, const char* from, int toFolder, const char* to) {
+    static const auto next = reinterpret_cast<int (*)(int, const char*, int, const char*)>(dlsym(RTLD_NEXT, "renameat"));
+    if (failRenamesOnto != nullptr && std::strcmp(to, failRenamesOnto) == 0) {
+        errno = EIO;
+        return -1;
+    }
+    return next(fromFolder, from, toFolder, to);
+}
 
 namespace {
 
@@ -99,5 +122,55 @@ TEST_P(FaultInjectionTest, SavesFailWithoutHarmAndTheProgramGoesOn) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, FaultInjectionTest,
                          ::testing::Values(Fault::FullDisk, Fault::DataFolderMovedAway, Fault::DataFolderReplacedByAFile));
+
+// The settings save replaces both files or neither: when "option.ini" cannot
+// be replaced, "initial.ini" is put back as it was, and the user is told.
+TEST(SettingsSave, TheSecondReplaceFailingPutsTheFirstBack) {
+    ScratchDirectory scratch;
+    scratch.WriteStartedTracker();
+    Program program;
+    program.app.StartUp();
+    program.app.OpenSettings();
+    const QByteArray options = scratch.Read("option.ini");
+    failRenamesOnto = "option.ini";
+    program.app.SaveSettings({{"2008", "10", "5", "9", "0"}, "30", "300", 1, "", "ソルジャー", 0, true, "8744", "5", "5"});
+    failRenamesOnto = nullptr;
+    EXPECT_EQ(scratch.Read("initial.ini"), kStartedProfile);
+    EXPECT_EQ(scratch.Read("option.ini"), options);
+    EXPECT_EQ(QDir(DataFolderPath(scratch.Path())).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"initial.ini", "option.ini"}));
+    EXPECT_EQ(program.platform.messages, QStringList{kDataFolderMessage});
+    EXPECT_TRUE(program.windows.IsOpen(Window::Settings));
+    ProcessDeletions();
+}
+
+// In a folder the user may not write (mode 555) a save goes into the file
+// itself. The save program kills itself at each step of its first save in
+// turn; every step leaves the old line or the new one first in each file.
+TEST(InPlaceSave, AKillAtAnyStepLeavesAWholeLine) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may write a folder of mode 555 (AsAnotherUser runs this)";
+    ScratchDirectory scratch;
+    const QByteArray folder = QFile::encodeName(DataFolderPath(scratch.Path()));
+    const QRegularExpression whole(QStringLiteral("^(-?\\d+(,-?\\d+){7}|(-?\\d+,){10}\"a*\",(-?\\d+,){3}\"ソルジャー\")\\r$"));
+    for (int step = 1; step <= 6; ++step) {
+        chmod(folder.constData(), 0755);
+        scratch.Write("initial.ini", kStartedProfile);
+        scratch.Write("option.ini", QByteArray(kStartedOptions).replace("\"\"", "\"" + QByteArray(300, 'a') + "\""));
+        chmod(folder.constData(), 0555);
+        QProcess storm;
+        storm.setWorkingDirectory(scratch.Path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("YORUMA_KILL_AT_STEP", QString::number(step));
+        storm.setProcessEnvironment(environment);
+        storm.start(QStringLiteral(SAVE_STORM_PATH), {"1000000"});
+        ASSERT_TRUE(storm.waitForFinished(20000));
+        EXPECT_EQ(storm.exitStatus(), QProcess::CrashExit) << "never reached step " << step;
+        for (const char* file : {"initial.ini", "option.ini"}) {
+            const QString firstLine = scratch.ReadText(file).section(u'\n', 0, 0);
+            EXPECT_TRUE(whole.match(firstLine).hasMatch()) << "step " << step << ": " << scratch.Read(file).left(80).constData();
+        }
+    }
+    chmod(folder.constData(), 0755);
+}
 
 }  // namespace
