@@ -23,7 +23,8 @@ QString WhatToDo(const UnsafeFolder& unsafe) {
 
 QString DataFolderMessage(const std::optional<UnsafeFolder>& unsafe) {
     if (!unsafe) return kDataFolderMessage;
-    return kDataFolderMessage + QStringLiteral("\r\n「%1」は%2。%3").arg(unsafe->path, WhoElseMayWrite(unsafe->writer), WhatToDo(*unsafe));
+    return kDataFolderMessage +
+           QStringLiteral("\r\n「%1」は%2。%3").arg(unsafe->path, WhoElseMayWrite(unsafe->writer), WhatToDo(*unsafe));
 }
 
 QString AlreadyRunningMessage(const LockHolder& holder) {

@@ -79,7 +79,8 @@ public:
     bool Create(mode_t mode) {
         for (int attempt = 0; attempt < 100; ++attempt) {
             const QByteArray name = TemporaryNameBeside(entry_);
-            file_ = Descriptor(openat(folder_, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+            const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+            file_ = Descriptor(openat(folder_, name.constData(), flags, mode));
             if (file_.valid()) {
                 name_ = name;
                 return fchmod(file_.get(), mode) == 0;
@@ -219,7 +220,8 @@ FileContent DataDirectory::Read(const QString& name, qint64 maxBytes) const {
     const std::optional<QByteArray> entry = EntryOf(handle_->folder.get(), name);
     if (!entry) return {FileAccess::Refused, {}};
     // Without blocking: opening a FIFO for reading would wait for a writer for good.
-    const int descriptor = openat(handle_->folder.get(), entry->constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    const int descriptor = openat(handle_->folder.get(), entry->constData(), flags);
     if (descriptor < 0) {
         if (errno == ENOENT) return {FileAccess::Missing, {}};
         return {errno == ELOOP ? FileAccess::Refused : FileAccess::Unreadable, {}};
@@ -304,11 +306,11 @@ void DataDirectory::RemoveLeftovers(const QStringList& names) {
         return;
     }
     while (const dirent* entry = readdir(listing)) {
+        if (!IsSaveLeftover(QFile::decodeName(entry->d_name), names)) continue;
         struct stat status {};
-        if (IsSaveLeftover(QFile::decodeName(entry->d_name), names) &&
-            fstatat(folder, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode) && Ours(status)) {
-            unlinkat(folder, entry->d_name, 0);
-        }
+        const bool ownFile = fstatat(folder, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+                             S_ISREG(status.st_mode) && Ours(status);
+        if (ownFile) unlinkat(folder, entry->d_name, 0);
     }
     closedir(listing);
 }
