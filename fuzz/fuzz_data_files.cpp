@@ -16,16 +16,16 @@
 
 // Reads both files of the data folder under BASE: opened, and read whole where
 // the program wrote them itself.
-static TrackerSettings Load(const QString& base, bool whole) {
+static TrackerSettings Load(const DataDirectory& folder, bool whole) {
     TrackerSettings s;
-    for (const LoadResult result : {LoadProfile(s, base), LoadOptions(s, base)})
+    for (const LoadResult result : {LoadProfile(s, folder), LoadOptions(s, folder)})
         Require(result == LoadResult::Complete || (!whole && result != LoadResult::NotOpened), "opened, and read whole if ours");
     return s;
 }
 
 // Writes both files and gives their bytes: one line each.
-static QByteArray SaveAndRead(const TrackerSettings& s, const QString& base) {
-    Require(SaveProfile(s, base) && SaveOptions(s, base), "the record can be written");
+static QByteArray SaveAndRead(const TrackerSettings& s, DataDirectory& folder, const QString& base) {
+    Require(SaveProfile(s, folder) && SaveOptions(s, folder), "the record can be written");
     QByteArray bytes;
     for (const QString& path : {ProfileFilePath(base), OptionsFilePath(base)}) {
         QFile file(path);
@@ -38,22 +38,23 @@ static QByteArray SaveAndRead(const TrackerSettings& s, const QString& base) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const QTemporaryDir in, out;  // the bytes as data files; what the program writes
-    Require(QDir().mkpath(DataFolderPath(in.path())) && QDir().mkpath(DataFolderPath(out.path())), "scratch folders");
+    static DataDirectory inFolder(in.path()), outFolder(out.path());
+    Require(inFolder.IsOpen() && outFolder.IsOpen(), "scratch folders");
     for (const QString& path : {ProfileFilePath(in.path()), OptionsFilePath(in.path())}) {
         QFile file(path);
         Require(file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size),
                 "the scratch file is written");
     }
-    TrackerSettings read = Load(in.path(), false);
-    Require(read == Load(in.path(), false), "reading again gives the same record");
+    TrackerSettings read = Load(inFolder, false);
+    Require(read == Load(inFolder, false), "reading again gives the same record");
     for (std::string* text : {&read.blogUrl, &read.statusMode}) {
         Require(QUtf8StringView(*text).isValidUtf8() && text->find_first_of("\r\n") == std::string::npos,
                 "texts read are valid UTF-8 without line breaks", *text);
         std::erase(*text, '"');
     }
-    const QByteArray written = SaveAndRead(read, out.path());
-    const TrackerSettings back = Load(out.path(), true);
+    const QByteArray written = SaveAndRead(read, outFolder, out.path());
+    const TrackerSettings back = Load(outFolder, true);
     Require(back == read, "a written record reads back the same", written.toStdString());
-    Require(SaveAndRead(back, out.path()) == written, "writing it again changes nothing");
+    Require(SaveAndRead(back, outFolder, out.path()) == written, "writing it again changes nothing");
     return 0;
 }

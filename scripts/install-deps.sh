@@ -10,6 +10,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev clang  # tests and benchmarks
     libclang-rt-14-dev                                # libFuzzer and sanitizer runtimes for fuzz/
     xvfb xdotool xclip x11-utils                      # the program on a virtual display
+    inotify-tools                                     # the end-to-end tests see a save begin
     libfaketime faketime                              # a faked clock for the end-to-end tests
     imagemagick                                       # screenshots
     fonts-ipafont-gothic                              # a Japanese monospaced font

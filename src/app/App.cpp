@@ -29,8 +29,8 @@ void App::StartUp() {
     placesOnDisk_ = CurrentPlaces();
     if (refused) ReportDataFolderProblem();
 
-    if (platform_.AnotherCopyRunning(folder_.Path())) {
-        platform_.ShowMessage(kAlreadyRunningMessage);
+    if (const std::optional<LockHolder> holder = platform_.RunningCopy(folder_.Directory())) {
+        platform_.ShowMessage(AlreadyRunningMessage(*holder));
         EndProgram();
         return;
     }
@@ -283,10 +283,11 @@ bool App::SaveBoth(const TrackerSettings& settings) {
 }
 
 void App::ReportDataFolderProblem() {
+    const QString message = DataFolderMessage(folder_.Unsafe());
     if (sessionEnding_) {
-        const QString line = QString(kDataFolderMessage).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        const QString line = QString(message).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         qWarning("yoruma: %s", qUtf8Printable(line));
         return;
     }
-    platform_.ShowMessage(kDataFolderMessage);
+    platform_.ShowMessage(message);
 }

@@ -3,6 +3,10 @@
 
 #include <QString>
 
+#include <optional>
+
+#include "storage/DataDirectory.h"
+
 // The program's title: the caption of every message box.
 inline const QString kProgramTitle = QStringLiteral("ヨルマ式");
 
@@ -18,3 +22,9 @@ inline const QString kWebPageMessage = QStringLiteral("エラーです。フォ�
 inline const QString kDataFolderMessage = QStringLiteral(
     "yorumadata フォルダに設定を保存できません。\r\n"
     "フォルダとその中のファイルが自分のもので、読み書きできるか確認してください");
+
+// The data-folder message, with a line on who else may change the folder
+// and what to do about it where that is why it is not used.
+QString DataFolderMessage(const std::optional<UnsafeFolder>& unsafe);
+// The second copy's message, with a line naming the copy that runs.
+QString AlreadyRunningMessage(const LockHolder& holder);

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "engine/MomentParts.h"
+#include "storage/DataDirectory.h"
 
 class QObject;
 
@@ -29,10 +30,10 @@ public:
     // The screen the windows are placed on, in twips.
     virtual QSize ScreenSizeTwips() = 0;
 
-    // True when an earlier copy of the program is still running for this
-    // user, or on the data folder (empty: a folder that is not used). The
-    // first call that finds none claims both for this copy.
-    virtual bool AnotherCopyRunning(const QString& dataFolder) = 0;
+    // The earlier copy of the program that still runs for this user, or on
+    // the data folder (a closed one has none); nothing when there is none,
+    // and the first call that finds none claims both for this copy.
+    virtual std::optional<LockHolder> RunningCopy(DataDirectory& dataFolder) = 0;
     // Ends the program at once, without unloading any window.
     virtual void EndProgram() = 0;
     // The session ends without the user closing a window: the desktop logs

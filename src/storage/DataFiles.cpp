@@ -1,8 +1,5 @@
 #include "storage/DataFiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -13,7 +10,6 @@
 #include <optional>
 #include <variant>
 
-#include "storage/FileSafety.h"
 #include "storage/FileText.h"
 
 namespace {
@@ -154,10 +150,9 @@ std::optional<QString> FirstLineText(QByteArray bytes) {
 }
 
 template <std::size_t N>
-LoadResult LoadFields(TrackerSettings& settings, const QString& basePath, const QString& name,
+LoadResult LoadFields(TrackerSettings& settings, const DataDirectory& folder, const QString& name,
                       const std::array<Field, N>& fields) {
-    if (basePath.isEmpty()) return LoadResult::Refused;
-    const FileContent content = ReadDataFile(DataFolderPath(basePath), name, kLongestLineRead);
+    const FileContent content = folder.Read(name, kLongestLineRead);
     switch (content.access) {
         case FileAccess::Missing: return LoadResult::NotOpened;
         case FileAccess::Unreadable: return LoadResult::Unreadable;
@@ -186,65 +181,57 @@ LoadResult LoadFields(TrackerSettings& settings, const QString& basePath, const 
     return LoadResult::Complete;
 }
 
-bool MayReplace(const QString& basePath, const QString& name) {
-    if (basePath.isEmpty()) return false;
-    const FileContent existing = ReadDataFile(DataFolderPath(basePath), name, kLongestLineRead);
-    switch (existing.access) {
-        case FileAccess::Missing: return true;
-        case FileAccess::Read: return FirstLineText(existing.bytes).has_value();
-        case FileAccess::Unreadable:
-        case FileAccess::Refused: return false;
-    }
-    return false;
+// What a save of the file needs: its new bytes, and what it holds now, which
+// may be put back. Nothing where the file may not be replaced: what cannot be
+// read, or not as text, would be lost unseen.
+std::optional<Replacement> Replacing(const DataDirectory& folder, const QString& name, const QString& line) {
+    FileContent old = folder.Read(name, kLongestLineRead);
+    const bool replaceable = old.access == FileAccess::Missing ||
+                             (old.access == FileAccess::Read && FirstLineText(old.bytes).has_value());
+    if (!replaceable) return std::nullopt;
+    return Replacement{name, EncodeFileText(line), std::move(old)};
 }
 
-bool WriteLine(const QString& basePath, const QString& name, const QString& line) {
-    // Checked before every write: the file may have changed since it was read.
-    if (!MayReplace(basePath, name)) return false;
-    const QByteArray bytes = EncodeFileText(line);
-    QSaveFile file(DataFolderPath(basePath) + QLatin1Char('/') + name);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    // The line is flushed here, and a failure caught here: commit() flushes
-    // too, but on a full disk it would put an empty file in place of the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+bool SaveLine(DataDirectory& folder, const QString& name, const QString& line) {
+    std::optional<Replacement> replacement = Replacing(folder, name, line);
+    return replacement && folder.Replace({std::move(*replacement)});
 }
 
 }  // namespace
 
-QString DataFolderPath(const QString& basePath) { return basePath + QStringLiteral("/yorumadata"); }
 QString ProfileFilePath(const QString& basePath) { return DataFolderPath(basePath) + QLatin1Char('/') + kProfileName; }
 QString OptionsFilePath(const QString& basePath) { return DataFolderPath(basePath) + QLatin1Char('/') + kOptionsName; }
 
 QString ProfileLine(const TrackerSettings& settings) { return LineOf(settings, kProfileFields); }
 QString OptionsLine(const TrackerSettings& settings) { return LineOf(settings, kOptionFields); }
 
-LoadResult LoadProfile(TrackerSettings& settings, const QString& basePath) {
-    return LoadFields(settings, basePath, kProfileName, kProfileFields);
+LoadResult LoadProfile(TrackerSettings& settings, const DataDirectory& folder) {
+    return LoadFields(settings, folder, kProfileName, kProfileFields);
 }
 
-LoadResult LoadOptions(TrackerSettings& settings, const QString& basePath) {
-    return LoadFields(settings, basePath, kOptionsName, kOptionFields);
+LoadResult LoadOptions(TrackerSettings& settings, const DataDirectory& folder) {
+    return LoadFields(settings, folder, kOptionsName, kOptionFields);
 }
 
-bool MayReplaceProfile(const QString& basePath) { return MayReplace(basePath, kProfileName); }
-bool MayReplaceOptions(const QString& basePath) { return MayReplace(basePath, kOptionsName); }
-
-bool SaveProfile(const TrackerSettings& settings, const QString& basePath) {
-    return WriteLine(basePath, kProfileName, ProfileLine(settings));
+bool SaveProfile(const TrackerSettings& settings, DataDirectory& folder) {
+    return SaveLine(folder, kProfileName, ProfileLine(settings));
 }
 
-bool SaveOptions(const TrackerSettings& settings, const QString& basePath) {
-    return WriteLine(basePath, kOptionsName, OptionsLine(settings));
+bool SaveOptions(const TrackerSettings& settings, DataDirectory& folder) {
+    return SaveLine(folder, kOptionsName, OptionsLine(settings));
 }
 
-void RemoveInterruptedSaves(const QString& basePath) {
-    if (!basePath.isEmpty()) RemoveSaveLeftovers(DataFolderPath(basePath), {kProfileName, kOptionsName});
+bool SaveProfileAndOptions(const TrackerSettings& settings, DataDirectory& folder) {
+    // Both checked before either is written, so that a refusal leaves both as they were.
+    std::optional<Replacement> profile = Replacing(folder, kProfileName, ProfileLine(settings));
+    std::optional<Replacement> options = Replacing(folder, kOptionsName, OptionsLine(settings));
+    return profile && options && !DataFilesAreOneFile(folder) &&
+           folder.Replace({std::move(*profile), std::move(*options)});
 }
+
+bool DataFilesAreOneFile(const DataDirectory& folder) { return folder.SameFile(kProfileName, kOptionsName); }
+
+void RemoveInterruptedSaves(DataDirectory& folder) { folder.RemoveLeftovers({kProfileName, kOptionsName}); }
 
 void SetProfileDefaults(TrackerSettings& settings, const MomentParts& now) {
     const TrackerSettings defaults;

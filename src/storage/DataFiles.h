@@ -4,16 +4,14 @@
 // else (15 fields). Each is one line of comma-separated fields ended by CR LF,
 // numbers in decimal and texts between double quotes, in the system's
 // multi-byte code page (Shift-JIS on a Japanese Windows). Files are always
-// replaced whole, atomically.
+// replaced whole, through the open data folder (DataDirectory).
 
 #include <QString>
 
 #include "engine/MomentParts.h"
 #include "engine/TrackerSettings.h"
+#include "storage/DataDirectory.h"
 
-// An empty basePath (the current directory was removed) names no folder:
-// nothing is read or written.
-QString DataFolderPath(const QString& basePath);
 QString ProfileFilePath(const QString& basePath);
 QString OptionsFilePath(const QString& basePath);
 
@@ -28,28 +26,30 @@ enum class LoadResult {
     Incomplete,   // opened, but a field could not be read
     NotOpened,    // no such file
     Unreadable,   // there, but not a regular file, not readable, or in no known encoding
-    Refused,      // another user's, or a link out of the data folder: never used
+    Refused,      // another user's, a link out of the data folder, or no data folder to use
 };
 
-LoadResult LoadProfile(TrackerSettings& settings, const QString& basePath);
-LoadResult LoadOptions(TrackerSettings& settings, const QString& basePath);
+LoadResult LoadProfile(TrackerSettings& settings, const DataDirectory& folder);
+LoadResult LoadOptions(TrackerSettings& settings, const DataDirectory& folder);
 
-// False where a save must not replace the file: it is another user's, a link
-// out of the data folder, or a file that cannot be read (what it holds would
-// be lost unseen). A missing file may be made.
-bool MayReplaceProfile(const QString& basePath);
-bool MayReplaceOptions(const QString& basePath);
+// Return false when the file could not be written, or may not be replaced:
+// it is another user's, a link out of the data folder, or a file that cannot
+// be read (what it holds would be lost unseen). The old file is then
+// untouched. A missing file is made.
+bool SaveProfile(const TrackerSettings& settings, DataDirectory& folder);
+bool SaveOptions(const TrackerSettings& settings, DataDirectory& folder);
+// Both files or neither: when "option.ini" cannot be replaced, "initial.ini"
+// is put back as it was.
+bool SaveProfileAndOptions(const TrackerSettings& settings, DataDirectory& folder);
 
-// Return false when the file could not be written, or may not be replaced; the
-// old file is then untouched. Where no temporary file can be made beside it (a
-// folder the user may not write, holding files the user may), the file is
-// written in place.
-bool SaveProfile(const TrackerSettings& settings, const QString& basePath);
-bool SaveOptions(const TrackerSettings& settings, const QString& basePath);
+// True when "initial.ini" and "option.ini" are one file under two names (a
+// link of the user's between them): each would be read as the other, and a
+// save of either would write over both.
+bool DataFilesAreOneFile(const DataDirectory& folder);
 
 // Removes what saves of an earlier copy, killed while saving, left in the
 // data folder. Only for the copy that owns the folder.
-void RemoveInterruptedSaves(const QString& basePath);
+void RemoveInterruptedSaves(DataDirectory& folder);
 
 // The quit moment becomes now; 20 a day, 300 yen, standard size.
 void SetProfileDefaults(TrackerSettings& settings, const MomentParts& now);

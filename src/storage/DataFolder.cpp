@@ -1,9 +1,6 @@
 #include "storage/DataFolder.h"
 
-#include <QDir>
-
 #include "storage/DataFiles.h"
-#include "storage/FileSafety.h"
 
 namespace {
 
@@ -14,58 +11,59 @@ bool MustBeKept(LoadResult result) { return result == LoadResult::Unreadable || 
 }  // namespace
 
 void DataFolder::Open() {
-    // Empty when the current directory has been removed: then there is no
-    // folder to use, and nothing is written anywhere.
-    basePath_ = CurrentDirectoryPath();
-    // Already there, or impossible to make: either way the file steps decide.
-    if (!basePath_.isEmpty()) QDir(basePath_).mkdir(QStringLiteral("yorumadata"));
-    refused_ = basePath_.isEmpty() || DataFolderRefused(DataFolderPath(basePath_));
+    // An empty path (the current directory was removed) opens no folder, and
+    // nothing is written anywhere.
+    directory_ = DataDirectory(CurrentDirectoryPath());
+    if (DataFilesAreOneFile(directory_)) directory_ = DataDirectory();
 }
 
-QString DataFolder::Path() const { return refused_ ? QString() : DataFolderPath(basePath_); }
-
 bool DataFolder::LoadAtStart(TrackerSettings& settings, const MomentParts& now) {
+    const bool refused = !directory_.IsOpen();
     // The profile is only tested here; it is read with the options when the
     // display windows load.
     TrackerSettings tested = settings;
-    const LoadResult profile = refused_ ? LoadResult::Refused : LoadProfile(tested, basePath_);
+    const LoadResult profile = LoadProfile(tested, directory_);
     profileKept_ = MustBeKept(profile);
     if (profile == LoadResult::NotOpened || profileKept_) SetProfileDefaults(settings, now);
-    if (profile == LoadResult::NotOpened) SaveProfile(settings, basePath_);
+    if (profile == LoadResult::NotOpened) ::SaveProfile(settings, directory_);
 
-    const LoadResult options = refused_ ? LoadResult::Refused : LoadOptions(settings, basePath_);
+    TrackerSettings read = settings;
+    // A file that says nothing of the set-up counts as started.
+    read.setupDone = 1;
+    const LoadResult options = LoadOptions(read, directory_);
     optionsKept_ = MustBeKept(options);
-    if (options != LoadResult::Complete) {
-        // A short or damaged file counts as no set-up at all; it keeps its
-        // content until the next save (an unreadable one for good).
-        SetOptionDefaults(settings);
-        if (options == LoadResult::NotOpened) SaveOptions(settings);
+    if (options == LoadResult::Complete) {
+        settings = read;
+        return refused || profileKept_;
     }
-    return refused_ || profileKept_ || optionsKept_;
+    SetOptionDefaults(settings);
+    if (options == LoadResult::NotOpened) {
+        ::SaveOptions(settings, directory_);
+        return refused || profileKept_;
+    }
+    // Cut by a crash or damaged beside a recorded quit moment: the program
+    // runs from that moment and writes a whole file at its next save. Only
+    // the program's own first file, which says that nothing was started yet,
+    // leads to the first run.
+    const bool recorded = profile == LoadResult::Complete && read.setupDone != 0;
+    if (recorded) settings.setupDone = 1;
+    return refused || profileKept_ || optionsKept_ || recorded;
 }
 
 bool DataFolder::Load(TrackerSettings& settings) {
-    if (refused_) return false;
-    profileKept_ = MustBeKept(LoadProfile(settings, basePath_));
-    const LoadResult options = LoadOptions(settings, basePath_);
+    if (!directory_.IsOpen()) return false;
+    profileKept_ = MustBeKept(LoadProfile(settings, directory_));
+    const LoadResult options = LoadOptions(settings, directory_);
     optionsKept_ = MustBeKept(options);
     return options == LoadResult::Complete;
 }
 
-bool DataFolder::SaveProfileFile(const TrackerSettings& settings) {
-    return !refused_ && !profileKept_ && SaveProfile(settings, basePath_);
-}
-
 bool DataFolder::SaveOptions(const TrackerSettings& settings) {
-    return !refused_ && !optionsKept_ && ::SaveOptions(settings, basePath_);
+    return !optionsKept_ && ::SaveOptions(settings, directory_);
 }
 
 bool DataFolder::SaveBoth(const TrackerSettings& settings) {
-    // Both checked first, so that a refusal leaves both files as they were.
-    return !refused_ && !profileKept_ && !optionsKept_ && MayReplaceProfile(basePath_) &&
-           MayReplaceOptions(basePath_) && SaveProfileFile(settings) && SaveOptions(settings);
+    return !profileKept_ && !optionsKept_ && SaveProfileAndOptions(settings, directory_);
 }
 
-void DataFolder::RemoveInterruptedSaves() {
-    if (!refused_) ::RemoveInterruptedSaves(basePath_);
-}
+void DataFolder::RemoveInterruptedSaves() { ::RemoveInterruptedSaves(directory_); }

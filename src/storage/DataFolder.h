@@ -1,36 +1,43 @@
 #pragma once
 // The data folder "yorumadata" under the directory the program was started
-// from, and what this run may do with its two files. A folder or file that is
-// another user's, or a link out of the folder, is never used; a file that is
-// there but cannot be read is never written over (what it holds would be
-// replaced by defaults unseen) until a later load reads it.
+// from, and what this run may do with its two files. A folder someone else
+// may change, a file that is another user's, or a link out of the folder is
+// never used; a file that is there but cannot be read is never written over
+// (what it holds would be replaced by defaults unseen) until a later load
+// reads it.
 
-#include <QString>
+#include <optional>
 
 #include "engine/MomentParts.h"
 #include "engine/TrackerSettings.h"
+#include "storage/DataDirectory.h"
 
 class DataFolder {
 public:
-    // Takes the process's current directory as the base and makes the folder
-    // there when it is missing.
+    // Takes the process's current directory as the base and opens the folder
+    // there, making it when it is missing.
     void Open();
 
-    // The folder's path; empty when there is none to use (the current
-    // directory was removed, or the folder is another user's).
-    QString Path() const;
+    // The open folder, closed where it is not used (the current directory
+    // was removed, someone else may change it, or its two files are one).
+    DataDirectory& Directory() { return directory_; }
+    // Why the folder is not used, when someone else may change it.
+    const std::optional<UnsafeFolder>& Unsafe() const { return directory_.Unsafe(); }
 
     // The start: the profile is tested (the default profile, with now as the
     // quit moment, is written when there is none) and the options are loaded,
-    // with the defaults where they cannot be read. True when the folder or a
-    // file may not be used, so that the user is told.
+    // with the defaults where they cannot be read. An "option.ini" that is
+    // there but cannot be read whole never costs a recorded quit moment: the
+    // program runs from it as started. True when the folder or a file may not
+    // be used or could not be read whole, so that the user is told.
     bool LoadAtStart(TrackerSettings& settings, const MomentParts& now);
 
     // Reads both files again; a field that cannot be read keeps its value.
     // True when "option.ini" was read whole.
     bool Load(TrackerSettings& settings);
 
-    // Both files, or neither where either may not be replaced.
+    // Both files, or neither where either may not be replaced or the second
+    // could not be.
     bool SaveBoth(const TrackerSettings& settings);
     bool SaveOptions(const TrackerSettings& settings);
 
@@ -39,10 +46,7 @@ public:
     void RemoveInterruptedSaves();
 
 private:
-    bool SaveProfileFile(const TrackerSettings& settings);
-
-    QString basePath_;
-    bool refused_ = true;
+    DataDirectory directory_;
     bool profileKept_ = false;
     bool optionsKept_ = false;
 };

@@ -1,23 +1,26 @@
 #pragma once
 // Only one copy of the program runs for a user, and only one on a data
 // folder: copies of one user started with and without XDG_RUNTIME_DIR (a
-// terminal under su, a cron job), or two users sharing a folder, meet at the
-// folder's lock.
-
-#include <QLockFile>
-#include <QString>
+// terminal under su, a cron job) meet at the data folder's lock.
 
 #include <memory>
+#include <optional>
+
+#include "storage/DataDirectory.h"
 
 class InstanceLock {
 public:
-    // False when a live copy holds this user's lock or the data folder's
-    // (empty: a folder that is not used). The first claim that finds none
-    // keeps both for this copy; later claims find this copy's own.
-    bool Claim(const QString& dataFolder);
+    InstanceLock();
+    ~InstanceLock();
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    // The copy that holds this user's lock or the data folder's (a closed
+    // folder has none); nothing when neither is held, and from then on this
+    // copy holds both until it ends. Later claims find this copy's own.
+    std::optional<LockHolder> Claim(DataDirectory& dataFolder);
 
 private:
-    bool claimed_ = false;
-    std::unique_ptr<QLockFile> userLock_;
-    std::unique_ptr<QLockFile> dataFolderLock_;
+    struct UserLock;
+    std::unique_ptr<UserLock> userLock_;
 };

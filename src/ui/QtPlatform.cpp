@@ -104,7 +104,7 @@ QSize QtPlatform::ScreenSizeTwips() {
     return {PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height())};
 }
 
-bool QtPlatform::AnotherCopyRunning(const QString& dataFolder) { return !instanceLock_.Claim(dataFolder); }
+std::optional<LockHolder> QtPlatform::RunningCopy(DataDirectory& dataFolder) { return instanceLock_.Claim(dataFolder); }
 
 void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
 

@@ -21,7 +21,7 @@ public:
     std::int32_t RandomDraw() override;
     void ShowMessage(const QString& text) override;
     QSize ScreenSizeTwips() override;
-    bool AnotherCopyRunning(const QString& dataFolder) override;
+    std::optional<LockHolder> RunningCopy(DataDirectory& dataFolder) override;
     void EndProgram() override;
     void WhenSessionEnds(std::function<void()> endSession) override;
     void SetClipboardText(const QString& text) override;

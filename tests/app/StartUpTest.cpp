@@ -15,15 +15,19 @@ QByteArray Options(int setupDone, int windowMode, const char* end = ",0,0,\"ソ�
 
 TEST(StartUp, OpensTheWindowTheFilesNameAndKeepsWhatItCannotRead) {
     // A profile or options of "" is no file; no window shown: the program ends.
-    struct Case { QByteArray profile, options; bool anotherCopy; const char* shown; int setupDone; };
+    // Told: the data-folder message (another copy runs: -1 known, -2 not known).
+    struct Case { QByteArray profile, options; int told; const char* shown; int setupDone; };
     const Case cases[] = {
-        {"", "", false, "profileWindow", 0},                        {kStartedProfile, Options(1, 2), false, "mainWindow", 1},
-        {kStartedProfile, Options(1, 0), false, "mainWindow", 1},   {kStartedProfile, Options(5, 2), false, "mainWindow", 5},
-        {kStartedProfile, Options(1, 1), false, "miniWindow", 1},   {kStartedProfile, Options(0, 1), false, "profileWindow", 0},
-        // A short file gives every option its default in memory and is kept as it is.
-        {kStartedProfile, Options(1, 1, ",0,0\r\n"), false, "profileWindow", 0},
-        {"garbage that is never read here", Options(0, 2), false, "profileWindow", 0},
-        {kStartedProfile, Options(1, 2), true, nullptr, 1},         {"", "", true, nullptr, 0},
+        {"", "", 0, "profileWindow", 0},                        {kStartedProfile, Options(1, 2), 0, "mainWindow", 1},
+        {kStartedProfile, Options(1, 0), 0, "mainWindow", 1},   {kStartedProfile, Options(5, 2), 0, "mainWindow", 5},
+        {kStartedProfile, Options(1, 1), 0, "miniWindow", 1},   {kStartedProfile, Options(0, 1), 0, "profileWindow", 0},
+        // A short or empty file beside a recorded quit moment: the moment runs on, every
+        // option at its default in memory, the file kept as it is until the next save.
+        {kStartedProfile, Options(1, 1, ",0,0\r\n"), 1, "mainWindow", 1}, {kStartedProfile, "\r\n", 1, "mainWindow", 1},
+        // The program's own first file, cut: nothing was recorded yet.
+        {kStartedProfile, Options(0, 1, ",0,0\r\n"), 0, "profileWindow", 0},
+        {"garbage that is never read here", Options(0, 2), 0, "profileWindow", 0},
+        {kStartedProfile, Options(1, 2), -1, nullptr, 1},         {"", "", -2, nullptr, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.profile.left(12).toStdString() + " / " + c.options.toStdString());
@@ -32,13 +36,15 @@ TEST(StartUp, OpensTheWindowTheFilesNameAndKeepsWhatItCannotRead) {
         if (!c.options.isEmpty()) scratch.Write("option.ini", c.options);
         Program program;
         program.platform.now = {2008, 10, 18, 21, 30};
-        program.platform.anotherCopy = c.anotherCopy;
+        if (c.told < 0) program.platform.anotherCopy = c.told == -1 ? LockHolder{4242, "yoruma"} : LockHolder{};
         program.app.StartUp();
         for (const char* window : {"profileWindow", "mainWindow", "miniWindow"}) {
             EXPECT_EQ(VisibleWindow(window) != nullptr, c.shown != nullptr && !strcmp(window, c.shown)) << window;
         }
         EXPECT_EQ(program.app.Ended(), c.shown == nullptr);
-        EXPECT_EQ(program.platform.messages, c.anotherCopy ? QStringList{kAlreadyRunningMessage} : QStringList());
+        const QString running = c.told == -1 ? "（動いているプログラム：yoruma、プロセス番号 4242）" : "（動いているプログラムは分かりません）";
+        EXPECT_EQ(program.platform.messages, c.told < 0 ? QStringList{kAlreadyRunningMessage + "\r\n" + running}
+                                                        : QStringList(c.told, kDataFolderMessage));
         EXPECT_EQ(program.app.Settings().setupDone, c.setupDone);
         EXPECT_EQ(scratch.Read("initial.ini"), c.profile.isEmpty() ? "2008,10,18,21,30,20,300,85\r\n" : c.profile);
         EXPECT_EQ(scratch.ReadText("option.ini").toUtf8(), c.options.isEmpty() ? "0,8744,5,0,5,1,0,0,9241372,16777215,\"" +

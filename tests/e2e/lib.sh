@@ -10,8 +10,8 @@ E2E_BIN=$(readlink -e "${1:-}") && [[ -x $E2E_BIN ]] || { echo "usage: $0 PATH/T
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_FAKETIME_LIB=${YORUMA_FAKETIME_LIB:-$(find /usr/lib -path '*/faketime/libfaketime.so.1' -print -quit)}
 # shellcheck disable=SC2015  # (either missing fails)
-hash Xvfb xdotool xclip trayer && [[ -f $E2E_FAKETIME_LIB ]] \
-    || { echo "FAIL: Xvfb, xdotool, xclip, trayer or libfaketime is missing (run scripts/install-deps.sh)" >&2; exit 1; }
+hash Xvfb xdotool xclip trayer inotifywait && [[ -f $E2E_FAKETIME_LIB ]] \
+    || { echo "FAIL: Xvfb, xdotool, xclip, trayer, inotifywait or libfaketime is missing (run scripts/install-deps.sh)" >&2; exit 1; }
 E2E_WORK=$(mkdir -p "${YORUMA_E2E_ROOT:=${TMPDIR:-/tmp}}" && mktemp -d "$YORUMA_E2E_ROOT/yoruma-e2e-$(basename "$0" .sh).XXXXXX")
 mkdir -p "$E2E_WORK/data/yorumadata" "$E2E_WORK/home" "$E2E_WORK/runtime" && chmod 700 "$E2E_WORK/runtime"
 cd "$E2E_WORK/data"

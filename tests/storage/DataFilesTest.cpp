@@ -12,18 +12,18 @@ namespace {
 // A long address too: a hand-edited file may hold far more than the settings box takes.
 TEST(DataFiles, WrittenLinesReadBackTheSame) {
     ScratchDirectory scratch;
-    QDir(scratch.Path()).mkpath("yorumadata");
+    DataDirectory folder(scratch.Path());
     TrackerSettings s{.quitYear = 2008, .quitMonth = 1, .quitDay = 3, .quitHour = 9, .quitMinute = 5,
                       .cigarettesPerDay = -4, .setupDone = 1, .mainLeft = INT32_MIN, .mainTop = 900, .backColor = 0,
                       .blogUrl = "example.jp/a,b\"c" + std::string(40000, 'a'), .windowMode = 0, .miniTop = INT32_MAX, .statusMode = "コスモ"};
-    ASSERT_TRUE(SaveProfile(s, scratch.Path()));
-    ASSERT_TRUE(SaveOptions(s, scratch.Path()));
+    ASSERT_TRUE(SaveProfile(s, folder));
+    ASSERT_TRUE(SaveOptions(s, folder));
     EXPECT_EQ(scratch.Read("initial.ini"), "2008,1,3,9,5,-4,300,85\r\n");
     EXPECT_EQ(scratch.ReadText("option.ini"), "1,8744,5,0,5,1,-2147483648,900,0,16777215,\"example.jp/a,bc" +
                                                   QString(40000, 'a') + "\",0,0,2147483647,\"コスモ\"\r\n");
     TrackerSettings read{.quitYear = 1, .statusMode = "x"};
-    EXPECT_EQ(LoadProfile(read, scratch.Path()), LoadResult::Complete);
-    EXPECT_EQ(LoadOptions(read, scratch.Path()), LoadResult::Complete);
+    EXPECT_EQ(LoadProfile(read, folder), LoadResult::Complete);
+    EXPECT_EQ(LoadOptions(read, folder), LoadResult::Complete);
     s.blogUrl = "example.jp/a,bc" + std::string(40000, 'a');  // the format has no room for a double quote
     EXPECT_EQ(read, s);
 }
@@ -50,11 +50,12 @@ TEST(DataFiles, DamagedOptionsAreReadAsFarAsTheyGo) {
 #endif
     };
     ScratchDirectory scratch;
+    const DataDirectory folder(scratch.Path());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.content.left(60).toStdString());
         scratch.Write("option.ini", c.content);
         TrackerSettings s{.setupDone = 7, .tobaccoTaxPer1000 = 7, .statusMode = "before"};
-        EXPECT_EQ(LoadOptions(s, scratch.Path()), c.result);
+        EXPECT_EQ(LoadOptions(s, folder), c.result);
         EXPECT_EQ(std::tuple(s.setupDone == 7, s.tobaccoTaxPer1000 == 7, s.statusMode == "before"),
                   std::tuple(c.fieldsTaken < 1, c.fieldsTaken < 2, c.fieldsTaken < 15));
     }

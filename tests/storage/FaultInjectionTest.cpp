@@ -1,22 +1,47 @@
 // The program under faults of its surroundings, struck while it runs: a full
-// disk, the data folder moved away or replaced by a file.
-// Every save says it failed and leaves the old files whole; the figures, the
-// copy and closing go on working; a restart finds what was saved before.
+// disk, the data folder moved away or replaced by a file, a disk that fails
+// to replace "option.ini" (so that the settings save must put "initial.ini"
+// back). Every save says it failed and leaves the old files whole; the
+// figures, the copy and closing go on working; a restart finds what was saved
+// before. And a kill at any step of a save that writes a file over itself.
 
 #include <QFileInfo>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
+#include <dlfcn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 #include "app/Messages.h"
 #include "support/DataFolder.h"
 #include "support/Program.h"
 #include "support/Windows.h"
+
+namespace {
+
+// The name onto which every rename fails as on a failing disk, while set
+// (calls from the program's own libraries reach this one first).
+const char* failRenamesOnto = nullptr;
+
+}  // namespace
+
+extern "C" int renameat(int fromFolder, const char* from, int toFolder, const char* to) {
+    static const auto next = reinterpret_cast<int (*)(int, const char*, int, const char*)>(dlsym(RTLD_NEXT, "renameat"));
+    if (failRenamesOnto != nullptr && std::strcmp(to, failRenamesOnto) == 0) {
+        errno = EIO;
+        return -1;
+    }
+    return next(fromFolder, from, toFolder, to);
+}
 
 namespace {
 
@@ -39,7 +64,7 @@ private:
     rlimit previous_{};
 };
 
-enum class Fault { FullDisk, DataFolderMovedAway, DataFolderReplacedByAFile };
+enum class Fault { FullDisk, DataFolderMovedAway, DataFolderReplacedByAFile, OptionsCannotBeReplaced };
 
 class FaultInjectionTest : public ::testing::TestWithParam<Fault> {
 protected:
@@ -54,10 +79,14 @@ protected:
                 QFile file(folder);
                 return QDir().rename(folder, folder + "-away") && file.open(QIODevice::WriteOnly) && file.write("x") == 1;
             }
+            case Fault::OptionsCannotBeReplaced:
+                failRenamesOnto = "option.ini";
+                return true;
         }
         return false;
     }
     void Heal() {
+        failRenamesOnto = nullptr;
         const QString folder = DataFolderPath(scratch.Path());
         if (QFileInfo(folder).isFile()) QFile::remove(folder);
         QDir().rename(folder + "-away", folder);
@@ -73,9 +102,6 @@ TEST_P(FaultInjectionTest, SavesFailWithoutHarmAndTheProgramGoesOn) {
     {
         std::optional<FullDisk> fullDisk;
         if (!Strike(fullDisk)) GTEST_SKIP() << "the fault cannot be made here";
-        TrackerSettings changed{.quitYear = 2012, .blogUrl = std::string(5000, 'x')};  // more than a buffer's worth
-        EXPECT_FALSE(SaveProfile(changed, scratch.Path()));
-        EXPECT_FALSE(SaveOptions(changed, scratch.Path()));
         program.app.CopyReport();
         EXPECT_TRUE(platform.clipboard.contains(QStringLiteral("ヨルマからの日数： 0年 0ヶ月 10日 3時間 7分")));
         program.app.OpenSettings();  // stores the windows' places first
@@ -98,6 +124,32 @@ TEST_P(FaultInjectionTest, SavesFailWithoutHarmAndTheProgramGoesOn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FaultInjectionTest,
-                         ::testing::Values(Fault::FullDisk, Fault::DataFolderMovedAway, Fault::DataFolderReplacedByAFile));
+                         ::testing::Values(Fault::FullDisk, Fault::DataFolderMovedAway, Fault::DataFolderReplacedByAFile,
+                                           Fault::OptionsCannotBeReplaced));
+
+// In a folder the user may not write (mode 555) a save goes into the file
+// itself. The save program kills itself at each step of its first save in
+// turn; every step leaves the old line or the new one first in each file.
+TEST(InPlaceSave, AKillAtAnyStepLeavesAWholeLine) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may write a folder of mode 555 (storage_tests_as_nobody runs it)";
+    ScratchDirectory scratch;
+    const QByteArray folder = QFile::encodeName(DataFolderPath(scratch.Path()));
+    for (int step = 1; step <= 8; ++step) {
+        chmod(folder.constData(), 0755);
+        scratch.Write("initial.ini", kStartedProfile);
+        scratch.Write("option.ini", QByteArray(kStartedOptions).replace("\"\"", "\"" + QByteArray(300, 'a') + "\""));
+        chmod(folder.constData(), 0555);
+        QProcess storm;
+        storm.setWorkingDirectory(scratch.Path());
+        storm.setEnvironment(QProcess::systemEnvironment() << "YORUMA_KILL_AT_STEP=" + QString::number(step));
+        storm.start(QStringLiteral(SAVE_STORM_PATH), {"1000000"});
+        ASSERT_TRUE(storm.waitForFinished(20000));
+        EXPECT_EQ(storm.exitStatus(), QProcess::CrashExit) << "never reached step " << step;
+        for (const char* file : {"initial.ini", "option.ini"}) {
+            EXPECT_TRUE(HoldsAWholeLine(scratch, file)) << "step " << step << ": " << scratch.Read(file).left(80).constData();
+        }
+    }
+    chmod(folder.constData(), 0755);
+}
 
 }  // namespace

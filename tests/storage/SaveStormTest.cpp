@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -13,7 +12,6 @@
 
 TEST(SaveStorm, AKillDuringSavesNeverLeavesACutFile) {
     ScratchDirectory scratch;
-    const QRegularExpression whole(QStringLiteral("^(-?\\d+(,-?\\d+){7}|(-?\\d+,){10}\"a*\",(-?\\d+,){3}\"ソルジャー\")\\r\\n$"));
     for (int round = 1; round <= 30; ++round) {
         // Each run numbers its saves from its own base; kill it only once it has saved.
         const long long base = round * 1'000'000LL;
@@ -32,8 +30,7 @@ TEST(SaveStorm, AKillDuringSavesNeverLeavesACutFile) {
         storm.kill();  // SIGKILL: no chance to tidy up
         ASSERT_TRUE(storm.waitForFinished(5000));
         for (const char* file : {"initial.ini", "option.ini"}) {
-            EXPECT_TRUE(whole.match(scratch.ReadText(file)).hasMatch())
-                << "round " << round << ": " << scratch.Read(file).left(80).constData();
+            EXPECT_TRUE(HoldsAWholeLine(scratch, file)) << "round " << round << ": " << scratch.Read(file).left(80).constData();
         }
     }
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "storage/DataFiles.h"
@@ -44,3 +45,11 @@ private:
     QTemporaryDir dir_;
     QString previous_;
 };
+
+// The first line of a data file the save program writes is whole: its fields
+// all there, ended by CR LF. (A rest of an older line may follow: it is never read.)
+inline bool HoldsAWholeLine(const ScratchDirectory& scratch, const char* name) {
+    static const QRegularExpression kWhole(
+        QStringLiteral("^(-?\\d+(,-?\\d+){7}|(-?\\d+,){10}\"a*\",(-?\\d+,){3}\"ソルジャー\")\r\n"));
+    return kWhole.match(scratch.ReadText(name)).hasMatch();
+}

@@ -13,8 +13,7 @@
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const QString base = QDir::currentPath();
-    QDir(base).mkdir(QStringLiteral("yorumadata"));
+    DataDirectory folder(QDir::currentPath());
     // Each run numbers its saves from its own base, so that the test can tell
     // when this run has begun saving.
     const std::int32_t first = argc > 1 ? std::stoi(argv[1]) : 0;
@@ -25,7 +24,7 @@ int main(int argc, char* argv[]) {
         // Lines of very different lengths, so that a kill lands mid-write too.
         settings.blogUrl = std::string(static_cast<std::size_t>(round % 7) * 9000, 'a');
         settings.mainLeft = -round;
-        SaveProfile(settings, base);
-        SaveOptions(settings, base);
+        SaveProfile(settings, folder);
+        SaveOptions(settings, folder);
     }
 }

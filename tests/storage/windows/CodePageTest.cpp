@@ -37,11 +37,11 @@ TEST(WindowsCodePage, OptionsAreWrittenInTheCodePageThatHoldsThemAndReadBack) {
     for (const Case& c : cases) {
         if (!c.forThisCodePage) continue;
         ScratchDirectory scratch;
-        QDir(scratch.Path()).mkpath("yorumadata");
-        ASSERT_TRUE(SaveOptions({.blogUrl = c.blogUrl, .statusMode = c.statusMode}, scratch.Path()));
+        DataDirectory folder(scratch.Path());
+        ASSERT_TRUE(SaveOptions({.blogUrl = c.blogUrl, .statusMode = c.statusMode}, folder));
         EXPECT_TRUE(scratch.Read("option.ini").endsWith(c.fileEnd)) << scratch.Read("option.ini").toHex(' ').toStdString();
         TrackerSettings read;
-        ASSERT_EQ(LoadOptions(read, scratch.Path()), LoadResult::Complete);
+        ASSERT_EQ(LoadOptions(read, folder), LoadResult::Complete);
         EXPECT_EQ(std::pair(read.blogUrl, read.statusMode), std::pair(c.blogUrl, c.statusMode));
     }
 }

@@ -1,0 +1,27 @@
+#pragma once
+// An open file descriptor (POSIX), closed when it goes.
+
+#include <unistd.h>
+
+#include <utility>
+
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor = -1) : descriptor_(descriptor) {}
+    ~Descriptor() {
+        if (descriptor_ >= 0) close(descriptor_);
+    }
+    Descriptor(Descriptor&& other) noexcept : descriptor_(std::exchange(other.descriptor_, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        std::swap(descriptor_, other.descriptor_);
+        return *this;
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return descriptor_; }
+    bool valid() const { return descriptor_ >= 0; }
+
+private:
+    int descriptor_;
+};

@@ -1,0 +1,62 @@
+// One copy per user and one per data folder: copies of one user with different
+// runtime folders (a terminal under su, a cron job) meet at the folder. Only a
+// live copy holds a lock, and a refused copy learns which; nothing left in the
+// folder (by an older version, a crash, another machine sharing it) stands in
+// anyone's way.
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include "storage/InstanceLock.h"
+#include "support/DataFolder.h"
+
+namespace {
+
+void UseRuntimeFolder(const QString& folder) { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder)); }
+
+TEST(InstanceLock, OnlyALiveCopyHoldsIt) {
+    // What the data folder holds when the first copy starts, made by a shell
+    // command run in it; 'u': not as root (root may write a folder of mode 555).
+    const struct { const char* left; const char* made; char runAs; } cases[] = {
+        {"nothing", ":", '*'},
+        {"a FIFO", "mkfifo yoruma.lock", '*'},
+        {"a dangling link", "ln -s gone yoruma.lock", '*'},
+        {"a file of mode 000", ": >yoruma.lock && chmod 000 yoruma.lock", '*'},
+        {"a folder", "mkdir yoruma.lock", '*'},
+        {"the lock of a copy on another machine", "printf '4242\\nyoruma\\nfaraway\\n' >yoruma.lock", '*'},
+        {"nothing, in a folder of mode 555", "chmod 555 .", 'u'},
+    };
+    const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.left);
+        if (c.runAs == 'u' && geteuid() == 0) continue;
+        QTemporaryDir base, otherBase, runtime, otherRuntime;
+        DataDirectory firstFolder(base.path()), secondFolder(base.path()), otherFolder(otherBase.path());
+        ASSERT_EQ(QProcess::execute("sh", {"-c", "cd '" + base.path() + "/yorumadata' && " + c.made}), 0) << "not made";
+        const LockHolder thisProcess{getpid(), "storage_tests"};
+        UseRuntimeFolder(runtime.path());
+        InstanceLock first;
+        EXPECT_EQ(first.Claim(firstFolder), std::nullopt) << "the first copy is kept out";
+        UseRuntimeFolder(otherRuntime.path());
+        InstanceLock sameFolder;
+        EXPECT_EQ(sameFolder.Claim(secondFolder), thisProcess) << "a second copy on the data folder runs";
+        UseRuntimeFolder(runtime.path());
+        InstanceLock sameUser;
+        EXPECT_EQ(sameUser.Claim(otherFolder), thisProcess) << "a second copy of the user runs";
+    }
+    // A relative runtime folder is no runtime folder: nothing is made in the current one.
+    ScratchDirectory scratch;
+    UseRuntimeFolder("relative/runtime");
+    InstanceLock relative;
+    DataDirectory none;
+    relative.Claim(none);
+    EXPECT_FALSE(QDir(scratch.Path()).exists("relative"));
+    qputenv("XDG_RUNTIME_DIR", previous);
+}
+
+}  // namespace
