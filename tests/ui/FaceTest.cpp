@@ -235,8 +235,12 @@ TEST_F(FaceTest, EveryWindowAndMessage) {
         face += DescribeWindow(program.windows.Loaded(kind));
     }
     face += QStringLiteral("== message boxes, titled %1\n").arg(Quoted(kProgramTitle));
-    program.platform.messages << kAlreadyRunningMessage << kRangeMessage << kFutureMessage << kQuoteMessage
-                              << kWebPageMessage << kDataFolderMessage;
+    using Writer = OtherWriter::Kind;
+    program.platform.messages << AlreadyRunningMessage({}) << AlreadyRunningMessage({4242, "yoruma"}) << kRangeMessage
+                              << kFutureMessage << kQuoteMessage << kWebPageMessage << DataFolderMessage({})
+                              << DataFolderMessage(UnsafeFolder{"/srv/shared", true, {Writer::EveryUser, {}}})
+                              << DataFolderMessage(UnsafeFolder{"/srv/y/yorumadata", false, {Writer::Owner, "ken"}})
+                              << DataFolderMessage(UnsafeFolder{"/srv/y/yorumadata", false, {Writer::Group, "staff"}});
     for (const QString& message : program.platform.messages) face += "  " + Quoted(QString(message).replace("\r\n", "\n")) + '\n';
     CompareWithGolden(QStringLiteral("face.txt"), face);
 }
