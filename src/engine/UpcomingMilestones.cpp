@@ -24,6 +24,9 @@ __extension__ typedef __int128 Int128;
 constexpr std::int64_t kMinutesPerDay = 1440;
 // The refresh holds its minute count in 32 bits; past this its figures stand still.
 constexpr std::int64_t kLastCountedMinute = std::numeric_limits<std::int32_t>::max();
+// The last minute of the last year that a moment's 32 bits hold.
+constexpr std::int64_t kLastMomentOfYears =
+    MinutesFromCivil({std::numeric_limits<std::int32_t>::max(), 12, 31, 23, 59});
 
 Int128 FloorDiv128(Int128 a, Int128 b) {
     const Int128 q = a / b;
@@ -48,8 +51,7 @@ UpcomingMilestone NotReachable(MilestoneKind kind) { return {kind, kNotReachable
 UpcomingMilestone Ahead(const Clock& clock, MilestoneKind kind, Int128 previous, Int128 next, std::string what) {
     if (next > kLastCountedMinute) return NotReachable(kind);
     const std::int64_t at = clock.quit + static_cast<std::int64_t>(next);
-    const std::int64_t year = CivilFromDays(FloorDiv(at, kMinutesPerDay)).year;
-    if (year > std::numeric_limits<std::int32_t>::max()) return NotReachable(kind);
+    if (at > kLastMomentOfYears) return NotReachable(kind);
     UpcomingMilestone milestone{kind, kAhead, std::move(what), CivilFromMinutes(at), 0};
     const Int128 span = next - previous;
     if (span > 0) {
@@ -104,11 +106,9 @@ std::int64_t WholeMonthsMoment(const Clock& clock, std::int64_t wholeMonths) {
     const std::int64_t monthIndex = std::int64_t{s.quitYear} * 12 + (s.quitMonth - 1) + wholeMonths;
     const std::int64_t year = FloorDiv(monthIndex, 12);
     const std::int64_t month = FloorMod(monthIndex, 12) + 1;
-    std::int64_t at = DaysFromCivil(year, month + 1, 1) * kMinutesPerDay;
-    if (s.quitDay <= MonthLength(year, month)) {
-        at = DaysFromCivil(year, month, s.quitDay) * kMinutesPerDay + std::int64_t{s.quitHour} * 60 + s.quitMinute;
-    }
-    return at - clock.quit;
+    if (s.quitDay > MonthLength(year, month)) return DaysFromCivil(year, month + 1, 1) * kMinutesPerDay - clock.quit;
+    return DaysFromCivil(year, month, s.quitDay) * kMinutesPerDay + std::int64_t{s.quitHour} * 60 + s.quitMinute -
+           clock.quit;
 }
 
 UpcomingMilestone NextWholeMonths(const Clock& clock) {

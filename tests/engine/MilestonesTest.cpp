@@ -116,6 +116,7 @@ TEST(UpcomingMilestones, PastTheLastOrNeverReached) {
         {Quit({2026, 2, 29, 9, 41}), kQuit, kRank, kNotReachable},
         // The refresh counts minutes in 32 bits: some 4083 years.
         {Quit({-2100, 1, 1, 0, 0}), kQuit, kElapsed, kNotReachable},
+        {Quit({INT32_MAX, 12, 25, 0, 0}), kQuit, kDuck, kNotReachable},  // day 11 falls in a year past 32 bits
     };
     for (const Case& c : cases) {
         const UpcomingMilestone next = Next(c.settings, c.now, c.kind);
