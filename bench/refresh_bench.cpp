@@ -4,6 +4,11 @@
 //                          caption and the report, for quit spans of one
 //                          day, one year and a hundred years. Budget: under
 //                          2 µs each, and no growth with the span.
+//   Milestones             what the milestones add: those passed between two
+//                          refreshes a minute apart (each tick) and those
+//                          ahead (each tick while their view is open), at
+//                          the minute the first year completes (two lines
+//                          to word). Shown, not judged.
 //   Tick/...               a timer tick applied to a loaded, shown main window
 //                          (App::onTick: computation, the six value
 //                          labels, lungs, ducks, bar and the hidden mini
@@ -38,7 +43,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/ReachedMilestones.h"
 #include "engine/RefreshStatus.h"
+#include "engine/UpcomingMilestones.h"
 #include "support/DataFolder.h"
 #include "support/Program.h"
 #include "ui/MainWindow.h"
@@ -71,6 +78,17 @@ void ComputeStatusForSpan(benchmark::State& state, MomentParts now) {
         TrackerStatus status = ComputeStatus(settings, moments[turn], 50, 0);
         benchmark::DoNotOptimize(status);
         turn ^= 1;
+    }
+}
+
+void Milestones(benchmark::State& state) {
+    const TrackerSettings settings = ProfileQuitAt(kQuit);
+    const MomentParts now{2009, 10, 15, 12, 7};
+    const TrackerStatus before = ComputeStatus(settings, {2009, 10, 15, 12, 6}, 50, 0);
+    const TrackerStatus after = ComputeStatus(settings, now, 50, 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ReachedMilestones(before, after));
+        benchmark::DoNotOptimize(UpcomingMilestones(settings, now));
     }
 }
 
@@ -196,6 +214,7 @@ BENCHMARK_CAPTURE(ComputeStatusForSpan, 1_day, MomentParts{2008, 10, 16, 12, 7})
 BENCHMARK_CAPTURE(ComputeStatusForSpan, 1_year, MomentParts{2009, 10, 15, 12, 7})->ComputeStatistics("min", Smallest);
 BENCHMARK_CAPTURE(ComputeStatusForSpan, 100_years, MomentParts{2108, 10, 15, 12, 7})
     ->ComputeStatistics("min", Smallest);
+BENCHMARK(Milestones)->ComputeStatistics("min", Smallest);
 BENCHMARK(BM_Tick<false>)->Name("Tick/set")->ComputeStatistics("min", Smallest);
 BENCHMARK(BM_SixLabels<false>)->Name("SixLabels/set")->ComputeStatistics("min", Smallest);
 BENCHMARK(BM_Tick<true>)->Name("Tick/paint")->ComputeStatistics("min", Smallest);

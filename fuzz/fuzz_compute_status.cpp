@@ -5,13 +5,19 @@
 //   - the elapsed and life captions are written without half-width digits;
 //   - the report is empty exactly when the report mode is not 0, 1 or 2, and
 //     otherwise six lines joined by CR LF, the first naming the rank title;
-//   - lung colour and progress stay within their ranges.
+//   - lung colour and progress stay within their ranges;
+//   - a milestone ahead has its text and a bar within 0 to 1000; seen from a
+//     reading of the clock, its moment is still to come and the 32-bit minute
+//     count reaches it.
 
 #include <algorithm>
 #include <string>
 
 #include "FuzzCheck.h"
+#include "engine/CalendarMath.h"
+#include "engine/ReachedMilestones.h"
 #include "engine/RefreshStatus.h"
+#include "engine/UpcomingMilestones.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Values are taken from the front of the bytes; past the end every byte is 0.
@@ -44,5 +50,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "the report is six lines beginning with the title, or empty for an unknown mode", report);
     Require(st.lungColor >= 0 && st.lungColor <= 0xFFFFFF && st.progressValue >= 0 && st.progressValue <= 33,
             "lung colour and progress within their ranges");
+
+    const std::int64_t quit = MinutesFromCivil({s.quitYear, s.quitMonth, s.quitDay, s.quitHour, s.quitMinute});
+    // Milestones are asked for at readings of the clock: a date and time that are the calendar's own.
+    const bool reading = CivilFromMinutes(MinutesFromCivil(now)) == now;
+    for (const UpcomingMilestone& next : UpcomingMilestones(s, now)) {
+        const bool ahead = next.state == MilestoneState::kAhead;
+        const std::int64_t at = MinutesFromCivil(next.when);
+        Require(next.perMille >= 0 && next.perMille <= 1000 && next.what.empty() != ahead &&
+                    (!ahead || !reading || (at > MinutesFromCivil(now) && at - quit <= INT32_MAX)),
+                "a milestone ahead has its text, its bar and a moment still to come", next.what);
+    }
+    ReachedMilestones(TrackerStatus{}, st);
     return 0;
 }

@@ -60,3 +60,41 @@ constexpr DayMinuteSpan DateDifference(const MomentParts& start, const MomentPar
     return {DaysFromCivil(end.year, end.month, end.day) - DaysFromCivil(start.year, start.month, start.day),
             (std::int64_t{end.hour} * 60 + end.minute) - (std::int64_t{start.hour} * 60 + start.minute)};
 }
+
+struct CivilDate {
+    std::int64_t year = 0;
+    std::int32_t month = 1;
+    std::int32_t day = 1;
+};
+
+// The inverse of DaysFromCivil: the date of a day number.
+constexpr CivilDate CivilFromDays(std::int64_t days) {
+    days += 719468;
+    const std::int64_t era = FloorDiv(days, 146097);
+    const std::int64_t dayOfEra = days - era * 146097;
+    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    // March-based month, so that the leap day falls at the end.
+    const std::int64_t m = (5 * dayOfYear + 2) / 153;
+    const auto month = static_cast<std::int32_t>(m < 10 ? m + 3 : m - 9);
+    const auto day = static_cast<std::int32_t>(dayOfYear - (153 * m + 2) / 5 + 1);
+    return {era * 400 + yearOfEra + (month <= 2 ? 1 : 0), month, day};
+}
+
+static_assert(CivilFromDays(0).year == 1970 && CivilFromDays(0).month == 1 && CivilFromDays(0).day == 1);
+static_assert(CivilFromDays(DaysFromCivil(2000, 2, 29)).day == 29);
+static_assert(CivilFromDays(DaysFromCivil(1900, 3, 1) - 1).day == 28);
+
+// Minutes from 1 January 1970, 00:00, on the engine's calendar: every day has
+// 1440 minutes, so a moment N days later has the same clock time.
+constexpr std::int64_t MinutesFromCivil(const MomentParts& m) {
+    return DaysFromCivil(m.year, m.month, m.day) * 1440 + std::int64_t{m.hour} * 60 + m.minute;
+}
+
+// The inverse of MinutesFromCivil, for a moment whose year fits in 32 bits.
+constexpr MomentParts CivilFromMinutes(std::int64_t minutes) {
+    const CivilDate date = CivilFromDays(FloorDiv(minutes, 1440));
+    const std::int64_t ofDay = FloorMod(minutes, 1440);
+    return {static_cast<std::int32_t>(date.year), date.month, date.day, static_cast<std::int32_t>(ofDay / 60),
+            static_cast<std::int32_t>(ofDay % 60)};
+}

@@ -6,12 +6,12 @@
 namespace {
 
 // The ducks arrive on days 11, 22 and 33 and rejoice on days 44, 55 and 66.
-constexpr std::int32_t kFirstArrival = 11;
-constexpr std::int32_t kSecondArrival = 22;
-constexpr std::int32_t kThirdArrival = 33;
-constexpr std::int32_t kFirstRejoicing = 44;
-constexpr std::int32_t kSecondRejoicing = 55;
-constexpr std::int32_t kThirdRejoicing = 66;
+constexpr std::int32_t kFirstArrival = kDuckEvents[0].day;
+constexpr std::int32_t kSecondArrival = kDuckEvents[1].day;
+constexpr std::int32_t kThirdArrival = kDuckEvents[2].day;
+constexpr std::int32_t kFirstRejoicing = kDuckEvents[3].day;
+constexpr std::int32_t kSecondRejoicing = kDuckEvents[4].day;
+constexpr std::int32_t kThirdRejoicing = kDuckEvents[5].day;
 
 // Slots of the picture arrays: left, middle, right.
 constexpr std::size_t kViceCaptain = 0;
@@ -74,3 +74,5 @@ std::int32_t ProgressValueForDay(std::int32_t dayNumber) {
     if (dayNumber >= kFirstArrival) return (dayNumber - kFirstArrival) * 3;
     return dayNumber * 3;
 }
+
+static_assert(kLungsClearestDay * 10 + 5 - 255 >= kPaleLimit && (kLungsClearestDay - 1) * 10 + 5 - 255 < kPaleLimit);

@@ -1,6 +1,9 @@
 #include "engine/RankTitles.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <iterator>
 
 namespace {
 
@@ -125,4 +128,78 @@ std::string_view SelectRankTitle(std::string_view statusMode, std::int32_t dayNu
         }
     }
     return title;
+}
+
+namespace {
+
+constexpr bool IsYearRule(const RankRule& rule) { return rule.test == kYearsAbove || rule.test == kYearsEquals; }
+
+// The two ladders test alike, row for row, so their titles change at the same counts.
+constexpr bool LaddersTestAlike() {
+    for (std::size_t i = 0; i < RankTitleTable[0].rules.size(); ++i) {
+        const RankRule& soldier = RankTitleTable[0].rules[i];
+        const RankRule& cosmo = RankTitleTable[1].rules[i];
+        if (soldier.test != cosmo.test || soldier.number != cosmo.number) return false;
+    }
+    return true;
+}
+static_assert(LaddersTestAlike());
+
+struct ChangeCounts {
+    std::array<std::int32_t, 72> at{};
+    std::size_t size = 0;
+};
+
+// The counts at which the last rule that holds is another than one count
+// before: where a rule starts to hold ("= n" at n, "> n" at n + 1) or stops
+// ("= n" at n + 1). The rules of each kind run in rising order, so the
+// counts come out rising.
+constexpr ChangeCounts TitleChanges(bool years) {
+    const auto& rules = RankTitleTable[0].rules;
+    const auto lastHolding = [&](std::int32_t count) {
+        std::size_t holding = rules.size();
+        for (std::size_t i = 0; i < rules.size(); ++i) {
+            if (Holds(rules[i], years ? 0 : count, years ? count : 0)) holding = i;
+        }
+        return holding;
+    };
+    ChangeCounts changes;
+    for (const RankRule& rule : rules) {
+        if (IsYearRule(rule) != years) continue;
+        for (const std::int32_t at : {rule.number, rule.number + 1}) {
+            const bool rising = changes.size == 0 || changes.at[changes.size - 1] < at;
+            if (rising && lastHolding(at - 1) != lastHolding(at)) changes.at[changes.size++] = at;
+        }
+    }
+    return changes;
+}
+
+constexpr ChangeCounts kDayChanges = TitleChanges(false);
+constexpr ChangeCounts kYearChanges = TitleChanges(true);
+// Days 0 to 6, every second day to 22, then 26, 30 and every thirty days to
+// 330; years 1 to 5, 10, 100, 333, 334 and 1000.
+static_assert(kDayChanges.size == 27 && kDayChanges.at[26] == 330);
+static_assert(kYearChanges.size == 10 && kYearChanges.at[0] == 1 && kYearChanges.at[9] == 1000);
+
+RankChanges ChangesAround(const ChangeCounts& changes, std::string_view statusMode, std::int32_t count) {
+    const bool ladder = std::any_of(RankTitleTable.begin(), RankTitleTable.end(),
+                                    [&](const RankLadder& l) { return l.statusMode == statusMode; });
+    if (!ladder) return {};
+    const auto first = changes.at.begin();
+    const auto end = first + static_cast<std::ptrdiff_t>(changes.size);
+    const auto next = std::upper_bound(first, end, count);
+    RankChanges around;
+    if (next != first) around.last = *std::prev(next);
+    if (next != end) around.next = *next;
+    return around;
+}
+
+}  // namespace
+
+RankChanges RankDayChanges(std::string_view statusMode, std::int32_t dayNumber) {
+    return ChangesAround(kDayChanges, statusMode, dayNumber);
+}
+
+RankChanges RankYearChanges(std::string_view statusMode, std::int32_t elapsedYears) {
+    return ChangesAround(kYearChanges, statusMode, elapsedYears);
 }
