@@ -28,6 +28,9 @@ public:
     virtual void ShowMessage(const QString& text) = 0;
     // The screen the windows are placed on, in twips.
     virtual QSize ScreenSizeTwips() = 0;
+    // False where the desktop alone decides where windows stand and keeps it
+    // from the program (Wayland): there it can neither read nor set a place.
+    virtual bool PlacesWindows() = 0;
 
     // True when an earlier copy of the program is still running for this
     // user, or on the data folder (empty: a folder that is not used). The

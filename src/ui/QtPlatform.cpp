@@ -104,6 +104,9 @@ QSize QtPlatform::ScreenSizeTwips() {
     return {PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height())};
 }
 
+// Qt's Wayland platforms are named "wayland", "wayland-egl" and so on.
+bool QtPlatform::PlacesWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 bool QtPlatform::AnotherCopyRunning(const QString& dataFolder) { return !instanceLock_.Claim(dataFolder); }
 
 void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
