@@ -14,6 +14,7 @@ PACKAGES=(
     imagemagick                                       # screenshots
     fonts-ipafont-gothic                              # a Japanese monospaced font
     trayer                                            # a tray host for headless runs
+    weston qt6-wayland                                # the program under Wayland (end-to-end test)
     libx11-dev                                        # the start-up benchmark helper
     dpkg-dev file                                     # the .deb (CPack needs file, dpkg-shlibdeps)
     lintian appstream desktop-file-utils              # its checks by Debian's rules

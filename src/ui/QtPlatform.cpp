@@ -27,6 +27,7 @@
 #include "ui/Pictures.h"
 #include "ui/SessionEndWatcher.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacing.h"
 
 namespace {
 
@@ -104,8 +105,7 @@ QSize QtPlatform::ScreenSizeTwips() {
     return {PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height())};
 }
 
-// Qt's Wayland platforms are named "wayland", "wayland-egl" and so on.
-bool QtPlatform::PlacesWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+bool QtPlatform::PlacesWindows() { return QtPlacesWindows(); }
 
 bool QtPlatform::AnotherCopyRunning(const QString& dataFolder) { return !instanceLock_.Claim(dataFolder); }
 

@@ -1,7 +1,6 @@
 #include "ui/WidgetWindows.h"
 
 #include "app/App.h"
-#include "app/Platform.h"
 #include "ui/HelpWindow.h"
 #include "ui/InfoWindow.h"
 #include "ui/MainWindow.h"
@@ -91,9 +90,6 @@ void WidgetWindows::Close(Window window) {
 bool WidgetWindows::IsOpen(Window window) const { return Loaded(window) != nullptr; }
 
 std::optional<WindowPlace> WidgetWindows::PlaceOf(Window window) const {
-    // Where the desktop keeps the places to itself, what Qt reports is no place
-    // on the screen (the window's own frame, or where it was last asked to go).
-    if (!platform_.PlacesWindows()) return std::nullopt;
     const FixedWindow* open = Loaded(window);
     return open != nullptr ? open->Place() : std::nullopt;
 }

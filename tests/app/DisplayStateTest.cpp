@@ -5,7 +5,6 @@
 #include "support/DataFolder.h"
 #include "support/Program.h"
 #include "support/Windows.h"
-#include "ui/FixedWindow.h"
 
 namespace {
 
@@ -30,24 +29,6 @@ TEST(DisplayState, PlacesArePulledOntoTheScreen) {
         EXPECT_EQ(std::pair(s.miniLeft, s.miniTop), std::pair(c.mini.left, c.mini.top)) << c.miniLeft << "," << c.miniTop;
         ProcessDeletions();
     }
-}
-
-// Where the desktop does not tell where the windows stand (Wayland), the
-// stored places, even ones off the screen, come through the first switch to
-// the mini window, the way back and the end as they were.
-TEST(DisplayState, PlacesTheDesktopKeepsToItselfStayAsStored) {
-    ScratchDirectory scratch;
-    scratch.Write("initial.ini", kStartedProfile);
-    scratch.WriteText("option.ini", "1,8744,5,0,5,1,30000,20000,0,1,\"\",2,-300,16000,\"ソルジャー\"\r\n");
-    Program program;
-    program.platform.placesWindows = false;
-    program.app.StartUp();
-    program.windows.Loaded(Window::Main)->move(100, 50);  // a place Qt makes up there
-    program.app.SwitchToMiniWindow();
-    program.app.SwitchToMainWindow();
-    program.app.Exit();
-    ProcessDeletions();
-    EXPECT_EQ(scratch.ReadText("option.ini").toStdString(), "1,8744,5,0,5,1,30000,20000,0,1,\"\",0,-300,16000,\"ソルジャー\"\r\n");
 }
 
 }  // namespace

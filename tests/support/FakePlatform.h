@@ -12,7 +12,7 @@ public:
     MomentParts now{2008, 10, 15, 12, 7};
     std::int32_t draw = 50;
     QSize screenTwips{19200, 14400};
-    bool anotherCopy = false, openUrlSucceeds = true, trayAvailable = true, placesWindows = true;
+    bool anotherCopy = false, openUrlSucceeds = true, trayAvailable = true;
     std::optional<std::int32_t> colourChoice;
 
     QStringList messages, openedUrls;
@@ -25,7 +25,7 @@ public:
     std::int32_t RandomDraw() override { return draw; }
     void ShowMessage(const QString& text) override { messages << text; }
     QSize ScreenSizeTwips() override { return screenTwips; }
-    bool PlacesWindows() override { return placesWindows; }
+    bool PlacesWindows() override { return true; }
     bool AnotherCopyRunning(const QString&) override { return anotherCopy; }
     void EndProgram() override { ++endProgramCalls; }
     void WhenSessionEnds(std::function<void()> callback) override { endSession = std::move(callback); }

@@ -153,8 +153,8 @@ TEST(DisplayWindows, MenuAndTray) {
 TEST(DisplayWindows, TheBlogButtonOpensTheStoredAddress) {
     for (const auto& [stored, opened] : {
              std::pair{"http://example.org/a b!", "http://http://example.org/a%20b!"},
-             {" example.org/", "http://%20example.org/"}, {"my blog.example.org/", "http://my%20blog.example.org/"},
-             {"example.org /a", "http://example.org%20/a"}, {"example.org/a ", "http://example.org/a%20"},
+             {" a.jp", "http://%20a.jp"}, {"a b.jp", "http://a%20b.jp"},  // blanks before and in the host,
+             {"a.jp /b", "http://a.jp%20/b"}, {"a.jp/b ", "http://a.jp/b%20"},  // after it and at the end
              {"例え.jp/パス?q=日本", "http://%E4%BE%8B%E3%81%88.jp/%E3%83%91%E3%82%B9?q=%E6%97%A5%E6%9C%AC"},
              {"u@h.jp:80/p;q?a=(1)*2+3,4&b=$'#f~_.-%41", "http://u@h.jp:80/p;q?a=(1)*2+3,4&b=$'#f~_.-%41"},
              {"h.jp/<x>\\^`{|}", "http://h.jp/%3Cx%3E%5C%5E%60%7B%7C%7D"}}) {
