@@ -16,6 +16,7 @@ PACKAGES=(
     fonts-ipafont-gothic                              # a Japanese monospaced font
     trayer                                            # a tray host for headless runs
     dbus-bin dbus-daemon at-spi2-core python3-pyatspi # the accessibility bus, read as a screen reader does
+    weston qt6-wayland                                # the program under Wayland (end-to-end test)
     libx11-dev                                        # the start-up benchmark helper
     dpkg-dev file                                     # the .deb (CPack needs file, dpkg-shlibdeps)
     lintian appstream desktop-file-utils              # its checks by Debian's rules

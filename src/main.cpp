@@ -6,11 +6,17 @@
 #include <QTranslator>
 
 #include "app/App.h"
+#include "ui/PlatformChoice.h"
 #include "ui/QtPlatform.h"
 #include "ui/WidgetWindows.h"
 
 int main(int argc, char* argv[]) {
+    // Qt reads the platform as it starts. The setting goes again at once, so
+    // that the browser the program opens makes its own choice.
+    const QByteArray qtPlatform = PreferredQtPlatform();
+    if (!qtPlatform.isEmpty()) qputenv("QT_QPA_PLATFORM", qtPlatform);
     QApplication app(argc, argv);
+    if (!qtPlatform.isEmpty()) qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QStringLiteral("yoruma"));
     // Windows stay loaded while hidden (in the tray, behind the mini window);
     // the program ends when the last one is unloaded, not when the last one is hidden.

@@ -100,9 +100,13 @@ void App::OpenDisplayWindows(Window shown) {
     // Both files are read on every load, so that saved settings take effect
     // here. A field that cannot be read keeps the value already in memory.
     if (folder_.Load(settings_)) placesOnDisk_ = CurrentPlaces();
-    const QSize screen = platform_.ScreenSizeTwips();
-    PullOntoScreen(settings_.mainLeft, settings_.mainTop, screen, 5000, 3000);
-    PullOntoScreen(settings_.miniLeft, settings_.miniTop, screen, 3500, 1500);
+    // Where the desktop places the windows itself, the stored places stay as
+    // they are for the next start on a desktop that does not.
+    if (platform_.PlacesWindows()) {
+        const QSize screen = platform_.ScreenSizeTwips();
+        PullOntoScreen(settings_.mainLeft, settings_.mainTop, screen, 5000, 3000);
+        PullOntoScreen(settings_.miniLeft, settings_.miniTop, screen, 3500, 1500);
+    }
     windows_.OpenDisplayWindows({{settings_.mainLeft, settings_.mainTop},
                                  {settings_.miniLeft, settings_.miniTop},
                                  settings_.backColor,

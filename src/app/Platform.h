@@ -29,6 +29,9 @@ public:
     virtual void ShowMessage(const QString& text) = 0;
     // The screen the windows are placed on, in twips.
     virtual QSize ScreenSizeTwips() = 0;
+    // False where the desktop alone decides where windows stand and keeps it
+    // from the program (Wayland): there it can neither read nor set a place.
+    virtual bool PlacesWindows() = 0;
 
     // The earlier copy of the program that still runs for this user, or on
     // the data folder (a closed one has none); nothing when there is none,

@@ -47,7 +47,7 @@ public:
     virtual void Close(Window window) = 0;
     virtual bool IsOpen(Window window) const = 0;
     // Where a loaded window stands; nothing while it is minimised (it has no
-    // place of its own then) or not loaded.
+    // place of its own then), not loaded, or where the desktop does not tell.
     virtual std::optional<WindowPlace> PlaceOf(Window window) const = 0;
 
     // Loads both display windows, hidden, as the layout says.

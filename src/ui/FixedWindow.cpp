@@ -8,6 +8,7 @@
 
 #include "ui/AccessibleRoles.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacing.h"
 
 QFont ProgramFont(double points) {
     QFont font;
@@ -45,17 +46,20 @@ void FixedWindow::closeEvent(QCloseEvent* event) {
 }
 
 std::optional<WindowPlace> FixedWindow::Place() const {
-    if (isMinimized()) return std::nullopt;
+    if (!QtPlacesWindows() || isMinimized()) return std::nullopt;
     return WindowPlace{PixelsToTwips(frameGeometry().left()), PixelsToTwips(frameGeometry().top())};
 }
 
-void FixedWindow::MoveTo(WindowPlace place) { move(TwipsToPixels(place.left), TwipsToPixels(place.top)); }
+// Where the desktop places the windows itself, nothing is asked of it.
+void FixedWindow::MoveTo(WindowPlace place) {
+    if (QtPlacesWindows()) move(TwipsToPixels(place.left), TwipsToPixels(place.top));
+}
 
 void FixedWindow::Normalise() { setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)); }
 
 void FixedWindow::CenterOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
+    if (screen == nullptr || !QtPlacesWindows()) return;
     const QRect area = screen->availableGeometry();
     move(area.center() - rect().center());
 }

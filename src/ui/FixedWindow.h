@@ -21,7 +21,9 @@ public:
     // Told once, as the window unloads.
     void WhenUnloaded(std::function<void()> unloaded) { whenUnloaded_ = std::move(unloaded); }
 
-    // The place of the window's outer frame, in twips; nothing while minimised.
+    // The place of the window's outer frame, in twips; nothing while
+    // minimised, or where the desktop places the windows itself (Wayland),
+    // which these do not try to do.
     std::optional<WindowPlace> Place() const;
     void MoveTo(WindowPlace place);
     void CenterOnScreen();

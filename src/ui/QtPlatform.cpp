@@ -27,6 +27,7 @@
 #include "ui/Pictures.h"
 #include "ui/SessionEndWatcher.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacing.h"
 
 namespace {
 
@@ -103,6 +104,8 @@ QSize QtPlatform::ScreenSizeTwips() {
     const QSize pixels = screen ? screen->geometry().size() : QSize(1024, 768);
     return {PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height())};
 }
+
+bool QtPlatform::PlacesWindows() { return QtPlacesWindows(); }
 
 std::optional<LockHolder> QtPlatform::RunningCopy(DataDirectory& dataFolder) { return instanceLock_.Claim(dataFolder); }
 

@@ -21,6 +21,7 @@ public:
     std::int32_t RandomDraw() override;
     void ShowMessage(const QString& text) override;
     QSize ScreenSizeTwips() override;
+    bool PlacesWindows() override;
     std::optional<LockHolder> RunningCopy(DataDirectory& dataFolder) override;
     void EndProgram() override;
     void WhenSessionEnds(std::function<void()> endSession) override;

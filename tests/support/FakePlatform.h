@@ -26,6 +26,7 @@ public:
     std::int32_t RandomDraw() override { return draw; }
     void ShowMessage(const QString& text) override { messages << text; }
     QSize ScreenSizeTwips() override { return screenTwips; }
+    bool PlacesWindows() override { return true; }
     std::optional<LockHolder> RunningCopy(DataDirectory&) override { return anotherCopy; }
     void EndProgram() override { ++endProgramCalls; }
     void WhenSessionEnds(std::function<void()> callback) override { endSession = std::move(callback); }
