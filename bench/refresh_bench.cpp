@@ -10,7 +10,7 @@
 //                          the minute the first year completes (two lines
 //                          to word). Shown, not judged.
 //   Tick/...               a timer tick applied to a loaded, shown main window
-//                          (App::onTick: computation, the six value
+//                          (App::OnTick: computation, the six value
 //                          labels, lungs, ducks, bar and the hidden mini
 //                          window's report).
 //   SixLabels/...          the baseline: the same six value labels given the
@@ -46,7 +46,7 @@
 #include "engine/ReachedMilestones.h"
 #include "engine/RefreshStatus.h"
 #include "engine/UpcomingMilestones.h"
-#include "support/DataFolder.h"
+#include "support/ScratchDirectory.h"
 #include "support/Program.h"
 #include "ui/MainWindow.h"
 
@@ -60,7 +60,7 @@ TrackerSettings ProfileQuitAt(const MomentParts& quit) {
     settings.quitHour = quit.hour;
     settings.quitMinute = quit.minute;
     settings.setupDone = 1;
-    settings.copyPlusMode = 1;
+    settings.copyPlusMode = CopyPlusMode::kProfile;
     return settings;
 }
 
@@ -75,7 +75,7 @@ void ComputeStatusForSpan(benchmark::State& state, MomentParts now) {
     const std::array<MomentParts, 2> moments{now, later};
     std::size_t turn = 0;
     for (auto _ : state) {
-        TrackerStatus status = ComputeStatus(settings, moments[turn], 50, 0);
+        TrackerStatus status = ComputeStatus(settings, moments[turn], 50, ElapsedForm::Calendar);
         benchmark::DoNotOptimize(status);
         turn ^= 1;
     }
@@ -84,8 +84,8 @@ void ComputeStatusForSpan(benchmark::State& state, MomentParts now) {
 void Milestones(benchmark::State& state) {
     const TrackerSettings settings = ProfileQuitAt(kQuit);
     const MomentParts now{2009, 10, 15, 12, 7};
-    const TrackerStatus before = ComputeStatus(settings, {2009, 10, 15, 12, 6}, 50, 0);
-    const TrackerStatus after = ComputeStatus(settings, now, 50, 0);
+    const TrackerStatus before = ComputeStatus(settings, {2009, 10, 15, 12, 6}, 50, ElapsedForm::Calendar);
+    const TrackerStatus after = ComputeStatus(settings, now, 50, ElapsedForm::Calendar);
     for (auto _ : state) {
         benchmark::DoNotOptimize(ReachedMilestones(before, after));
         benchmark::DoNotOptimize(UpcomingMilestones(settings, now));
@@ -111,14 +111,15 @@ public:
 
         // The baseline's texts: exactly what the two moments' ticks write.
         for (std::size_t turn = 0; turn < 2; ++turn) {
-            const TrackerStatus status = ComputeStatus(program_.app.Settings(), moments_[turn], program_.platform.draw, 0);
+            const TrackerStatus status = ComputeStatus(program_.app.Settings(), moments_[turn], program_.platform.draw,
+                                                       ElapsedForm::Calendar);
             for (std::size_t i = 0; i < 6; ++i) captions_[turn][i] = QString::fromStdString(status.captions[i]);
         }
     }
 
     void Tick(std::size_t turn) {
         program_.platform.now = moments_[turn];
-        program_.app.onTick();
+        program_.app.OnTick();
     }
 
     void SetSixLabels(std::size_t turn) {
@@ -136,7 +137,7 @@ public:
 
 private:
     ScratchDirectory scratch_;
-    Program program_;
+    Program program_{scratch_.Path()};
     MainWindow* form_ = nullptr;
     std::array<MomentParts, 2> moments_{{{2009, 11, 20, 8, 30}, {2009, 11, 20, 8, 31}}};
     std::array<std::array<QString, 6>, 2> captions_;

@@ -30,12 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
              &s.pricePer20, &s.sizeMillimetres, &s.tobaccoTaxPer1000, &s.consumptionTaxPercent, &s.copyPlusMode,
              &s.smokingYears, &s.packDisplay, &now.year, &now.month, &now.day, &now.hour, &now.minute, &draw})
         for (int k = 0; k < 4; ++k) *field = static_cast<std::int32_t>(static_cast<std::uint32_t>(*field) << 8 | byte());
-    const int viewMode = byte() % 3;  // 2 stands for any other value than the two forms
+    const ElapsedForm form = byte() % 2 == 0 ? ElapsedForm::Calendar : ElapsedForm::Days;
     const int mode = byte() % 3;      // the two ladders, or any text
     s.statusMode = mode == 0 ? "ソルジャー" : mode == 1 ? "コスモ" : std::string(reinterpret_cast<const char*>(data), size);
 
-    const TrackerStatus st = ComputeStatus(s, now, draw, viewMode);
-    const TrackerStatus again = ComputeStatus(s, now, draw, viewMode);
+    const TrackerStatus st = ComputeStatus(s, now, draw, form);
+    const TrackerStatus again = ComputeStatus(s, now, draw, form);
     Require(st.captions == again.captions && st.reportText == again.reportText && st.lungColor == again.lungColor &&
             st.characters == again.characters, "the same input gives the same refresh");
     Require(st.dayNumber == st.totalMinutes / 1440 - (st.totalMinutes % 1440 < 0 ? 1 : 0), "dayNumber is floored");

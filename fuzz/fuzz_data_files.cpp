@@ -14,6 +14,8 @@
 #include "FuzzCheck.h"
 #include "storage/DataFiles.h"
 
+using namespace DataFiles;
+
 // Reads both files of the data folder under BASE: opened, and read whole where
 // the program wrote them itself.
 static TrackerSettings Load(const DataDirectory& folder, bool whole) {

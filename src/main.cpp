@@ -6,9 +6,11 @@
 #include <QTranslator>
 
 #include "app/App.h"
+#include "storage/DataDirectory.h"
 #include "ui/PlatformChoice.h"
+#include "ui/QtDesktop.h"
 #include "ui/QtPlatform.h"
-#include "ui/WidgetWindows.h"
+#include "ui/QtProgramWindows.h"
 
 int main(int argc, char* argv[]) {
     // Qt reads the platform as it starts. The setting goes again at once, so
@@ -34,8 +36,10 @@ int main(int argc, char* argv[]) {
     }
 
     QtPlatform platform;
-    WidgetWindows windows(platform);
-    App program(platform, windows);
+    QtDesktop desktop;
+    QtProgramWindows windows(platform, desktop);
+    // The data folder is the one under the directory the program was started from.
+    App program(platform, windows, CurrentDirectoryPath());
     windows.ForwardTo(program);
     program.StartUp();
     if (program.Ended()) return 0;

@@ -15,19 +15,28 @@ namespace {
 
 constexpr int kRefreshIntervalMs = 30000;
 
+// A window's place into a left and top of the settings. Nothing to take (the
+// window minimised, or a desktop that does not tell) keeps what they hold.
+void TakePlace(const std::optional<WindowPlace>& place, std::int32_t& left, std::int32_t& top) {
+    if (!place) return;
+    left = place->left;
+    top = place->top;
+}
+
 }  // namespace
 
-App::App(Platform& platform, Windows& windows) : platform_(platform), windows_(windows) {
+App::App(Platform& platform, ProgramWindows& windows, const QString& basePath)
+    : platform_(platform), windows_(windows), basePath_(basePath) {
     refreshTimer_.setInterval(kRefreshIntervalMs);
-    QObject::connect(&refreshTimer_, &QTimer::timeout, [this] { onTick(); });
+    QObject::connect(&refreshTimer_, &QTimer::timeout, [this] { OnTick(); });
 }
 
 void App::StartUp() {
     platform_.WhenSessionEnds([this] { EndSession(); });
-    folder_.Open();
-    const bool refused = folder_.LoadAtStart(settings_, platform_.CurrentMoment());
-    placesOnDisk_ = CurrentPlaces();
-    if (refused) ReportDataFolderProblem();
+    folder_.Open(basePath_);
+    const bool readWhole = folder_.LoadAtStart(settings_, platform_.CurrentMoment());
+    placesOnDisk_ = PlacesIn(settings_);
+    if (!readWhole) ReportDataFolderProblem();
 
     if (const std::optional<LockHolder> holder = platform_.RunningCopy(folder_.Directory())) {
         platform_.ShowMessage(AlreadyRunningMessage(*holder));
@@ -40,7 +49,7 @@ void App::StartUp() {
     if (settings_.setupDone == 0) {
         windows_.Open(Window::Profile);
     } else {
-        OpenDisplayWindows(settings_.windowMode == 1 ? Window::Mini : Window::Main);
+        OpenDisplayWindows(settings_.MiniWindowInUse() ? Window::Mini : Window::Main);
     }
 }
 
@@ -82,10 +91,7 @@ void App::CompleteStart(Window from) {
     TrackerSettings started = settings_;
     started.setupDone = 1;
     // The main window opens where this window stood.
-    if (const std::optional<WindowPlace> place = windows_.PlaceOf(from)) {
-        started.mainLeft = place->left;
-        started.mainTop = place->top;
-    }
+    TakePlace(windows_.PlaceOf(from), started.mainLeft, started.mainTop);
     settings_ = started;
     // A failed save is reported; the main window opens all the same and
     // counts from this moment for as long as it runs.
@@ -99,7 +105,7 @@ void App::LeaveWithoutStarting() { windows_.Close(Window::StartConfirmation); }
 void App::OpenDisplayWindows(Window shown) {
     // Both files are read on every load, so that saved settings take effect
     // here. A field that cannot be read keeps the value already in memory.
-    if (folder_.Load(settings_)) placesOnDisk_ = CurrentPlaces();
+    if (folder_.Load(settings_)) placesOnDisk_ = PlacesIn(settings_);
     // Where the desktop places the windows itself, the stored places stay as
     // they are for the next start on a desktop that does not.
     if (platform_.PlacesWindows()) {
@@ -116,24 +122,29 @@ void App::OpenDisplayWindows(Window shown) {
     windows_.ShowDisplayWindow(shown);
 }
 
-void App::onTick() { Refresh(); }
+void App::OnTick() { Refresh(); }
 
 void App::Refresh() {
-    status_ = ComputeStatus(settings_, platform_.CurrentMoment(), platform_.RandomDraw(), elapsedViewMode_);
+    status_ = ComputeStatus(settings_, platform_.CurrentMoment(), platform_.RandomDraw(), elapsedForm_);
     windows_.ShowStatus(status_);
-    elapsedViewMode_ = 0;
+    elapsedForm_ = ElapsedForm::Calendar;
 }
 
 void App::SwitchElapsedForm() {
     // Until the next refresh, which brings the calendar form back.
-    elapsedViewMode_ = elapsedViewMode_ == 0 ? 1 : 0;
-    windows_.ShowElapsedCaption(elapsedViewMode_ == 1 ? ElapsedDayCaption(status_) : ElapsedCalendarCaption(status_));
+    if (elapsedForm_ == ElapsedForm::Calendar) {
+        elapsedForm_ = ElapsedForm::Days;
+        windows_.ShowElapsedCaption(ElapsedDayCaption(status_));
+    } else {
+        elapsedForm_ = ElapsedForm::Calendar;
+        windows_.ShowElapsedCaption(ElapsedCalendarCaption(status_));
+    }
 }
 
 void App::CopyReport() {
     // In the form the elapsed figure shows now, so that a copy matches the window.
     const std::string report =
-        BuildReportText(settings_, status_, elapsedViewMode_, status_.captions[kRankCaption],
+        BuildReportText(settings_, status_, elapsedForm_, status_.captions[kRankCaption],
                         status_.captions[kMoneyCaption], status_.captions[kCigaretteCaption]);
     platform_.SetClipboardText(QString::fromStdString(report));
 }
@@ -160,15 +171,15 @@ void App::OpenSettings() {
 
 void App::SwitchToMiniWindow() {
     // The first use of the mini window opens it where the main window stands.
-    if (settings_.windowMode == 2) {
+    if (settings_.windowMode == WindowMode::kMiniNeverUsed) {
         if (const std::optional<WindowPlace> place = windows_.PlaceOf(Window::Main)) windows_.MoveMiniWindow(*place);
     }
-    settings_.windowMode = 1;
+    settings_.windowMode = WindowMode::kMini;
     windows_.ShowDisplayWindow(Window::Mini);
 }
 
 void App::SwitchToMainWindow() {
-    settings_.windowMode = 0;
+    settings_.windowMode = WindowMode::kMain;
     windows_.ShowDisplayWindow(Window::Main);
 }
 
@@ -181,36 +192,26 @@ void App::UnloadDisplayWindows() {
     windows_.Close(Window::Main);
 }
 
+void App::TakeDisplayPlaces() {
+    TakePlace(windows_.PlaceOf(Window::Main), settings_.mainLeft, settings_.mainTop);
+    TakePlace(windows_.PlaceOf(Window::Mini), settings_.miniLeft, settings_.miniTop);
+}
+
 void App::StoreDisplayPlaces() {
     windows_.NormaliseDisplayWindows();
-    if (const std::optional<WindowPlace> main = windows_.PlaceOf(Window::Main)) {
-        settings_.mainLeft = main->left;
-        settings_.mainTop = main->top;
-    }
-    if (const std::optional<WindowPlace> mini = windows_.PlaceOf(Window::Mini)) {
-        settings_.miniLeft = mini->left;
-        settings_.miniTop = mini->top;
-    }
+    TakeDisplayPlaces();
 }
 
 void App::KeepPlaces() {
     if (ended_ || sessionEnding_ || !windows_.IsOpen(Window::Main)) return;
-    // A minimised window has no place of its own: it keeps the one it had.
-    if (const std::optional<WindowPlace> main = windows_.PlaceOf(Window::Main)) {
-        settings_.mainLeft = main->left;
-        settings_.mainTop = main->top;
-    }
-    if (const std::optional<WindowPlace> mini = windows_.PlaceOf(Window::Mini)) {
-        settings_.miniLeft = mini->left;
-        settings_.miniTop = mini->top;
-    }
+    TakeDisplayPlaces();
     // Quietly: the user did not ask for this save; the unload's save will speak.
-    if (CurrentPlaces() != placesOnDisk_) SaveOptions();
+    if (PlacesIn(settings_) != placesOnDisk_) static_cast<void>(SaveOptions());
 }
 
-void App::SetTextColour(std::int32_t colour) { settings_.textColor = colour; }
+void App::SetTextColor(std::int32_t color) { settings_.textColor = color; }
 
-void App::SetBackColour(std::int32_t colour) { settings_.backColor = colour; }
+void App::SetBackColor(std::int32_t color) { settings_.backColor = color; }
 
 void App::SaveSettings(const SettingsForm& form) {
     SettingsCheckResult checked = CheckSettings(form, settings_, platform_.CurrentMoment());
@@ -220,10 +221,7 @@ void App::SaveSettings(const SettingsForm& form) {
     }
     TrackerSettings saved = std::get<TrackerSettings>(std::move(checked));
     // The main window reopens where this window stood.
-    if (const std::optional<WindowPlace> place = windows_.PlaceOf(Window::Settings)) {
-        saved.mainLeft = place->left;
-        saved.mainTop = place->top;
-    }
+    TakePlace(windows_.PlaceOf(Window::Settings), saved.mainLeft, saved.mainTop);
     if (!SaveBoth(saved)) {
         ReportDataFolderProblem();
         return;
@@ -237,7 +235,7 @@ void App::SaveSettings(const SettingsForm& form) {
 void App::CancelSettings() { ReturnFromSettings(); }
 
 void App::ReturnFromSettings() {
-    OpenDisplayWindows(settings_.windowMode == 1 ? Window::Mini : Window::Main);
+    OpenDisplayWindows(settings_.MiniWindowInUse() ? Window::Mini : Window::Main);
     windows_.Close(Window::Settings);
 }
 
@@ -269,20 +267,25 @@ void App::EndProgram() {
     platform_.EndProgram();
 }
 
-App::Places App::CurrentPlaces() const {
-    return {settings_.mainLeft, settings_.mainTop, settings_.miniLeft, settings_.miniTop, settings_.windowMode};
+App::Places App::PlacesIn(const TrackerSettings& settings) {
+    return {
+        .mainLeft = settings.mainLeft,
+        .mainTop = settings.mainTop,
+        .miniLeft = settings.miniLeft,
+        .miniTop = settings.miniTop,
+        .windowMode = settings.windowMode,
+    };
 }
 
 bool App::SaveOptions() {
     const bool saved = folder_.SaveOptions(settings_);
-    if (saved) placesOnDisk_ = CurrentPlaces();
+    if (saved) placesOnDisk_ = PlacesIn(settings_);
     return saved;
 }
 
 bool App::SaveBoth(const TrackerSettings& settings) {
     const bool saved = folder_.SaveBoth(settings);
-    if (saved) placesOnDisk_ = {settings.mainLeft, settings.mainTop, settings.miniLeft, settings.miniTop,
-                                settings.windowMode};
+    if (saved) placesOnDisk_ = PlacesIn(settings);
     return saved;
 }
 

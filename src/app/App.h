@@ -9,8 +9,9 @@
 
 #include <cstdint>
 
+#include "app/ProgramWindows.h"
 #include "app/SettingsCheck.h"
-#include "app/Windows.h"
+#include "engine/ElapsedForm.h"
 #include "engine/TrackerSettings.h"
 #include "engine/TrackerStatus.h"
 #include "storage/DataFolder.h"
@@ -19,7 +20,9 @@ class Platform;
 
 class App {
 public:
-    App(Platform& platform, Windows& windows);
+    // The data folder is "yorumadata" under basePath (the directory the
+    // program was started from); none where basePath is empty.
+    App(Platform& platform, ProgramWindows& windows, const QString& basePath);
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
@@ -28,9 +31,9 @@ public:
     // display window in use last. A second copy is told so and ends.
     void StartUp();
 
-    const TrackerSettings& Settings() const { return settings_; }
-    const TrackerStatus& Status() const { return status_; }
-    bool Ended() const { return ended_; }
+    [[nodiscard]] const TrackerSettings& Settings() const { return settings_; }
+    [[nodiscard]] const TrackerStatus& Status() const { return status_; }
+    [[nodiscard]] bool Ended() const { return ended_; }
 
     // The first run: the profile typed in, then the start itself, which
     // records this moment as the quit moment (on a seasonal day through the
@@ -41,7 +44,7 @@ public:
     void LeaveWithoutStarting();
 
     // The display windows.
-    void onTick();
+    void OnTick();
     void SwitchElapsedForm();
     void CopyReport();
     void OpenBlogPage();
@@ -57,8 +60,8 @@ public:
 
     // The settings window. A chosen colour holds from the moment it is chosen
     // until the display windows load again; a save keeps it.
-    void SetTextColour(std::int32_t colour);
-    void SetBackColour(std::int32_t colour);
+    void SetTextColor(std::int32_t color);
+    void SetBackColor(std::int32_t color);
     void SaveSettings(const SettingsForm& form);
     void CancelSettings();
     void OpenInfo();
@@ -75,10 +78,14 @@ public:
 private:
     // What an unload writes of the windows' places, as "option.ini" holds it.
     struct Places {
-        std::int32_t mainLeft, mainTop, miniLeft, miniTop, windowMode;
+        std::int32_t mainLeft;
+        std::int32_t mainTop;
+        std::int32_t miniLeft;
+        std::int32_t miniTop;
+        std::int32_t windowMode;
         friend bool operator==(const Places&, const Places&) = default;
     };
-    Places CurrentPlaces() const;
+    static Places PlacesIn(const TrackerSettings& settings);
 
     void Refresh();
     // Reads both data files again, so that saved settings take effect, and
@@ -86,24 +93,28 @@ private:
     void OpenDisplayWindows(Window shown);
     void ReturnFromSettings();
     void CompleteStart(Window from);
-    // Where the display windows stand, in their normal state, into the settings.
+    // Where the display windows stand, into the settings; a minimised window
+    // has no place of its own and keeps the one it had.
+    void TakeDisplayPlaces();
+    // The same, from their normal state, as an unload finds them.
     void StoreDisplayPlaces();
     // What a display window's unload does: their places saved, then both gone.
     void UnloadDisplayWindows();
     void OpenWebPage(const QString& address);
 
-    bool SaveOptions();
-    bool SaveBoth(const TrackerSettings& settings);
+    [[nodiscard]] bool SaveOptions();
+    [[nodiscard]] bool SaveBoth(const TrackerSettings& settings);
     void ReportDataFolderProblem();
     void EndProgram();
 
     Platform& platform_;
-    Windows& windows_;
+    ProgramWindows& windows_;
+    const QString basePath_;
     DataFolder folder_;
     TrackerSettings settings_;
     TrackerStatus status_;
-    // The form the elapsed figure shows until the next refresh: 0 calendar, 1 days.
-    int elapsedViewMode_ = 0;
+    // The form the elapsed figure shows until the next refresh.
+    ElapsedForm elapsedForm_ = ElapsedForm::Calendar;
     QTimer refreshTimer_;
     Places placesOnDisk_{};
     bool ended_ = false;

@@ -1,7 +1,8 @@
 #pragma once
 // Everything the program needs from the desktop passes through here, so that
 // tests run it with a fake clock, a fixed random draw and recorded message
-// boxes. The Qt implementation is QtPlatform (ui).
+// boxes. The Qt implementation is QtPlatform (ui). What only the windows ask
+// of the desktop (the colour dialog, the tray) is the ui layer's Desktop.
 
 #include <QSize>
 #include <QString>
@@ -12,8 +13,6 @@
 
 #include "engine/MomentParts.h"
 #include "storage/DataDirectory.h"
-
-class QObject;
 
 class Platform {
 public:
@@ -36,7 +35,7 @@ public:
     // The earlier copy of the program that still runs for this user, or on
     // the data folder (a closed one has none); nothing when there is none,
     // and the first call that finds none claims both for this copy.
-    virtual std::optional<LockHolder> RunningCopy(DataDirectory& dataFolder) = 0;
+    [[nodiscard]] virtual std::optional<LockHolder> RunningCopy(DataDirectory& dataFolder) = 0;
     // Ends the program at once, without unloading any window.
     virtual void EndProgram() = 0;
     // The session ends without the user closing a window: the desktop logs
@@ -49,16 +48,4 @@ public:
     // Nothing waits for it: a failure may be reported later, once the
     // desktop's opener has ended, by calling onFailure (at most once).
     virtual void OpenUrl(const QString& address, std::function<void()> onFailure) = 0;
-    // The desktop's colour dialog, starting from a colour; nothing when the
-    // user cancels. Colours as stored: red in the lowest byte, then green, then blue.
-    virtual std::optional<std::int32_t> ChooseColour(std::int32_t initial) = 0;
-
-    // False where the desktop has no notification area.
-    virtual bool TrayAvailable() = 0;
-    // Puts the owner's icon, with the tip "ヨルマ式", into the notification
-    // area. A release of the left button on it runs restore; every other
-    // event on the icon is ignored. Adding twice keeps one icon.
-    virtual void AddTrayIcon(const QObject* owner, std::function<void()> restore) = 0;
-    // Harmless when the owner has no icon there.
-    virtual void RemoveTrayIcon(const QObject* owner) = 0;
 };

@@ -94,7 +94,7 @@ SettingsCheckResult CheckSettings(const SettingsForm& form, const TrackerSetting
     s.sizeMillimetres = SizeOfChoice(form.sizeChoice);
     s.blogUrl = TrimBlanks(form.blogUrl).toStdString();
     s.copyPlusMode = form.copyPlusChoice;
-    s.packDisplay = form.packDisplay ? 1 : 0;
+    s.packDisplay = form.packDisplay ? PackDisplay::kOn : PackDisplay::kOff;
     s.statusMode = form.statusMode.toStdString();
 
     const std::optional<std::int32_t> tobaccoTax = ReadWholeNumber(form.tobaccoTaxPer1000);

@@ -18,7 +18,7 @@ struct SettingsForm {
     int sizeChoice = 1;  // 0 short (50 mm), 1 standard (85 mm), 2 long (100 mm)
     QString blogUrl;
     QString statusMode;
-    int copyPlusChoice = 0;  // 0 off, 1 on, 2 on with the years smoked
+    int copyPlusChoice = CopyPlusMode::kOff;  // the mode chosen, by its index: off, on, on with the years smoked
     bool packDisplay = true;
     QString tobaccoTaxPer1000;
     QString consumptionTaxPercent;
@@ -28,7 +28,7 @@ struct SettingsForm {
 // The settings to store: `current` with everything the form holds (the window
 // places are the caller's), or the message to show.
 using SettingsCheckResult = std::variant<TrackerSettings, QString>;
-SettingsCheckResult CheckSettings(const SettingsForm& form, const TrackerSettings& current, const MomentParts& now);
+[[nodiscard]] SettingsCheckResult CheckSettings(const SettingsForm& form, const TrackerSettings& current, const MomentParts& now);
 
 // The size a choice stands for, and the choice that shows a size (a size of
 // its own, from a hand-edited file, shows the standard one).

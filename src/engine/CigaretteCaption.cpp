@@ -1,6 +1,7 @@
 #include "engine/CigaretteCaption.h"
 
 #include "engine/NumberText.h"
+#include "engine/TrackerSettings.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ std::string CountText(std::int64_t cigarettes, std::int32_t sizeMillimetres, boo
 std::string CigaretteCaption(std::int64_t cigarettesNotSmoked, std::int64_t lengthCentimetres,
                              std::string_view comparisonText, std::int32_t sizeMillimetres,
                              std::int32_t packDisplay) {
-    std::string caption = CountText(cigarettesNotSmoked, sizeMillimetres, packDisplay == 1);
+    std::string caption = CountText(cigarettesNotSmoked, sizeMillimetres, packDisplay == PackDisplay::kOn);
     caption += TrimmedMetresNumberText(lengthCentimetres);
     caption += "ｍ ";
     caption += comparisonText;

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's count line: cigarettes, packs or cartons not smoked,
-// their length in metres and the comparison text.
+// their length in metres and the comparison text. packDisplay as
+// "option.ini" stores it (PackDisplay).
 
 #include <cstdint>
 #include <string>

@@ -82,6 +82,11 @@ std::string ElapsedDayCaption(const TrackerStatus& status) {
            WideNumber(status.elapsedMinutes) + "分";
 }
 
+std::string LifeText(std::int32_t lifeMinutes, std::string (*number)(std::int64_t)) {
+    return number(FloorDiv(lifeMinutes, 1440)) + "日と" + number((lifeMinutes % 1440) / 60) + "時間" +
+           number(lifeMinutes % 60) + "分";
+}
+
 void ComputeElapsedFigures(const TrackerSettings& s, const MomentParts& now, TrackerStatus& status) {
     const MomentParts quit{s.quitYear, s.quitMonth, s.quitDay, s.quitHour, s.quitMinute};
     status.totalMinutes = Clamp<std::int32_t>(DateDifference(quit, now).TotalMinutes());
@@ -123,10 +128,5 @@ void ComputeElapsedFigures(const TrackerSettings& s, const MomentParts& now, Tra
     status.captions[kMoneyCaption] = TrimmedNumberText(status.moneySaved) + "円（節税分" +
                                      NumberText(Clamp<std::int64_t>(taxTotal)) + "円）";
 
-    // Whole days rounded down, the hours and minutes of the remainder cut
-    // towards zero: the form of the report's life line, so that a negative
-    // figure (clock set back) reads alike in both.
-    const std::int32_t life = status.lifeMinutes;
-    status.captions[kLifeCaption] = WideNumber(FloorDiv(life, 1440)) + "日と" + WideNumber((life % 1440) / 60) +
-                                    "時間" + WideNumber(life % 60) + "分";
+    status.captions[kLifeCaption] = LifeText(status.lifeMinutes, WideNumber);
 }

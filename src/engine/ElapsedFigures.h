@@ -18,3 +18,9 @@ void ComputeElapsedFigures(const TrackerSettings& settings, const MomentParts& n
 std::string ElapsedCalendarCaption(const TrackerStatus& status);
 // The day form: "４２８日５時間７分".
 std::string ElapsedDayCaption(const TrackerStatus& status);
+
+// The life won back, "<days>日と<hours>時間<minutes>分", its numbers written by
+// `number` (the caption's full-width digits, the report's half-width ones).
+// Whole days round down, while the hours and minutes of the remainder are cut
+// towards zero: a negative figure (the clock set back) keeps its sign in each.
+std::string LifeText(std::int32_t lifeMinutes, std::string (*number)(std::int64_t));

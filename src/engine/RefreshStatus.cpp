@@ -9,7 +9,7 @@
 #include "engine/ReportText.h"
 
 TrackerStatus ComputeStatus(const TrackerSettings& settings, const MomentParts& now, std::int32_t draw,
-                            int elapsedViewMode) {
+                            ElapsedForm elapsedForm) {
     TrackerStatus status;
     ComputeElapsedFigures(settings, now, status);
 
@@ -29,7 +29,7 @@ TrackerStatus ComputeStatus(const TrackerSettings& settings, const MomentParts& 
     status.progressValue = ProgressValueForDay(status.dayNumber);
 
     status.reportText =
-        BuildReportText(settings, status, elapsedViewMode, status.captions[kRankCaption],
+        BuildReportText(settings, status, elapsedForm, status.captions[kRankCaption],
                         status.captions[kMoneyCaption], status.captions[kCigaretteCaption]);
     return status;
 }

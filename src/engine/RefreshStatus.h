@@ -5,12 +5,13 @@
 
 #include <cstdint>
 
+#include "engine/ElapsedForm.h"
 #include "engine/MomentParts.h"
 #include "engine/TrackerStatus.h"
 #include "engine/TrackerSettings.h"
 
 // draw: a whole number from 0 to 99 for the message of the day.
-// elapsedViewMode: the form the main window's elapsed figure shows (0 calendar, 1 day),
-// which the report follows.
+// elapsedForm: the form the main window's elapsed figure shows, which the
+// report follows.
 TrackerStatus ComputeStatus(const TrackerSettings& settings, const MomentParts& now, std::int32_t draw,
-                            int elapsedViewMode);
+                            ElapsedForm elapsedForm);

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/CalendarMath.h"
+#include "engine/ElapsedFigures.h"
 #include "engine/NumberText.h"
 
 namespace {
@@ -48,7 +49,7 @@ void AppendQuitDateLine(std::string& text, const TrackerSettings& settings) {
     text += "月 "sv;
     AppendNumber(text, settings.quitDay);
     text += "日"sv;
-    if (settings.copyPlusMode == 1) {
+    if (settings.copyPlusMode == CopyPlusMode::kProfile) {
         text += "（"sv;
         AppendNumber(text, settings.cigarettesPerDay);
         text += "本-"sv;
@@ -56,7 +57,7 @@ void AppendQuitDateLine(std::string& text, const TrackerSettings& settings) {
         text += "円-"sv;
         text += SizeWord(settings.sizeMillimetres);
         text += "）"sv;
-    } else if (settings.copyPlusMode == 2) {
+    } else if (settings.copyPlusMode == CopyPlusMode::kSmokingYears) {
         text += "（"sv;
         AppendNumber(text, settings.cigarettesPerDay);
         text += "本-"sv;
@@ -67,9 +68,9 @@ void AppendQuitDateLine(std::string& text, const TrackerSettings& settings) {
 
 // In whichever form the main window's elapsed figure is showing, so that a
 // copy matches what the user sees.
-void AppendElapsedLine(std::string& text, const TrackerStatus& status, int elapsedViewMode) {
+void AppendElapsedLine(std::string& text, const TrackerStatus& status, ElapsedForm form) {
     text += kElapsedLabel;
-    if (elapsedViewMode == 0) {
+    if (form == ElapsedForm::Calendar) {
         AppendNumber(text, status.elapsedYears);
         text += "年 "sv;
         AppendNumber(text, status.elapsedMonths);
@@ -86,26 +87,14 @@ void AppendElapsedLine(std::string& text, const TrackerStatus& status, int elaps
     text += "分"sv;
 }
 
-// Whole days round down, while hours and minutes are truncated remainders
-// and so keep the sign of a negative figure.
-void AppendLifeLine(std::string& text, std::int32_t life) {
-    text += kLifeLabel;
-    AppendNumber(text, FloorDiv(life, 1440));
-    text += "日と"sv;
-    AppendNumber(text, (life % 1440) / 60);
-    text += "時間"sv;
-    AppendNumber(text, life % 60);
-    text += "分"sv;
-}
-
 }  // namespace
 
 std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus& status,
-                            int elapsedViewMode, std::string_view rankCaption,
+                            ElapsedForm elapsedForm, std::string_view rankCaption,
                             std::string_view moneyCaption, std::string_view cigaretteCaption) {
     // The settings window cannot store another mode; one read from a damaged
     // file gives nothing rather than a half-formed report.
-    if (settings.copyPlusMode < 0 || settings.copyPlusMode > 2) return {};
+    if (!settings.KnownCopyPlusMode()) return {};
 
     std::string text;
     text.reserve(kFixedRoom + kNumberRoom + rankCaption.size() + moneyCaption.size() +
@@ -116,9 +105,10 @@ std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus
     text += kLineBreak;
     AppendQuitDateLine(text, settings);
     text += kLineBreak;
-    AppendElapsedLine(text, status, elapsedViewMode);
+    AppendElapsedLine(text, status, elapsedForm);
     text += kLineBreak;
-    AppendLifeLine(text, status.lifeMinutes);
+    text += kLifeLabel;
+    text += LifeText(status.lifeMinutes, TrimmedNumberText);
     text += kLineBreak;
 
     text += kMoneyLabel;

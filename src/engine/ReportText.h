@@ -5,11 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "engine/ElapsedForm.h"
 #include "engine/TrackerStatus.h"
 #include "engine/TrackerSettings.h"
 
 // The three captions are the main window's rank, money and cigarette figures
-// as they stand. elapsedViewMode 0 = calendar form, anything else = day form.
+// as they stand; the elapsed line in the form the main window shows.
 std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus& status,
-                            int elapsedViewMode, std::string_view rankCaption,
+                            ElapsedForm elapsedForm, std::string_view rankCaption,
                             std::string_view moneyCaption, std::string_view cigaretteCaption);

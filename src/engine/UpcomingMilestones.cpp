@@ -75,7 +75,7 @@ UpcomingMilestone NextDuck(const Clock& clock) {
     return AllReached(kDuck);
 }
 
-UpcomingMilestone NextLungColour(const Clock& clock) {
+UpcomingMilestone NextLungColor(const Clock& clock) {
     if (FloorDiv(clock.now, kMinutesPerDay) >= kLungsClearestDay) return AllReached(kLungs);
     return Ahead(clock, kLungs, 0, kLungsClearestDay * kMinutesPerDay, "いちばんきれいな色");
 }
@@ -207,6 +207,6 @@ std::array<UpcomingMilestone, kMilestoneKindCount> UpcomingMilestones(const Trac
                                                             std::numeric_limits<std::int32_t>::min(),
                                                             kLastCountedMinute);
     const Clock clock{settings, quit, sinceQuit, now};
-    return {NextDuck(clock),       NextRankTitle(clock),   NextLungColour(clock),
+    return {NextDuck(clock),       NextRankTitle(clock),   NextLungColor(clock),
             NextComparison(clock), NextWholeMonths(clock), NextTenThousandYen(clock)};
 }

@@ -77,22 +77,22 @@ public:
     DataDirectory(DataDirectory&&) noexcept;
     DataDirectory& operator=(DataDirectory&&) noexcept;
 
-    bool IsOpen() const;
+    [[nodiscard]] bool IsOpen() const;
     // Why the folder was refused, when someone else may change it.
     const std::optional<UnsafeFolder>& Unsafe() const;
 
     // At most maxBytes of the file `name`. A link of the user's to another
     // file of the folder (by its bare name) is read as that file.
-    FileContent Read(const QString& name, qint64 maxBytes) const;
+    [[nodiscard]] FileContent Read(const QString& name, qint64 maxBytes) const;
     // True when both names are one file (a link or a second name of the user's).
-    bool SameFile(const QString& first, const QString& second) const;
+    [[nodiscard]] bool SameFile(const QString& first, const QString& second) const;
 
     // Replaces the files whole, in order, all or none: when one cannot be
     // replaced, those before it are put back as they were. A file is written
     // beside its name and put in its place in one step; where the folder may
     // not be written (mode 555), over itself, never cut shorter first. False,
     // and nothing changed, when the folder has gone from its place.
-    bool Replace(const std::vector<Replacement>& files);
+    [[nodiscard]] bool Replace(const std::vector<Replacement>& files);
 
     // Removes what saves of an earlier copy, killed while saving, left beside
     // the named files. Only for the copy that owns the folder.
@@ -100,7 +100,7 @@ public:
 
     // Claims the folder for this copy for as long as it runs; the holder when
     // another copy has it.
-    std::optional<LockHolder> Lock();
+    [[nodiscard]] std::optional<LockHolder> Lock();
 
 private:
     struct Handle;

@@ -81,9 +81,9 @@ public:
             const QByteArray name = TemporaryNameBeside(entry_);
             const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
             file_ = Descriptor(openat(folder_, name.constData(), flags, mode));
-            if (file_.valid()) {
+            if (file_.IsOpen()) {
                 name_ = name;
-                return fchmod(file_.get(), mode) == 0;
+                return fchmod(file_.Get(), mode) == 0;
             }
             if (errno != EEXIST) return false;
         }
@@ -93,7 +93,7 @@ public:
     // On disk before it may take the old file's place: a power cut after the
     // rename must not leave an empty file there.
     bool Write(const QByteArray& bytes) {
-        const bool written = WriteAll(file_.get(), bytes) && fsync(file_.get()) == 0;
+        const bool written = WriteAll(file_.Get(), bytes) && fsync(file_.Get()) == 0;
         file_ = Descriptor();
         return written;
     }
@@ -121,13 +121,13 @@ bool WriteOver(int folder, const QByteArray& entry, const QByteArray& bytes) {
     if (bytes.size() > sysconf(_SC_PAGESIZE)) return false;
     const Descriptor file(openat(folder, entry.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat status {};
-    if (!file.valid() || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || !Ours(status)) return false;
+    if (!file.IsOpen() || fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode) || !Ours(status)) return false;
     const auto length = static_cast<off_t>(bytes.size());
     // Grown first where the line is longer, so that a size limit or a full disk
     // fails this step whole instead of cutting the write.
-    if (length > status.st_size && ftruncate(file.get(), length) != 0) return false;
-    return pwrite(file.get(), bytes.constData(), static_cast<size_t>(bytes.size()), 0) == length &&
-           ftruncate(file.get(), length) == 0 && fsync(file.get()) == 0;
+    if (length > status.st_size && ftruncate(file.Get(), length) != 0) return false;
+    return pwrite(file.Get(), bytes.constData(), static_cast<size_t>(bytes.size()), 0) == length &&
+           ftruncate(file.Get(), length) == 0 && fsync(file.Get()) == 0;
 }
 
 bool ReplaceInPlace(int folder, const std::vector<QByteArray>& entries, const std::vector<Replacement>& files) {
@@ -151,7 +151,7 @@ struct DataDirectory::Handle {
     // longer the one the user means.
     bool InItsPlace() const {
         struct stat now {};
-        return fstatat(start.get(), kFolderName, &now, 0) == 0 && now.st_dev == device && now.st_ino == inode;
+        return fstatat(start.Get(), kFolderName, &now, 0) == 0 && now.st_dev == device && now.st_ino == inode;
     }
 };
 
@@ -183,8 +183,8 @@ DataDirectory::DataDirectory(const QString& basePath) {
     Descriptor start(open(QFile::encodeName(basePath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat entry {};
     struct stat startStatus {};
-    if (!start.valid() || fstat(start.get(), &startStatus) != 0) return;
-    const bool missing = fstatat(start.get(), kFolderName, &entry, AT_SYMLINK_NOFOLLOW) != 0;
+    if (!start.IsOpen() || fstat(start.Get(), &startStatus) != 0) return;
+    const bool missing = fstatat(start.Get(), kFolderName, &entry, AT_SYMLINK_NOFOLLOW) != 0;
     const bool link = !missing && S_ISLNK(entry.st_mode);
     if (link && !Ours(entry)) {
         unsafe_ = UnsafeFolder{DataFolderPath(basePath), false, *OtherWriterOf(entry, false)};
@@ -199,11 +199,11 @@ DataDirectory::DataDirectory(const QString& basePath) {
         }
     }
     // For the user alone (the umask may take more away, never add).
-    if (missing) mkdirat(start.get(), kFolderName, S_IRWXU);
+    if (missing) mkdirat(start.Get(), kFolderName, S_IRWXU);
     const int noLink = link ? 0 : O_NOFOLLOW;
-    Descriptor folder(openat(start.get(), kFolderName, O_RDONLY | O_DIRECTORY | O_CLOEXEC | noLink));
+    Descriptor folder(openat(start.Get(), kFolderName, O_RDONLY | O_DIRECTORY | O_CLOEXEC | noLink));
     struct stat status {};
-    if (!folder.valid() || fstat(folder.get(), &status) != 0) return;
+    if (!folder.IsOpen() || fstat(folder.Get(), &status) != 0) return;
     if (const std::optional<OtherWriter> writer = OtherWriterOf(status, false)) {
         unsafe_ = UnsafeFolder{DataFolderPath(basePath), false, *writer};
         return;
@@ -217,11 +217,11 @@ const std::optional<UnsafeFolder>& DataDirectory::Unsafe() const { return unsafe
 
 FileContent DataDirectory::Read(const QString& name, qint64 maxBytes) const {
     if (!handle_) return {FileAccess::Refused, {}};
-    const std::optional<QByteArray> entry = EntryOf(handle_->folder.get(), name);
+    const std::optional<QByteArray> entry = EntryOf(handle_->folder.Get(), name);
     if (!entry) return {FileAccess::Refused, {}};
     // Without blocking: opening a FIFO for reading would wait for a writer for good.
     const int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    const int descriptor = openat(handle_->folder.get(), entry->constData(), flags);
+    const int descriptor = openat(handle_->folder.Get(), entry->constData(), flags);
     if (descriptor < 0) {
         if (errno == ENOENT) return {FileAccess::Missing, {}};
         return {errno == ELOOP ? FileAccess::Refused : FileAccess::Unreadable, {}};
@@ -240,7 +240,7 @@ FileContent DataDirectory::Read(const QString& name, qint64 maxBytes) const {
 
 bool DataDirectory::SameFile(const QString& first, const QString& second) const {
     if (!handle_) return false;
-    const int folder = handle_->folder.get();
+    const int folder = handle_->folder.Get();
     const std::optional<QByteArray> firstEntry = EntryOf(folder, first);
     const std::optional<QByteArray> secondEntry = EntryOf(folder, second);
     struct stat one {};
@@ -252,7 +252,7 @@ bool DataDirectory::SameFile(const QString& first, const QString& second) const 
 
 bool DataDirectory::Replace(const std::vector<Replacement>& files) {
     if (!handle_ || !handle_->InItsPlace()) return false;
-    const int folder = handle_->folder.get();
+    const int folder = handle_->folder.Get();
     std::vector<QByteArray> entries;
     for (const Replacement& file : files) {
         const std::optional<QByteArray> entry = EntryOf(folder, file.name);
@@ -297,7 +297,7 @@ bool DataDirectory::Replace(const std::vector<Replacement>& files) {
 
 void DataDirectory::RemoveLeftovers(const QStringList& names) {
     if (!handle_) return;
-    const int folder = handle_->folder.get();
+    const int folder = handle_->folder.Get();
     // The listing gets a descriptor of its own: closing it closes that one.
     const int listed = openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR* listing = listed >= 0 ? fdopendir(listed) : nullptr;
@@ -317,5 +317,5 @@ void DataDirectory::RemoveLeftovers(const QStringList& names) {
 
 std::optional<LockHolder> DataDirectory::Lock() {
     if (!handle_) return std::nullopt;
-    return TakeKernelLock(handle_->folder.get());
+    return TakeKernelLock(handle_->folder.Get());
 }

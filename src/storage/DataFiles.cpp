@@ -12,6 +12,8 @@
 
 #include "storage/FileText.h"
 
+namespace DataFiles {
+
 namespace {
 
 const QString kProfileName = QStringLiteral("initial.ini");
@@ -225,11 +227,11 @@ bool SaveProfileAndOptions(const TrackerSettings& settings, DataDirectory& folde
     // Both checked before either is written, so that a refusal leaves both as they were.
     std::optional<Replacement> profile = Replacing(folder, kProfileName, ProfileLine(settings));
     std::optional<Replacement> options = Replacing(folder, kOptionsName, OptionsLine(settings));
-    return profile && options && !DataFilesAreOneFile(folder) &&
+    return profile && options && !AreOneFile(folder) &&
            folder.Replace({std::move(*profile), std::move(*options)});
 }
 
-bool DataFilesAreOneFile(const DataDirectory& folder) { return folder.SameFile(kProfileName, kOptionsName); }
+bool AreOneFile(const DataDirectory& folder) { return folder.SameFile(kProfileName, kOptionsName); }
 
 void RemoveInterruptedSaves(DataDirectory& folder) { folder.RemoveLeftovers({kProfileName, kOptionsName}); }
 
@@ -251,3 +253,5 @@ void SetOptionDefaults(TrackerSettings& settings) {
         std::visit([&](auto member) { settings.*member = defaults.*member; }, field);
     }
 }
+
+}  // namespace DataFiles

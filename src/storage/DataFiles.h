@@ -12,6 +12,8 @@
 #include "engine/TrackerSettings.h"
 #include "storage/DataDirectory.h"
 
+namespace DataFiles {
+
 QString ProfileFilePath(const QString& basePath);
 QString OptionsFilePath(const QString& basePath);
 
@@ -29,23 +31,23 @@ enum class LoadResult {
     Refused,      // another user's, a link out of the data folder, or no data folder to use
 };
 
-LoadResult LoadProfile(TrackerSettings& settings, const DataDirectory& folder);
-LoadResult LoadOptions(TrackerSettings& settings, const DataDirectory& folder);
+[[nodiscard]] LoadResult LoadProfile(TrackerSettings& settings, const DataDirectory& folder);
+[[nodiscard]] LoadResult LoadOptions(TrackerSettings& settings, const DataDirectory& folder);
 
 // Return false when the file could not be written, or may not be replaced:
 // it is another user's, a link out of the data folder, or a file that cannot
 // be read (what it holds would be lost unseen). The old file is then
 // untouched. A missing file is made.
-bool SaveProfile(const TrackerSettings& settings, DataDirectory& folder);
-bool SaveOptions(const TrackerSettings& settings, DataDirectory& folder);
+[[nodiscard]] bool SaveProfile(const TrackerSettings& settings, DataDirectory& folder);
+[[nodiscard]] bool SaveOptions(const TrackerSettings& settings, DataDirectory& folder);
 // Both files or neither: when "option.ini" cannot be replaced, "initial.ini"
 // is put back as it was.
-bool SaveProfileAndOptions(const TrackerSettings& settings, DataDirectory& folder);
+[[nodiscard]] bool SaveProfileAndOptions(const TrackerSettings& settings, DataDirectory& folder);
 
 // True when "initial.ini" and "option.ini" are one file under two names (a
 // link of the user's between them): each would be read as the other, and a
 // save of either would write over both.
-bool DataFilesAreOneFile(const DataDirectory& folder);
+[[nodiscard]] bool AreOneFile(const DataDirectory& folder);
 
 // Removes what saves of an earlier copy, killed while saving, left in the
 // data folder. Only for the copy that owns the folder.
@@ -54,3 +56,5 @@ void RemoveInterruptedSaves(DataDirectory& folder);
 // The quit moment becomes now; 20 a day, 300 yen, standard size.
 void SetProfileDefaults(TrackerSettings& settings, const MomentParts& now);
 void SetOptionDefaults(TrackerSettings& settings);
+
+}  // namespace DataFiles

@@ -1,6 +1,6 @@
 #pragma once
 // The data folder "yorumadata" under the directory the program was started
-// from, and what this run may do with its two files. A folder someone else
+// from (the base path), and what this run may do with its two files. A folder someone else
 // may change, a file that is another user's, or a link out of the folder is
 // never used; a file that is there but cannot be read is never written over
 // (what it holds would be replaced by defaults unseen) until a later load
@@ -14,12 +14,13 @@
 
 class DataFolder {
 public:
-    // Takes the process's current directory as the base and opens the folder
-    // there, making it when it is missing.
-    void Open();
+    // Opens the folder under basePath, making it when it is missing. An empty
+    // base path (the directory the program was started from has been
+    // removed) opens no folder, and nothing is written anywhere.
+    void Open(const QString& basePath);
 
-    // The open folder, closed where it is not used (the current directory
-    // was removed, someone else may change it, or its two files are one).
+    // The open folder, closed where it is not used (no base path, someone
+    // else may change it, or its two files are one).
     DataDirectory& Directory() { return directory_; }
     // Why the folder is not used, when someone else may change it.
     const std::optional<UnsafeFolder>& Unsafe() const { return directory_.Unsafe(); }
@@ -28,18 +29,19 @@ public:
     // quit moment, is written when there is none) and the options are loaded,
     // with the defaults where they cannot be read. An "option.ini" that is
     // there but cannot be read whole never costs a recorded quit moment: the
-    // program runs from it as started. True when the folder or a file may not
-    // be used or could not be read whole, so that the user is told.
-    bool LoadAtStart(TrackerSettings& settings, const MomentParts& now);
+    // program runs from it as started. True when both files were read whole
+    // (or made afresh, on a first start); false when the folder or a file may
+    // not be used or could not be read whole, so that the user is told.
+    [[nodiscard]] bool LoadAtStart(TrackerSettings& settings, const MomentParts& now);
 
     // Reads both files again; a field that cannot be read keeps its value.
     // True when "option.ini" was read whole.
-    bool Load(TrackerSettings& settings);
+    [[nodiscard]] bool Load(TrackerSettings& settings);
 
     // Both files, or neither where either may not be replaced or the second
-    // could not be.
-    bool SaveBoth(const TrackerSettings& settings);
-    bool SaveOptions(const TrackerSettings& settings);
+    // could not be. True when saved.
+    [[nodiscard]] bool SaveBoth(const TrackerSettings& settings);
+    [[nodiscard]] bool SaveOptions(const TrackerSettings& settings);
 
     // What saves of an earlier copy, killed while saving, left in the folder.
     // Only for the copy that owns the folder.

@@ -19,8 +19,8 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
 
-    int get() const { return descriptor_; }
-    bool valid() const { return descriptor_ >= 0; }
+    [[nodiscard]] int Get() const { return descriptor_; }
+    [[nodiscard]] bool IsOpen() const { return descriptor_ >= 0; }
 
 private:
     int descriptor_;

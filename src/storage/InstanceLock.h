@@ -18,7 +18,7 @@ public:
     // The copy that holds this user's lock or the data folder's (a closed
     // folder has none); nothing when neither is held, and from then on this
     // copy holds both until it ends. Later claims find this copy's own.
-    std::optional<LockHolder> Claim(DataDirectory& dataFolder);
+    [[nodiscard]] std::optional<LockHolder> Claim(DataDirectory& dataFolder);
 
 private:
     struct UserLock;

@@ -29,10 +29,10 @@ Descriptor OpenUserLock() {
         if (!QDir::isAbsolutePath(path) || !QDir().mkpath(path)) continue;
         Descriptor folder(open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         struct stat status {};
-        if (!folder.valid() || fstat(folder.get(), &status) != 0 || OtherWriterOf(status, false)) continue;
-        Descriptor file(openat(folder.get(), "yoruma-single-instance.lock",
+        if (!folder.IsOpen() || fstat(folder.Get(), &status) != 0 || OtherWriterOf(status, false)) continue;
+        Descriptor file(openat(folder.Get(), "yoruma-single-instance.lock",
                                O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, S_IRUSR | S_IWUSR));
-        return file.valid() ? std::move(file) : std::move(folder);
+        return file.IsOpen() ? std::move(file) : std::move(folder);
     }
     return Descriptor();
 }
@@ -45,8 +45,8 @@ InstanceLock::~InstanceLock() = default;
 std::optional<LockHolder> InstanceLock::Claim(DataDirectory& dataFolder) {
     if (userLock_) return std::nullopt;
     Descriptor userLock = OpenUserLock();
-    if (userLock.valid()) {
-        if (std::optional<LockHolder> holder = TakeKernelLock(userLock.get())) return holder;
+    if (userLock.IsOpen()) {
+        if (std::optional<LockHolder> holder = TakeKernelLock(userLock.Get())) return holder;
     }
     if (std::optional<LockHolder> holder = dataFolder.Lock()) return holder;
     userLock_ = std::make_unique<UserLock>(UserLock{std::move(userLock)});

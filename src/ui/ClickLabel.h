@@ -20,7 +20,7 @@ public:
 signals:
     // A left click, released on the label. A double click is a click and then
     // a double click, so it gives one click, not two.
-    void clicked();
+    void Clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
@@ -31,7 +31,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         event->accept();
         if (std::exchange(endsDoubleClick_, false)) return;
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit Clicked();
     }
     void keyPressEvent(QKeyEvent* event) override {
         const int key = event->key();
@@ -40,7 +40,7 @@ protected:
             return;
         }
         event->accept();
-        if (!event->isAutoRepeat()) emit clicked();
+        if (!event->isAutoRepeat()) emit Clicked();
     }
     void paintEvent(QPaintEvent* event) override {
         QLabel::paintEvent(event);

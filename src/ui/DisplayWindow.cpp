@@ -9,22 +9,36 @@
 #include "app/Platform.h"
 #include "engine/TrackerSettings.h"
 #include "ui/AccessibleText.h"
+#include "ui/Desktop.h"
 #include "ui/Pictures.h"
 
-DisplayWindow::DisplayWindow(App& app, Platform& platform, int clientWidthTwips, int clientHeightTwips,
-                             const QString& caption)
-    : FixedWindow(clientWidthTwips, clientHeightTwips, caption), app_(app), platform_(platform), popup_(this) {
+DisplayWindow::DisplayWindow(App& app, Platform& platform, Desktop& desktop, int clientWidthTwips,
+                             int clientHeightTwips, const QString& caption)
+    : FixedWindow(clientWidthTwips, clientHeightTwips, caption),
+      app_(app),
+      platform_(platform),
+      desktop_(desktop),
+      popup_(this) {
     setWindowIcon(ProgramIcon());
     popup_.setObjectName(QStringLiteral("popupMenu"));
     SetAccessibleName(&popup_, QStringLiteral("ヨルマ式のメニュー"));
 }
 
-void DisplayWindow::BuildPopupMenu(const std::vector<PopupEntry>& entries) {
-    for (const PopupEntry& entry : entries) {
-        QAction* action = popup_.addAction(QString::fromUtf8(entry.caption));
-        action->setObjectName(QString::fromLatin1(entry.name));
-        connect(action, &QAction::triggered, this, entry.handler);
-    }
+void DisplayWindow::BuildPopupMenu(const char* version, const PopupEntry& switchEntry) {
+    // The first four are the main window's buttons' own commands.
+    AddPopupEntry({"copyEntry", "コピーする", [this] { app_.CopyReport(); }});
+    AddPopupEntry({"blogEntry", "ブログや掲示板を開く", [this] { app_.OpenBlogPage(); }});
+    AddPopupEntry({"helpEntry", "ヘルプを読む", [this] { app_.OpenHelp(); }});
+    AddPopupEntry({"settingsEntry", "設定変更をする", [this] { app_.OpenSettings(); }});
+    AddPopupEntry({"versionEntry", "バージョン情報", [this, version] { ShowVersionBox(version); }});
+    AddPopupEntry(switchEntry);
+    AddPopupEntry({"exitEntry", "アプリケーションの終了", [this] { app_.Exit(); }});
+}
+
+void DisplayWindow::AddPopupEntry(const PopupEntry& entry) {
+    QAction* action = popup_.addAction(QString::fromUtf8(entry.caption));
+    action->setObjectName(QString::fromLatin1(entry.name));
+    connect(action, &QAction::triggered, this, entry.handler);
 }
 
 QAction* DisplayWindow::MenuEntry(const char* name) const {
@@ -35,21 +49,21 @@ QAction* DisplayWindow::MenuEntry(const char* name) const {
 }
 
 void DisplayWindow::HideToTray() {
-    if (!platform_.TrayAvailable()) {
+    if (!desktop_.TrayAvailable()) {
         showMinimized();
         return;
     }
     hide();
-    platform_.AddTrayIcon(this, [this] { RestoreFromTray(); });
+    desktop_.AddTrayIcon(this, [this] { RestoreFromTray(); });
 }
 
 void DisplayWindow::RestoreFromTray() {
     show();
-    platform_.RemoveTrayIcon(this);
+    desktop_.RemoveTrayIcon(this);
 }
 
 // The tray icon goes with the window.
-void DisplayWindow::OnUnload() { platform_.RemoveTrayIcon(this); }
+void DisplayWindow::OnUnload() { desktop_.RemoveTrayIcon(this); }
 
 void DisplayWindow::OnCloseBox() { app_.Exit(); }
 

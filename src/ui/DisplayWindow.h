@@ -7,18 +7,19 @@
 #include <QMenu>
 
 #include <functional>
-#include <vector>
 
 #include "ui/FixedWindow.h"
 
 class App;
+class Desktop;
 class Platform;
 class QAction;
 
 class DisplayWindow : public FixedWindow {
     Q_OBJECT
 public:
-    DisplayWindow(App& app, Platform& platform, int clientWidthTwips, int clientHeightTwips, const QString& caption);
+    DisplayWindow(App& app, Platform& platform, Desktop& desktop, int clientWidthTwips, int clientHeightTwips,
+                  const QString& caption);
 
     // Hides the window into a tray icon; where the desktop has no tray, the
     // window is minimised instead so that it can always be found again.
@@ -37,8 +38,10 @@ protected:
         const char* caption;
         std::function<void()> handler;
     };
-    // The entries, in the order they appear, with no separators.
-    void BuildPopupMenu(const std::vector<PopupEntry>& entries);
+    // The entries both windows share, with the version box for a version and
+    // the entry that switches to the other window before the exit, in the
+    // order they appear, with no separators.
+    void BuildPopupMenu(const char* version, const PopupEntry& switchEntry);
 
     void OnUnload() override;
     void OnCloseBox() override;
@@ -55,10 +58,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
     App& app_;
-    Platform& platform_;
 
 private:
+    void AddPopupEntry(const PopupEntry& entry);
     bool OnBackground(const QMouseEvent* event) const;
+
+    Platform& platform_;
+    Desktop& desktop_;
 
     QMenu popup_;
 };

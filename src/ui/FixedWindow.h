@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/Windows.h"
+#include "app/ProgramWindows.h"
 
 class FixedWindow : public QWidget {
     Q_OBJECT

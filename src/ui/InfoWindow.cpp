@@ -40,10 +40,10 @@ InfoWindow::InfoWindow(App& app) : FixedWindow(5595, 3300, QStringLiteral(" ヾ(
     paper->setFrameShadow(QFrame::Plain);
     paper->setAutoFillBackground(true);
     // The cream paper has its own ink, whatever the desktop's colours are.
-    QPalette paperColours = paper->palette();
-    paperColours.setColor(QPalette::Window, QColor(255, 250, 225));
-    paperColours.setColor(QPalette::WindowText, Qt::black);
-    paper->setPalette(paperColours);
+    QPalette paperColors = paper->palette();
+    paperColors.setColor(QPalette::Window, QColor(255, 250, 225));
+    paperColors.setColor(QPalette::WindowText, Qt::black);
+    paper->setPalette(paperColors);
     paper->setGeometry(TwipsRect(100, 120, 5415, 2655));
 
     auto* text = new QPlainTextEdit(this);
@@ -56,24 +56,24 @@ InfoWindow::InfoWindow(App& app) : FixedWindow(5595, 3300, QStringLiteral(" ヾ(
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->document()->setDocumentMargin(0);
-    QPalette textColours = text->palette();
-    textColours.setColor(QPalette::Base, paperColours.color(QPalette::Window));
-    textColours.setColor(QPalette::Text, paperColours.color(QPalette::WindowText));
-    text->setPalette(textColours);
+    QPalette textColors = text->palette();
+    textColors.setColor(QPalette::Base, paperColors.color(QPalette::Window));
+    textColors.setColor(QPalette::Text, paperColors.color(QPalette::WindowText));
+    text->setPalette(textColors);
     text->setPlainText(InformationText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     text->setGeometry(TwipsRect(720, 360, 4575, 2175));
 
     connect(PlacedButton(this, QStringLiteral("「ヨル旅」の詳細をWebで見る"), 120, 2880, 3975, 375, "webPageButton"),
-            &QPushButton::clicked, this, &InfoWindow::onWebPage);
+            &QPushButton::clicked, this, &InfoWindow::OnWebPage);
     connect(PlacedButton(this, QStringLiteral("とじる"), 4200, 2880, 1335, 375, "closeButton"), &QPushButton::clicked,
-            this, &InfoWindow::onClose);
+            this, &InfoWindow::OnClose);
     // Where the main window stood.
     MoveTo({app_.Settings().mainLeft, app_.Settings().mainTop});
 }
 
-void InfoWindow::onClose() { app_.CloseInfo(); }
+void InfoWindow::OnClose() { app_.CloseInfo(); }
 
 // The window stays open whether or not the page opened.
-void InfoWindow::onWebPage() { app_.OpenPaidEditionPage(); }
+void InfoWindow::OnWebPage() { app_.OpenPaidEditionPage(); }
 
-void InfoWindow::OnCloseBox() { onClose(); }
+void InfoWindow::OnCloseBox() { OnClose(); }

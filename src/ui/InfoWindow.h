@@ -11,8 +11,8 @@ class InfoWindow : public FixedWindow {
 public:
     explicit InfoWindow(App& app);
 
-    void onClose();
-    void onWebPage();
+    void OnClose();
+    void OnWebPage();
 
 protected:
     void OnCloseBox() override;

@@ -9,7 +9,7 @@
 #include "app/App.h"
 #include "ui/AccessibleText.h"
 #include "ui/ClickLabel.h"
-#include "ui/Colours.h"
+#include "ui/Colors.h"
 #include "ui/PictureLabel.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -68,9 +68,9 @@ const QRect kLungArea = TwipsRect(4080, 720, 1335, 975);
 
 // What the lungs show, for those who cannot see their colour: they clear
 // from almost black through red to pink, red first and then the pale part.
-QString LungName(const QColor& colour) {
-    const int red = colour.red();
-    const int pale = colour.green();
+QString LungName(const QColor& color) {
+    const int red = color.red();
+    const int pale = color.green();
     const char* state = red < 128    ? "黒ずんでいる"
                         : red < 255  ? "赤黒い"
                         : pale == 0  ? "赤い"
@@ -122,8 +122,8 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, int 
 
 }  // namespace
 
-MainWindow::MainWindow(App& app, Platform& platform)
-    : DisplayWindow(app, platform, 5625, 3330, QStringLiteral(" ヨルマ式 - nubera")) {
+MainWindow::MainWindow(App& app, Platform& platform, Desktop& desktop)
+    : DisplayWindow(app, platform, desktop, 5625, 3330, QStringLiteral(" ヨルマ式 - nubera")) {
     setObjectName(QStringLiteral("mainWindow"));
     // The title without the maker's name.
     SetAccessibleName(this, QStringLiteral("ヨルマ式"));
@@ -154,7 +154,7 @@ MainWindow::MainWindow(App& app, Platform& platform)
     // and Space once Tab has brought the focus there.
     auto* elapsed = static_cast<ClickLabel*>(values_[kElapsedCaption]);
     elapsed->setFocusPolicy(Qt::TabFocus);
-    connect(elapsed, &ClickLabel::clicked, this, [this] { app_.SwitchElapsedForm(); });
+    connect(elapsed, &ClickLabel::Clicked, this, [this] { app_.SwitchElapsedForm(); });
 
     lungName_ = PictureName(this, "lungName", TwipsRect(4320, 860, 855, 735));
     ducksName_ = PictureName(this, "ducksName", TwipsRect(2040, 2700, 1530, 585));
@@ -182,20 +182,11 @@ MainWindow::MainWindow(App& app, Platform& platform)
     // as before; Tab goes on from "設定" round to the elapsed figure.
     copy->setFocus();
 
-    // The first four entries are the buttons' own commands.
-    BuildPopupMenu({
-        {"copyEntry", "コピーする", [this] { app_.CopyReport(); }},
-        {"blogEntry", "ブログや掲示板を開く", [this] { app_.OpenBlogPage(); }},
-        {"helpEntry", "ヘルプを読む", [this] { app_.OpenHelp(); }},
-        {"settingsEntry", "設定変更をする", [this] { app_.OpenSettings(); }},
-        {"versionEntry", "バージョン情報", [this] { ShowVersionBox(YORUMA_VERSION); }},
-        {"miniEntry", "ミニサイズで運転する", [this] { app_.SwitchToMiniWindow(); }},
-        {"exitEntry", "アプリケーションの終了", [this] { app_.Exit(); }},
-    });
+    BuildPopupMenu(YORUMA_VERSION, {"miniEntry", "ミニサイズで運転する", [this] { app_.SwitchToMiniWindow(); }});
 }
 
-void MainWindow::SetFigureColours(std::int32_t back, std::int32_t text) {
-    for (QLabel* value : values_) ::SetFigureColours(value, back, text);
+void MainWindow::SetFigureColors(std::int32_t back, std::int32_t text) {
+    for (QLabel* value : values_) ::SetFigureColors(value, back, text);
 }
 
 void MainWindow::ShowStatus(const TrackerStatus& status) {

@@ -17,10 +17,10 @@ class QProgressBar;
 class MainWindow : public DisplayWindow {
     Q_OBJECT
 public:
-    MainWindow(App& app, Platform& platform);
+    MainWindow(App& app, Platform& platform, Desktop& desktop);
 
     // The figures' colours, as the user chose them.
-    void SetFigureColours(std::int32_t back, std::int32_t text);
+    void SetFigureColors(std::int32_t back, std::int32_t text);
     // Writes one refresh into the window's controls.
     void ShowStatus(const TrackerStatus& status);
     void ShowElapsedCaption(const std::string& caption);

@@ -4,7 +4,7 @@
 
 #include "app/App.h"
 #include "ui/AccessibleText.h"
-#include "ui/Colours.h"
+#include "ui/Colors.h"
 #include "ui/Pictures.h"
 #include "ui/ReportLabel.h"
 #include "ui/Twips.h"
@@ -31,8 +31,8 @@ private:
 
 }  // namespace
 
-MiniWindow::MiniWindow(App& app, Platform& platform)
-    : DisplayWindow(app, platform, 4230, 1320, QStringLiteral(" ヨルマ式 mini mode")) {
+MiniWindow::MiniWindow(App& app, Platform& platform, Desktop& desktop)
+    : DisplayWindow(app, platform, desktop, 4230, 1320, QStringLiteral(" ヨルマ式 mini mode")) {
     setObjectName(QStringLiteral("miniWindow"));
     // In the words of the menu entry that opens it.
     SetAccessibleName(this, QStringLiteral("ヨルマ式（ミニサイズ）"));
@@ -64,23 +64,15 @@ MiniWindow::MiniWindow(App& app, Platform& platform)
     icon->raise();
     report_->SetCoveredArea(icon->geometry().translated(-report_->pos()));
 
-    BuildPopupMenu({
-        {"copyEntry", "コピーする", [this] { app_.CopyReport(); }},
-        {"blogEntry", "ブログや掲示板を開く", [this] { app_.OpenBlogPage(); }},
-        {"helpEntry", "ヘルプを読む", [this] { app_.OpenHelp(); }},
-        {"settingsEntry", "設定変更をする", [this] { app_.OpenSettings(); }},
-        // This window's box still names the version it first came with.
-        {"versionEntry", "バージョン情報", [this] { ShowVersionBox("1.11"); }},
-        {"mainEntry", "標準サイズで運転する", [this] { app_.SwitchToMainWindow(); }},
-        {"exitEntry", "アプリケーションの終了", [this] { app_.Exit(); }},
-    });
+    // This window's version box still names the version it first came with.
+    BuildPopupMenu("1.11", {"mainEntry", "標準サイズで運転する", [this] { app_.SwitchToMainWindow(); }});
 }
 
 QLabel* MiniWindow::Report() const { return report_; }
 
-void MiniWindow::SetFigureColours(std::int32_t back, std::int32_t text) {
-    ::SetFigureColours(this, back, text);
-    ::SetFigureColours(report_, back, text);
+void MiniWindow::SetFigureColors(std::int32_t back, std::int32_t text) {
+    ::SetFigureColors(this, back, text);
+    ::SetFigureColors(report_, back, text);
 }
 
 void MiniWindow::ShowReport(const std::string& report) {

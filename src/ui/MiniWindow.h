@@ -12,10 +12,10 @@ class QLabel;
 class MiniWindow : public DisplayWindow {
     Q_OBJECT
 public:
-    MiniWindow(App& app, Platform& platform);
+    MiniWindow(App& app, Platform& platform, Desktop& desktop);
 
     // The window's and the report's colours, as the user chose them.
-    void SetFigureColours(std::int32_t back, std::int32_t text);
+    void SetFigureColors(std::int32_t back, std::int32_t text);
     // Shows the report (UTF-8, lines ended by CR LF); the same report again
     // changes nothing.
     void ShowReport(const std::string& report);

@@ -170,10 +170,10 @@ void DrawCelebration(QPainter& p) {
     p.drawPath(Sparkle(QPointF(27.8, 25.5), 1.8));
     p.setBrush(QColor(60, 150, 255));
     p.drawPath(Sparkle(QPointF(17.0, 2.0), 1.9));
-    const QColor noteColour(230, 60, 120);
-    p.setBrush(noteColour);
+    const QColor noteColor(230, 60, 120);
+    p.setBrush(noteColor);
     p.drawEllipse(QPointF(25.3, 5.0), 1.5, 1.1);
-    p.setPen(QPen(noteColour, 0.9, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(noteColor, 0.9, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(26.5, 4.8), QPointF(26.5, 0.3));
     p.drawLine(QPointF(26.5, 0.6), QPointF(28.6, 2.0));
 }

@@ -6,6 +6,7 @@
 #include "ui/AccessibleText.h"
 #include "ui/ChoiceGroup.h"
 #include "ui/PlacedControls.h"
+#include "ui/SizeChoices.h"
 
 namespace {
 
@@ -45,21 +46,13 @@ ProfileWindow::ProfileWindow(App& app) : FixedWindow(5415, 3630, QStringLiteral(
     SetAccessibleDescription(priceBox_, priceRange->text());
 
     QLabel* size = PlacedLabel(this, QStringLiteral("あなたの吸っているタバコのサイズ"), 360, 2220, 4695, 255, "");
-    sizeChoices_ = new ChoiceGroup(this, 480, 2520, 4935, 300);
-    sizeChoices_->setObjectName(QStringLiteral("sizeChoices"));
+    sizeChoices_ = SizeChoices(this, {480, 2520, 4935, 300}, {{{0, 1695}, {1440, 1695}, {3240, 1695}}});
     size->setBuddy(sizeChoices_);
-    constexpr const char* kSizeCaptions[3] = {"ショート", "スタンダード", "ロング"};
-    constexpr int kSizeLefts[3] = {0, 1440, 3240};  // in the row
-    for (std::size_t i = 0; i < 3; ++i) {
-        sizeChoices_->Add(QString::fromUtf8(kSizeCaptions[i]), QStringLiteral("sizeChoice%1").arg(i), kSizeLefts[i],
-                          1695);
-    }
-    sizeChoices_->Choose(1);
 
     connect(PlacedButton(this, QStringLiteral("設定する"), 1560, 3000, 2295, 420, "setButton"), &QPushButton::clicked,
-            this, &ProfileWindow::onSet);
-    SetEnterKeyHandler([this] { onSet(); });
+            this, &ProfileWindow::OnSet);
+    SetEnterKeyHandler([this] { OnSet(); });
     CenterOnScreen();
 }
 
-void ProfileWindow::onSet() { app_.EnterProfile(cigarettesBox_->text(), priceBox_->text(), sizeChoices_->Chosen()); }
+void ProfileWindow::OnSet() { app_.EnterProfile(cigarettesBox_->text(), priceBox_->text(), sizeChoices_->Chosen()); }

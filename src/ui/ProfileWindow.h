@@ -13,7 +13,7 @@ class ProfileWindow : public FixedWindow {
 public:
     explicit ProfileWindow(App& app);
 
-    void onSet();
+    void OnSet();
 
 private:
     App& app_;

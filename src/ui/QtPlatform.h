@@ -2,9 +2,7 @@
 // The platform of the real program, on Qt.
 
 #include <QObject>
-#include <QSystemTrayIcon>
 
-#include <map>
 #include <memory>
 
 #include "app/Platform.h"
@@ -27,15 +25,10 @@ public:
     void WhenSessionEnds(std::function<void()> endSession) override;
     void SetClipboardText(const QString& text) override;
     void OpenUrl(const QString& address, std::function<void()> onFailure) override;
-    std::optional<std::int32_t> ChooseColour(std::int32_t initial) override;
-    bool TrayAvailable() override;
-    void AddTrayIcon(const QObject* owner, std::function<void()> restore) override;
-    void RemoveTrayIcon(const QObject* owner) override;
 
 private:
     InstanceLock instanceLock_;
     std::unique_ptr<SessionEndWatcher> sessionEndWatcher_;
     // The desktop's openers still running, so that their ends can be reported.
     QObject openers_;
-    std::map<const QObject*, std::unique_ptr<QSystemTrayIcon>> trayIcons_;
 };

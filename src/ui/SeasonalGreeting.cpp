@@ -39,13 +39,13 @@ SeasonalGreeting::SeasonalGreeting(App& app, SeasonalOccasion occasion)
         bells_[i]->hide();
     }
     QPushButton* start = PlacedButton(this, QStringLiteral("ヨルマを開始する(CR)"), 1560, 2760, 2295, 375, "startButton");
-    connect(start, &QPushButton::clicked, this, &SeasonalGreeting::onStart);
+    connect(start, &QPushButton::clicked, this, &SeasonalGreeting::OnStart);
     // "(CR)" tells the eye that Enter starts too; read out, it is noise.
     SetAccessibleName(start, QStringLiteral("ヨルマを開始する"));
 
     bellTimer_.setInterval(kBellFrameMs);
     connect(&bellTimer_, &QTimer::timeout, this, &SeasonalGreeting::NextBellFrame);
-    SetEnterKeyHandler([this] { onStart(); });
+    SetEnterKeyHandler([this] { OnStart(); });
     ShowGreeting(occasion);
     // The title without the maker's name.
     SetAccessibleName(this, windowTitle().section(QStringLiteral(" - "), 0, 0));
@@ -86,7 +86,7 @@ void SeasonalGreeting::ShowGreeting(SeasonalOccasion occasion) {
     }
 }
 
-void SeasonalGreeting::onStart() { app_.CompleteSeasonalStart(); }
+void SeasonalGreeting::OnStart() { app_.CompleteSeasonalStart(); }
 
 // The bells ring only while someone can see them.
 void SeasonalGreeting::showEvent(QShowEvent* event) {

@@ -19,7 +19,7 @@ class SeasonalGreeting : public FixedWindow {
 public:
     SeasonalGreeting(App& app, SeasonalOccasion occasion);
 
-    void onStart();
+    void OnStart();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -11,12 +11,13 @@
 #include <optional>
 
 #include "app/App.h"
-#include "app/Platform.h"
 #include "ui/AccessibleText.h"
 #include "ui/ChoiceGroup.h"
-#include "ui/Colours.h"
+#include "ui/Colors.h"
+#include "ui/Desktop.h"
 #include "ui/Pictures.h"
 #include "ui/PlacedControls.h"
+#include "ui/SizeChoices.h"
 
 namespace {
 
@@ -59,21 +60,21 @@ void Rectangle(QWidget* parent, int left, int top, int width, int height) {
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(App& app, Platform& platform)
+SettingsWindow::SettingsWindow(App& app, Desktop& desktop)
     : FixedWindow(5625, 3330, QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - nubera")),
       app_(app),
-      platform_(platform) {
+      desktop_(desktop) {
     setObjectName(QStringLiteral("settingsWindow"));
     setWindowIcon(ProgramIcon());
     // The title in its parts: what the window is, and what it asks.
     SetAccessibleName(this, QStringLiteral("設定ウィンドウ"));
     SetAccessibleDescription(this, QStringLiteral("全て半角で記入してください"));
     BuildAddressRow();
-    BuildColourRow();
+    BuildColorRow();
     BuildReportExtras();
     BuildQuitMomentAndProfile();
     BuildButtons();
-    SetEnterKeyHandler([this] { onSave(); });
+    SetEnterKeyHandler([this] { OnSave(); });
     CloseOnEscape();
 }
 
@@ -92,15 +93,15 @@ void SettingsWindow::BuildAddressRow() {
     statusModeBox_->setGeometry(TwipsRect(3960, 270, 1560, 300));
 }
 
-void SettingsWindow::BuildColourRow() {
+void SettingsWindow::BuildColorRow() {
     Rectangle(this, 60, 630, 5505, 420);
     connect(PlacedButton(this, QStringLiteral("テキストの色"), 120, 675, 1680, 330, "textColourButton"),
-            &QPushButton::clicked, this, &SettingsWindow::onTextColour);
-    colourSample_ = PlacedLabel(this, QStringLiteral("サンプル色"), 1890, 675, 1830, 330, "colourSample");
-    colourSample_->setAlignment(Qt::AlignCenter);
-    colourSample_->setAutoFillBackground(true);
+            &QPushButton::clicked, this, &SettingsWindow::OnTextColor);
+    colorSample_ = PlacedLabel(this, QStringLiteral("サンプル色"), 1890, 675, 1830, 330, "colourSample");
+    colorSample_->setAlignment(Qt::AlignCenter);
+    colorSample_->setAutoFillBackground(true);
     connect(PlacedButton(this, QStringLiteral("背景の色"), 3810, 675, 1680, 330, "backColourButton"),
-            &QPushButton::clicked, this, &SettingsWindow::onBackColour);
+            &QPushButton::clicked, this, &SettingsWindow::OnBackColor);
 }
 
 // The extras of the copied report, and the pack display.
@@ -155,25 +156,17 @@ void SettingsWindow::BuildQuitMomentAndProfile() {
     SetAccessibleName(tobaccoTaxBox_, tobaccoTax->text());
     consumptionTaxBox_ = PlacedBox(this, 2, 4200, 2325, 420, QStringLiteral("consumptionTaxBox"));
     SetAccessibleName(consumptionTaxBox_, consumptionTax->text());
-    sizeChoices_ = new ChoiceGroup(this, 750, 2640, 3570, 270);
-    sizeChoices_->setObjectName(QStringLiteral("sizeChoices"));
+    sizeChoices_ = SizeChoices(this, {750, 2640, 3570, 270}, {{{0, 1080}, {1110, 1410}, {2580, 990}}});
     LineLabel(this, "サイズ", 120, 2625, 600)->setBuddy(sizeChoices_);
-    constexpr const char* kSizeCaptions[3] = {"ショート", "スタンダード", "ロング"};
-    constexpr int kSizePlaces[3][2] = {{0, 1080}, {1110, 1410}, {2580, 990}};  // left in the row, width
-    for (std::size_t i = 0; i < 3; ++i) {
-        sizeChoices_->Add(QString::fromUtf8(kSizeCaptions[i]), QStringLiteral("sizeChoice%1").arg(i),
-                          kSizePlaces[i][0], kSizePlaces[i][1]);
-    }
-    sizeChoices_->Choose(1);
 }
 
 void SettingsWindow::BuildButtons() {
     connect(PlacedButton(this, QStringLiteral("有料版「ヨル旅」のご案内"), 60, 2985, 2820, 330, "paidEditionButton"),
-            &QPushButton::clicked, this, &SettingsWindow::onPaidEdition);
+            &QPushButton::clicked, this, &SettingsWindow::OnPaidEdition);
     connect(PlacedButton(this, QStringLiteral("設定を保存"), 2970, 2985, 1290, 330, "saveButton"),
-            &QPushButton::clicked, this, &SettingsWindow::onSave);
+            &QPushButton::clicked, this, &SettingsWindow::OnSave);
     connect(PlacedButton(this, QStringLiteral("キャンセル"), 4320, 2985, 1245, 330, "cancelButton"),
-            &QPushButton::clicked, this, &SettingsWindow::onCancel);
+            &QPushButton::clicked, this, &SettingsWindow::OnCancel);
 }
 
 void SettingsWindow::Fill(const TrackerSettings& s) {
@@ -183,19 +176,19 @@ void SettingsWindow::Fill(const TrackerSettings& s) {
     priceBox_->setText(QString::number(s.pricePer20));
     sizeChoices_->Choose(ChoiceOfSize(s.sizeMillimetres));
     // A mode of its own (a hand-edited file) leaves "OFF" chosen.
-    if (s.copyPlusMode >= 0 && s.copyPlusMode <= 2) copyPlusChoices_->Choose(s.copyPlusMode);
+    if (s.KnownCopyPlusMode()) copyPlusChoices_->Choose(s.copyPlusMode);
     tobaccoTaxBox_->setText(QString::number(s.tobaccoTaxPer1000));
     consumptionTaxBox_->setText(QString::number(s.consumptionTaxPercent));
     smokingYearsBox_->setText(QString::number(s.smokingYears));
-    // Only 1 turns the pack display on; the box shows what the figures will do.
-    packDisplayBox_->setChecked(s.packDisplay == 1);
+    // The box shows what the figures will do with a mode of its own.
+    packDisplayBox_->setChecked(s.PackDisplayOn());
     blogUrlBox_->setText(QString::fromStdString(s.blogUrl));
     // A mode that is neither ladder's (a hand-edited file) is shown as it is
     // and kept by a save, rather than silently replaced.
     const QString mode = QString::fromStdString(s.statusMode);
     if (statusModeBox_->findText(mode) < 0) statusModeBox_->addItem(mode);
     statusModeBox_->setCurrentIndex(statusModeBox_->findText(mode));
-    ShowSampleColours(s);
+    ShowSampleColors(s);
     // Where the main window stood.
     MoveTo({s.mainLeft, s.mainTop});
 }
@@ -216,30 +209,26 @@ SettingsForm SettingsWindow::Form() const {
     return form;
 }
 
-void SettingsWindow::ShowSampleColours(const TrackerSettings& settings) {
-    SetFigureColours(colourSample_, settings.backColor, settings.textColor);
+void SettingsWindow::ShowSampleColors(const TrackerSettings& settings) {
+    SetFigureColors(colorSample_, settings.backColor, settings.textColor);
 }
 
-void SettingsWindow::onTextColour() {
-    const std::optional<std::int32_t> chosen = platform_.ChooseColour(lastChosenColour_);
+void SettingsWindow::OnTextColor() { ChooseFigureColor(&App::SetTextColor); }
+
+void SettingsWindow::OnBackColor() { ChooseFigureColor(&App::SetBackColor); }
+
+void SettingsWindow::ChooseFigureColor(void (App::*apply)(std::int32_t)) {
+    const std::optional<std::int32_t> chosen = desktop_.ChooseColor(lastChosenColor_);
     if (!chosen) return;
-    lastChosenColour_ = *chosen;
-    app_.SetTextColour(*chosen);
-    ShowSampleColours(app_.Settings());
+    lastChosenColor_ = *chosen;
+    (app_.*apply)(*chosen);
+    ShowSampleColors(app_.Settings());
 }
 
-void SettingsWindow::onBackColour() {
-    const std::optional<std::int32_t> chosen = platform_.ChooseColour(lastChosenColour_);
-    if (!chosen) return;
-    lastChosenColour_ = *chosen;
-    app_.SetBackColour(*chosen);
-    ShowSampleColours(app_.Settings());
-}
+void SettingsWindow::OnSave() { app_.SaveSettings(Form()); }
 
-void SettingsWindow::onSave() { app_.SaveSettings(Form()); }
+void SettingsWindow::OnCancel() { app_.CancelSettings(); }
 
-void SettingsWindow::onCancel() { app_.CancelSettings(); }
+void SettingsWindow::OnPaidEdition() { app_.OpenInfo(); }
 
-void SettingsWindow::onPaidEdition() { app_.OpenInfo(); }
-
-void SettingsWindow::OnCloseBox() { onCancel(); }
+void SettingsWindow::OnCloseBox() { OnCancel(); }

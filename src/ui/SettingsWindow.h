@@ -13,7 +13,7 @@
 
 class App;
 class ChoiceGroup;
-class Platform;
+class Desktop;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -23,18 +23,18 @@ struct TrackerSettings;
 class SettingsWindow : public FixedWindow {
     Q_OBJECT
 public:
-    SettingsWindow(App& app, Platform& platform);
+    SettingsWindow(App& app, Desktop& desktop);
 
     // Fills the controls from the settings.
     void Fill(const TrackerSettings& settings);
     // What the window holds now, as typed and chosen.
     SettingsForm Form() const;
 
-    void onSave();
-    void onCancel();
-    void onTextColour();
-    void onBackColour();
-    void onPaidEdition();
+    void OnSave();
+    void OnCancel();
+    void OnTextColor();
+    void OnBackColor();
+    void OnPaidEdition();
 
 protected:
     // The close box cancels, so that a display window always comes back.
@@ -42,17 +42,19 @@ protected:
 
 private:
     void BuildAddressRow();
-    void BuildColourRow();
+    void BuildColorRow();
     void BuildReportExtras();
     void BuildQuitMomentAndProfile();
     void BuildButtons();
-    void ShowSampleColours(const TrackerSettings& settings);
+    void ShowSampleColors(const TrackerSettings& settings);
+    // The colour dialog; a colour chosen goes to the app, by `apply`, and into the sample.
+    void ChooseFigureColor(void (App::*apply)(std::int32_t));
 
     App& app_;
-    Platform& platform_;
+    Desktop& desktop_;
     QLineEdit* blogUrlBox_ = nullptr;
     QComboBox* statusModeBox_ = nullptr;
-    QLabel* colourSample_ = nullptr;
+    QLabel* colorSample_ = nullptr;
     ChoiceGroup* copyPlusChoices_ = nullptr;
     QLineEdit* smokingYearsBox_ = nullptr;
     QCheckBox* packDisplayBox_ = nullptr;
@@ -64,5 +66,5 @@ private:
     ChoiceGroup* sizeChoices_ = nullptr;
     // The colour the colour dialog starts from: the last one chosen in it,
     // black before the first choice, never the stored setting.
-    std::int32_t lastChosenColour_ = 0;
+    std::int32_t lastChosenColor_ = 0;
 };

@@ -21,18 +21,18 @@ StartConfirmation::StartConfirmation(App& app)
     PlacedLabel(this, QStringLiteral("どうしますか？"), 360, 1560, 4695, 255, "");
 
     QPushButton* start = PlacedButton(this, QStringLiteral("ヨルマを開始する(CR)"), 960, 1920, 3495, 555, "startButton");
-    connect(start, &QPushButton::clicked, this, &StartConfirmation::onStart);
+    connect(start, &QPushButton::clicked, this, &StartConfirmation::OnStart);
     // "(CR)" tells the eye that Enter starts too; read out, it is noise.
     SetAccessibleName(start, QStringLiteral("ヨルマを開始する"));
     connect(PlacedButton(this, QStringLiteral("もう少し考える"), 240, 3000, 2295, 375, "laterButton"),
-            &QPushButton::clicked, this, &StartConfirmation::onLeave);
+            &QPushButton::clicked, this, &StartConfirmation::OnLeave);
     connect(PlacedButton(this, QStringLiteral("また次の機会にする"), 2880, 3000, 2295, 375, "neverButton"),
-            &QPushButton::clicked, this, &StartConfirmation::onLeave);
+            &QPushButton::clicked, this, &StartConfirmation::OnLeave);
 
-    SetEnterKeyHandler([this] { onStart(); });
+    SetEnterKeyHandler([this] { OnStart(); });
     CenterOnScreen();
 }
 
-void StartConfirmation::onStart() { app_.StartTracking(); }
+void StartConfirmation::OnStart() { app_.StartTracking(); }
 
-void StartConfirmation::onLeave() { app_.LeaveWithoutStarting(); }
+void StartConfirmation::OnLeave() { app_.LeaveWithoutStarting(); }

@@ -10,9 +10,9 @@ class StartConfirmation : public FixedWindow {
 public:
     explicit StartConfirmation(App& app);
 
-    void onStart();
+    void OnStart();
     // Either of the two other buttons: leave without starting.
-    void onLeave();
+    void OnLeave();
 
 private:
     App& app_;

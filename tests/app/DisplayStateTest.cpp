@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/DataFolder.h"
+#include "support/ScratchDirectory.h"
 #include "support/Program.h"
-#include "support/Windows.h"
+#include "support/WidgetFinders.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ TEST(DisplayState, PlacesArePulledOntoTheScreen) {
         scratch.Write("initial.ini", kStartedProfile);
         scratch.Write("option.ini", QStringLiteral("1,8744,5,0,5,1,%1,%2,0,1,\"\",1,%3,%4,\"\"\r\n")
                                         .arg(c.mainLeft).arg(c.mainTop).arg(c.miniLeft).arg(c.miniTop).toUtf8());
-        Program program;
+        Program program{scratch.Path()};
         program.app.StartUp();
         const TrackerSettings& s = program.app.Settings();
         EXPECT_EQ(std::pair(s.mainLeft, s.mainTop), std::pair(c.main.left, c.main.top)) << c.mainLeft << "," << c.mainTop;

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/Messages.h"
-#include "support/DataFolder.h"
+#include "support/ScratchDirectory.h"
 #include "support/Program.h"
-#include "support/Windows.h"
+#include "support/WidgetFinders.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ TEST(StartUp, OpensTheWindowTheFilesNameAndKeepsWhatItCannotRead) {
         ScratchDirectory scratch;
         if (!c.profile.isEmpty()) scratch.Write("initial.ini", c.profile);
         if (!c.options.isEmpty()) scratch.Write("option.ini", c.options);
-        Program program;
+        Program program{scratch.Path()};
         program.platform.now = {2008, 10, 18, 21, 30};
         if (c.told < 0) program.platform.anotherCopy = c.told == -1 ? LockHolder{4242, "yoruma"} : LockHolder{};
         program.app.StartUp();
@@ -61,7 +61,7 @@ TEST(StartUp, FirstRunLimitsAndAFailedFirstSave) {
         {"20", "2001", false}};
     for (const auto& c : cases) {
         ScratchDirectory scratch;
-        Program program;
+        Program program{scratch.Path()};
         program.app.StartUp();
         QFile::remove(scratch.DataFile("option.ini"));
         QDir().mkpath(scratch.DataFile("option.ini"));  // a folder in the file's place: the save fails

@@ -32,7 +32,7 @@ UpcomingMilestone Next(const TrackerSettings& s, const MomentParts& now, Milesto
     return UpcomingMilestones(s, now)[static_cast<std::size_t>(kind)];
 }
 
-TrackerStatus At(const TrackerSettings& s, const MomentParts& now) { return ComputeStatus(s, now, 50, 0); }
+TrackerStatus At(const TrackerSettings& s, const MomentParts& now) { return ComputeStatus(s, now, 50, ElapsedForm::Calendar); }
 
 std::string Text(const MomentParts& m) {
     return std::to_string(m.year) + "-" + std::to_string(m.month) + "-" + std::to_string(m.day) + " " +

@@ -27,7 +27,7 @@ std::string Report(const std::string& date, const std::string& elapsed, const st
 }
 
 TEST(ComputeStatus, WorkedExample) {
-    const TrackerStatus st = ComputeStatus(Example(1), {2008, 10, 15, 12, 7}, 57, 0);
+    const TrackerStatus st = ComputeStatus(Example(1), {2008, 10, 15, 12, 7}, 57, ElapsedForm::Calendar);
     EXPECT_EQ(std::tuple(st.totalMinutes, st.dayNumber, st.lifeMinutes, st.tobaccoTaxPart, st.consumptionTaxPart,
                          st.messageIndex, st.lungColor, st.progressValue, st.captions[kRankCaption], st.captions[kElapsedCaption]),
               std::tuple(14587, 10, 1114, 1771, 144, 10, 105, 30, "少尉", "０年０ヶ月１０日３時間７分"));
@@ -46,14 +46,14 @@ TEST(ReportText, SuffixByCopyPlusModeAndElapsedLineByForm) {
     TrackerStatus st{.elapsedDays = 10, .elapsedHours = 3, .elapsedMinutes = 7, .totalMinutes = 14587,
                      .dayNumber = 10, .lifeMinutes = 1114};
     for (const Case& c : cases) {
-        EXPECT_EQ(BuildReportText(Example(c.copyPlusMode, c.size), st, c.form, "少尉", "3038円（節税分 1915円）",
+        EXPECT_EQ(BuildReportText(Example(c.copyPlusMode, c.size), st, static_cast<ElapsedForm>(c.form), "少尉", "3038円（節税分 1915円）",
                                   "202本 17.22ｍ シャア専用ザク"),
                   Report(c.suffix, c.elapsed));
     }
-    for (const std::int32_t mode : {-1, 3, INT32_MAX}) EXPECT_EQ(BuildReportText(Example(mode), st, 0, "a", "b", "c"), "");
+    for (const std::int32_t mode : {-1, 3, INT32_MAX}) EXPECT_EQ(BuildReportText(Example(mode), st, ElapsedForm::Calendar, "a", "b", "c"), "");
     // A status before its first refresh reads as nothing elapsed.
-    EXPECT_NE(BuildReportText(Example(0), TrackerStatus{}, 0, "", "", "").find("： 0年 0ヶ月 0日 0時間 0分\r\n"), std::string::npos);
-    EXPECT_EQ(BuildReportText(Example(0), st, 0, " 少尉", "", "  x"),
+    EXPECT_NE(BuildReportText(Example(0), TrackerStatus{}, ElapsedForm::Calendar, "", "", "").find("： 0年 0ヶ月 0日 0時間 0分\r\n"), std::string::npos);
+    EXPECT_EQ(BuildReportText(Example(0), st, ElapsedForm::Calendar, " 少尉", "", "  x"),
               "ステータス：  少尉\r\nヨルマ日： 2008年 10月 5日\r\nヨルマからの日数： 0年 0ヶ月 10日 3時間 7分\r\n"
               "延びた寿命： 0日と18時間34分\r\n節約できた金額： \r\n節煙本数：   x");
 }
@@ -71,7 +71,7 @@ TEST(ReportText, LifeAndDayFormBelowZeroAndAtTheLimits) {
     for (const Case& c : cases) {
         const TrackerStatus st{.elapsedHours = 23, .elapsedMinutes = 59, .totalMinutes = c.totalMinutes,
                                .dayNumber = c.dayNumber, .lifeMinutes = c.lifeMinutes};
-        EXPECT_EQ(BuildReportText(Example(0), st, 1, "少尉", "3038円（節税分 1915円）", "202本 17.22ｍ シャア専用ザク"),
+        EXPECT_EQ(BuildReportText(Example(0), st, ElapsedForm::Days, "少尉", "3038円（節税分 1915円）", "202本 17.22ｍ シャア専用ザク"),
                   Report("", c.elapsed, c.life));
     }
 }

@@ -5,7 +5,9 @@
 #include <string>
 #include <tuple>
 
-#include "support/DataFolder.h"
+#include "support/ScratchDirectory.h"
+
+using namespace DataFiles;
 
 namespace {
 

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include <fcntl.h>
@@ -18,9 +19,9 @@
 #include <unistd.h>
 
 #include "app/Messages.h"
-#include "support/DataFolder.h"
+#include "support/ScratchDirectory.h"
 #include "support/Program.h"
-#include "support/Windows.h"
+#include "support/WidgetFinders.h"
 
 namespace {
 
@@ -149,11 +150,9 @@ TEST_P(DataFolderSafetyTest, UsesOnlyWhatIsTheUsersOwn) {
     if (c.runAs == 'u' && root) GTEST_SKIP() << "root may read and write whatever it likes (storage_tests_as_nobody runs it)";
     const Sandbox sandbox(geteuid(), root ? 4242 : 0);
     for (const QString& plant : QString::fromUtf8(c.plants).split(u';', Qt::SkipEmptyParts)) sandbox.Plant(plant);
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(sandbox.root);
     QMap<QString, QString> expected = Snapshot(sandbox.root);
     {
-        Program program;
+        Program program{sandbox.root};
         program.app.StartUp();
         QWidget* shown = VisibleWindow(c.window);
         EXPECT_NE(shown, nullptr) << c.window << " is not shown";
@@ -163,7 +162,6 @@ TEST_P(DataFolderSafetyTest, UsesOnlyWhatIsTheUsersOwn) {
         if (c.why != nullptr) messages[0] += "\r\n" + QString::fromUtf8(c.why).arg(sandbox.root);
         EXPECT_EQ(program.platform.messages, messages);
     }
-    QDir::setCurrent(previous);
     QMap<QString, QString> after = Snapshot(sandbox.root);
     for (const QString& changed : QString::fromUtf8(c.changed).split(u' ', Qt::SkipEmptyParts)) {
         const QString now = after.take(changed);
@@ -176,13 +174,20 @@ TEST_P(DataFolderSafetyTest, UsesOnlyWhatIsTheUsersOwn) {
 INSTANTIATE_TEST_SUITE_P(Cases, DataFolderSafetyTest, ::testing::ValuesIn(kCases),
                          [](const auto& tested) { return std::string(tested.param.name); });
 
-// A removed current directory has no path: "/yorumadata" is not its folder.
-TEST(StartPlace, ARemovedCurrentDirectory) {
+// A directory removed while the program is started from it has no path: no
+// data folder is used, and "/yorumadata" is not its folder.
+TEST(StartPlace, ARemovedStartDirectory) {
     ScratchDirectory scratch;
-    ASSERT_TRUE(QDir(scratch.Path()).mkdir("gone") && QDir::setCurrent(scratch.Path() + "/gone") &&
-                QDir(scratch.Path()).rmdir("gone"));
+    const QString gone = scratch.Path() + "/gone";
+    ASSERT_TRUE(QDir(scratch.Path()).mkdir("gone"));
+    // In a process of its own, so that this one's current directory stays.
+    const auto startInGone = [&gone] {
+        const bool removed = QDir::setCurrent(gone) && QDir().rmdir(gone);
+        std::_Exit(removed && CurrentDirectoryPath().isEmpty() ? 0 : 1);
+    };
+    EXPECT_EXIT(startInGone(), ::testing::ExitedWithCode(0), "");
     const bool before = QFileInfo::exists("/yorumadata");
-    Program removed;
+    Program removed{QString()};
     removed.app.StartUp();
     EXPECT_NE(VisibleWindow("profileWindow"), nullptr);
     EXPECT_EQ(QFileInfo::exists("/yorumadata"), before) << "wrote into /yorumadata";
@@ -199,7 +204,7 @@ TEST(DataFolderRace, NoSaveWritesThroughALinkSwappedIn) {
     scratch.WriteStartedTracker();
     scratch.Write("../important.txt", "mine\n");
     const QByteArray folder = QFile::encodeName(scratch.Path() + "/yorumadata");
-    Program program;
+    Program program{scratch.Path()};
     program.app.StartUp();
     QWidget* main = VisibleWindow("mainWindow");
     ASSERT_NE(main, nullptr);

@@ -22,9 +22,9 @@
 #include <cstring>
 
 #include "app/Messages.h"
-#include "support/DataFolder.h"
+#include "support/ScratchDirectory.h"
 #include "support/Program.h"
-#include "support/Windows.h"
+#include "support/WidgetFinders.h"
 
 namespace {
 
@@ -96,7 +96,7 @@ protected:
 
 TEST_P(FaultInjectionTest, SavesFailWithoutHarmAndTheProgramGoesOn) {
     scratch.WriteStartedTracker();
-    Program program;
+    Program program{scratch.Path()};
     FakePlatform& platform = program.platform;
     program.app.StartUp();
     {

@@ -13,7 +13,6 @@
 #include <unistd.h>
 
 #include "storage/InstanceLock.h"
-#include "support/DataFolder.h"
 
 namespace {
 
@@ -49,13 +48,16 @@ TEST(InstanceLock, OnlyALiveCopyHoldsIt) {
         InstanceLock sameUser;
         EXPECT_EQ(sameUser.Claim(otherFolder), thisProcess) << "a second copy of the user runs";
     }
-    // A relative runtime folder is no runtime folder: nothing is made in the current one.
-    ScratchDirectory scratch;
-    UseRuntimeFolder("relative/runtime");
+    // A relative runtime folder is no runtime folder: nothing is made in the
+    // current directory. (The claim falls back to the cache folder, whose lock
+    // another copy may hold.)
+    const QString relativeRuntime = QStringLiteral("yoruma-relative-runtime-%1").arg(getpid());
+    UseRuntimeFolder(relativeRuntime);
     InstanceLock relative;
     DataDirectory none;
-    relative.Claim(none);
-    EXPECT_FALSE(QDir(scratch.Path()).exists("relative"));
+    static_cast<void>(relative.Claim(none));
+    EXPECT_FALSE(QDir::current().exists(relativeRuntime));
+    QDir::current().rmdir(relativeRuntime);
     qputenv("XDG_RUNTIME_DIR", previous);
 }
 

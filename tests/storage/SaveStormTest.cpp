@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/DataFolder.h"
+#include "support/ScratchDirectory.h"
 
 TEST(SaveStorm, AKillDuringSavesNeverLeavesACutFile) {
     ScratchDirectory scratch;

@@ -1,22 +1,26 @@
 #pragma once
-// The platform for tests: a clock the test sets, a fixed draw, and message
-// boxes, clipboard and web pages recorded instead of shown.
+// The platform and the desktop for tests: a clock the test sets, a fixed
+// draw, and message boxes, clipboard, web pages, colour dialogs and tray icons
+// recorded instead of shown.
 
 #include <QHash>
 #include <QStringList>
 
 #include "app/Platform.h"
+#include "ui/Desktop.h"
 
-class FakePlatform final : public Platform {
+class FakePlatform final : public Platform, public Desktop {
 public:
     MomentParts now{2008, 10, 15, 12, 7};
     std::int32_t draw = 50;
     QSize screenTwips{19200, 14400};
     std::optional<LockHolder> anotherCopy;
-    bool openUrlSucceeds = true, trayAvailable = true;
-    std::optional<std::int32_t> colourChoice;
+    bool openUrlSucceeds = true;
+    bool trayAvailable = true;
+    std::optional<std::int32_t> colorChoice;
 
-    QStringList messages, openedUrls;
+    QStringList messages;
+    QStringList openedUrls;
     QString clipboard;
     int endProgramCalls = 0;
     std::function<void()> endSession;
@@ -35,9 +39,12 @@ public:
         openedUrls << address;
         if (!openUrlSucceeds) onFailure();
     }
-    std::optional<std::int32_t> ChooseColour(std::int32_t) override { return colourChoice; }
+
+    std::optional<std::int32_t> ChooseColor(std::int32_t) override { return colorChoice; }
     bool TrayAvailable() override { return trayAvailable; }
-    void AddTrayIcon(const QObject* owner, std::function<void()> restore) override { trayIcons[owner] = std::move(restore); }
+    void AddTrayIcon(const QObject* owner, std::function<void()> restore) override {
+        trayIcons[owner] = std::move(restore);
+    }
     void RemoveTrayIcon(const QObject* owner) override { trayIcons.remove(owner); }
 
     // A left click on the owner's tray icon.

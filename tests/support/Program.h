@@ -1,13 +1,16 @@
 #pragma once
 // The whole program in-process: the fake platform, the real windows on Qt's
-// offscreen platform and the App between them, wired as main() wires them.
+// offscreen platform and the App between them, wired as main() wires them,
+// with the data folder under the base path given.
+
+#include <QCoreApplication>
 
 #include "app/App.h"
 #include "support/FakePlatform.h"
-#include "ui/WidgetWindows.h"
+#include "ui/QtProgramWindows.h"
 
 struct Program {
-    Program() { windows.ForwardTo(app); }
+    explicit Program(const QString& basePath) : app(platform, windows, basePath) { windows.ForwardTo(app); }
 
     // The loaded window of a kind, as its class, or null.
     template <typename W>
@@ -16,6 +19,9 @@ struct Program {
     }
 
     FakePlatform platform;
-    WidgetWindows windows{platform};
-    App app{platform, windows};
+    QtProgramWindows windows{platform, platform};
+    App app;
 };
+
+// Unloaded windows are deleted on the next turn of the event loop.
+inline void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

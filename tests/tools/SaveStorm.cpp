@@ -24,7 +24,8 @@ int main(int argc, char* argv[]) {
         // Lines of very different lengths, so that a kill lands mid-write too.
         settings.blogUrl = std::string(static_cast<std::size_t>(round % 7) * 9000, 'a');
         settings.mainLeft = -round;
-        SaveProfile(settings, folder);
-        SaveOptions(settings, folder);
+        // A save that fails (a full disk) is tried again with the next round.
+        static_cast<void>(DataFiles::SaveProfile(settings, folder));
+        static_cast<void>(DataFiles::SaveOptions(settings, folder));
     }
 }

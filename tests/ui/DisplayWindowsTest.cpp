@@ -13,9 +13,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/DataFolder.h"
+#include "support/ScratchDirectory.h"
 #include "support/Program.h"
-#include "support/Windows.h"
+#include "support/WidgetFinders.h"
 #include "ui/MainWindow.h"
 #include "ui/MiniWindow.h"
 
@@ -33,7 +33,7 @@ struct Started {
     }
     ~Started() { ProcessDeletions(); }
     ScratchDirectory scratch;
-    Program program;
+    Program program{scratch.Path()};
     FakePlatform& platform = program.platform;
     MainWindow* main = nullptr;
     MiniWindow* mini = nullptr;
@@ -70,7 +70,7 @@ TEST(DisplayWindows, ElapsedFormAndCopy) {
         {Space, "０年０ヶ月１０日３時間８分", "0年 0ヶ月 10日 3時間 8分"}, {Enter, "１０日３時間８分", "10日 3時間 8分"},
     };
     for (const auto& step : steps) {
-        if (step.act == Tick) s.program.app.onTick();
+        if (step.act == Tick) s.program.app.OnTick();
         else if (step.act == Space) QTest::keyClick(elapsed, Qt::Key_Space);
         else if (step.act == Enter) QTest::keyClick(elapsed, Qt::Key_Return);
         else QTest::mouseClick(step.act == ClickRank ? s.main->Value(kRankCaption) : elapsed, Qt::LeftButton);
@@ -231,7 +231,7 @@ TEST(EveryWindow, TextsStandOutScreenReadersAndTheKeyboardFindTheirWay) {
     QApplication::setPalette(dark);
     for (const int day : {24, 25}) {  // the greetings of Christmas Eve and Day differ
         ScratchDirectory scratch;
-        Program program;
+        Program program{scratch.Path()};
         program.platform.now = {2008, 12, day, 9, 0};
         program.app.StartUp();
         Check(program, Window::Profile, "ヨルマ式初期設定");

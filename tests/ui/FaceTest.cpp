@@ -26,9 +26,9 @@
 #include <vector>
 
 #include "app/Messages.h"
-#include "support/DataFolder.h"
+#include "support/ScratchDirectory.h"
 #include "support/Program.h"
-#include "support/Windows.h"
+#include "support/WidgetFinders.h"
 #include "ui/MainWindow.h"
 #include "ui/MiniWindow.h"
 #include "ui/Pictures.h"
@@ -207,7 +207,7 @@ TEST_F(FaceTest, EveryWindowAndMessage) {
     QString face;
     for (const auto& [month, day] : {std::pair{12, 24}, {12, 25}, {1, 1}, {1, 2}, {1, 3}}) {
         ScratchDirectory scratch;
-        Program program;
+        Program program{scratch.Path()};
         program.platform.now = {2009, month, day, 9, 0};
         program.app.StartUp();
         if (month == 12 && day == 24) face += DescribeWindow(VisibleWindow("profileWindow"));
@@ -219,7 +219,7 @@ TEST_F(FaceTest, EveryWindowAndMessage) {
     }
     ScratchDirectory scratch;
     scratch.WriteStartedTracker();
-    Program program;
+    Program program{scratch.Path()};
     program.platform.now = {2008, 11, 20, 12, 7};
     program.app.StartUp();
     QStringList messages;
@@ -266,7 +266,7 @@ TEST_F(FaceTest, Pictures) {
     }
     ScratchDirectory scratch;
     scratch.WriteStartedTracker();
-    Program program;
+    Program program{scratch.Path()};
     const struct { int day; MomentParts now; } stages[] = {
         {0, {2008, 10, 5, 9, 0}}, {12, {2008, 10, 17, 9, 0}}, {25, {2008, 10, 30, 9, 0}},
         {32, {2008, 11, 6, 9, 0}}, {39, {2008, 11, 13, 9, 0}},
@@ -274,7 +274,7 @@ TEST_F(FaceTest, Pictures) {
     for (const auto& [day, now] : stages) {
         program.platform.now = now;
         if (day == 0) program.app.StartUp();
-        program.app.onTick();
+        program.app.OnTick();
         QWidget* main = program.windows.Loaded(Window::Main);
         for (const qreal ratio : {1.0, 2.0}) {
             CompareWithGolden(QStringLiteral("lungs-day%1@%2x.png").arg(day).arg(ratio), Painted(main, QRect(272, 48, 89, 65), ratio));

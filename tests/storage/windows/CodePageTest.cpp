@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include "storage/DataFiles.h"
-#include "support/DataFolder.h"
+#include "support/ScratchDirectory.h"
+
+using namespace DataFiles;
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "app/Messages.h"
-#include "support/DataFolder.h"
+#include "support/ScratchDirectory.h"
 #include "support/Program.h"
-#include "support/Windows.h"
+#include "support/WidgetFinders.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -41,7 +41,7 @@ TEST(FirstRun, HandOvers) {
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         ScratchDirectory scratch;
-        Program program;
+        Program program{scratch.Path()};
         program.app.StartUp();
         const QByteArray profile = scratch.Read("initial.ini"), options = scratch.Read("option.ini");
         QWidget* window = VisibleWindow("profileWindow");
@@ -87,7 +87,7 @@ TEST(SettingsWindow, InformationCancelAndSaves) {
     ScratchDirectory scratch;
     scratch.Write("initial.ini", kStartedProfile);
     scratch.WriteText("option.ini", "1,8744,5,1,5,1,1200,900,9241372,16777215,\"blog.example/me\",2,0,0,\"ソルジャー\"\r\n");
-    Program program;
+    Program program{scratch.Path()};
     program.app.StartUp();
     QWidget* window = program.windows.Loaded(Window::Main);  // the window in front, where we type and click
     const auto type = [&window](const char* box, const QString& text) {
@@ -115,7 +115,7 @@ TEST(SettingsWindow, InformationCancelAndSaves) {
     // Shift+Tab from the first box reaches "キャンセル": the main window has its
     // stored colour again.
     type("cigarettesBox", "40");
-    program.platform.colourChoice = 255;  // red
+    program.platform.colorChoice = 255;  // red
     press("textColourButton");
     EXPECT_EQ(sample(QPalette::WindowText), QColor(255, 0, 0));
     press("paidEditionButton");
@@ -159,7 +159,7 @@ TEST(SettingsWindow, InformationCancelAndSaves) {
     for (const auto& [control, key] : {std::pair{"copyPlusChoice", Qt::Key_Right}, {"packDisplayBox", Qt::Key_Space},
                                        {"sizeChoice", Qt::Key_Right}, {"textColourButton", Qt::Key_Return}})
         press(control, key);
-    program.platform.colourChoice.reset();
+    program.platform.colorChoice.reset();
     press("backColourButton");
     press("tobaccoTaxBox");  // Enter in a box saves
     EXPECT_TRUE(program.platform.messages.isEmpty());

@@ -1,7 +1,8 @@
 #pragma once
-// A fresh current directory for one test, with helpers to read and write the
-// data files as raw bytes or as the text they hold (in the encoding the
-// program uses on this system: Shift-JIS on a Japanese Windows).
+// A fresh directory for one test, to start the program from (its base path),
+// with helpers to read and write the data files as raw bytes or as the text
+// they hold (in the encoding the program uses on this system: Shift-JIS on a
+// Japanese Windows).
 
 #include <QByteArray>
 #include <QDir>
@@ -18,9 +19,6 @@ inline const QByteArray kStartedOptions = "1,8744,5,1,5,1,1200,900,9241372,16777
 
 class ScratchDirectory {
 public:
-    ScratchDirectory() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
-    ~ScratchDirectory() { QDir::setCurrent(previous_); }
-
     QString Path() const { return dir_.path(); }
     QString DataFile(const char* name) const { return dir_.path() + "/yorumadata/" + name; }
 
@@ -43,7 +41,6 @@ public:
 
 private:
     QTemporaryDir dir_;
-    QString previous_;
 };
 
 // The first line of a data file the save program writes is whole: its fields

@@ -17,11 +17,11 @@ inline std::int32_t StoredFromColor(const QColor& color) {
     return color.red() | (color.green() << 8) | (color.blue() << 16);
 }
 
-// The figures' colours, the user's choice: the background and the text of a
+// The figures' colors, the user's choice: the background and the text of a
 // figure, the mini window's report or the settings window's sample.
-inline void SetFigureColours(QWidget* widget, std::int32_t back, std::int32_t text) {
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::Window, ColorFromStored(back));
-    colours.setColor(QPalette::WindowText, ColorFromStored(text));
-    widget->setPalette(colours);
+inline void SetFigureColors(QWidget* widget, std::int32_t back, std::int32_t text) {
+    QPalette colors = widget->palette();
+    colors.setColor(QPalette::Window, ColorFromStored(back));
+    colors.setColor(QPalette::WindowText, ColorFromStored(text));
+    widget->setPalette(colors);
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The program's windows as the app sees them. The ui layer implements this:
-// the app decides with it which window shows and when, and the windows tell
-// the app what the user does. Places are a window's outer frame's top left
-// corner, in twips.
+// The program's windows as the app drives them. The ui layer implements this
+// (QtProgramWindows): the app decides with it which window shows and when,
+// and the windows tell the app what the user does. Places are a window's
+// outer frame's top left corner, in twips.
 
 #include <cstdint>
 #include <optional>
@@ -35,9 +35,9 @@ struct DisplayLayout {
     std::int32_t textColor = 0;
 };
 
-class Windows {
+class ProgramWindows {
 public:
-    virtual ~Windows() = default;
+    virtual ~ProgramWindows() = default;
 
     // Loads a window other than the display windows and shows it; the help
     // window, when it is open already, is brought forward instead.
@@ -45,10 +45,10 @@ public:
     virtual void OpenSeasonalGreeting(SeasonalOccasion occasion) = 0;
     // Unloads a window; the main and the mini window go together.
     virtual void Close(Window window) = 0;
-    virtual bool IsOpen(Window window) const = 0;
+    [[nodiscard]] virtual bool IsOpen(Window window) const = 0;
     // Where a loaded window stands; nothing while it is minimised (it has no
     // place of its own then), not loaded, or where the desktop does not tell.
-    virtual std::optional<WindowPlace> PlaceOf(Window window) const = 0;
+    [[nodiscard]] virtual std::optional<WindowPlace> PlaceOf(Window window) const = 0;
 
     // Loads both display windows, hidden, as the layout says.
     virtual void OpenDisplayWindows(const DisplayLayout& layout) = 0;

@@ -6,21 +6,22 @@
 
 #include <map>
 
-#include "app/Windows.h"
+#include "app/ProgramWindows.h"
 #include "ui/PlaceKeeper.h"
 
 class App;
+class Desktop;
 class FixedWindow;
 class MainWindow;
 class MiniWindow;
 class Platform;
 
-class WidgetWindows final : public Windows {
+class QtProgramWindows final : public ProgramWindows {
 public:
-    explicit WidgetWindows(Platform& platform);
-    ~WidgetWindows() override;
-    WidgetWindows(const WidgetWindows&) = delete;
-    WidgetWindows& operator=(const WidgetWindows&) = delete;
+    QtProgramWindows(Platform& platform, Desktop& desktop);
+    ~QtProgramWindows() override;
+    QtProgramWindows(const QtProgramWindows&) = delete;
+    QtProgramWindows& operator=(const QtProgramWindows&) = delete;
 
     // The app the windows tell what the user does.
     void ForwardTo(App& app);
@@ -46,6 +47,7 @@ private:
     MiniWindow* Mini() const;
 
     Platform& platform_;
+    Desktop& desktop_;
     App* app_ = nullptr;
     std::map<Window, QPointer<FixedWindow>> loaded_;
     // The display windows' places are kept once they come to rest.

@@ -2,7 +2,6 @@
 // Finding the program's windows and controls the way a user sees them.
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QTest>
 #include <QWidget>
 
@@ -21,9 +20,6 @@ Control* Find(QWidget* window, const char* objectName) {
     return window->findChild<Control*>(QLatin1String(objectName));
 }
 
-// Unloaded windows are deleted on the next turn of the event loop.
-inline void ProcessDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
 // Brings the keyboard focus by Tab, from wherever it is, to the first control
 // of a window whose name begins so, as a user without a mouse does; false when
 // Tab never gets there.
@@ -31,7 +27,8 @@ inline bool TabTo(QWidget* window, const char* name) {
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window)) return false;
     const auto focused = [window] { return window->focusWidget() ? window->focusWidget() : window; };
-    for (int i = 0; i < 40 && !focused()->objectName().startsWith(QLatin1String(name)); ++i)
+    for (int i = 0; i < 40 && !focused()->objectName().startsWith(QLatin1String(name)); ++i) {
         QTest::keyClick(focused(), Qt::Key_Tab);
+    }
     return focused()->objectName().startsWith(QLatin1String(name));
 }

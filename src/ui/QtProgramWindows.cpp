@@ -1,4 +1,4 @@
-#include "ui/WidgetWindows.h"
+#include "ui/QtProgramWindows.h"
 
 #include "app/App.h"
 #include "ui/HelpWindow.h"
@@ -10,27 +10,29 @@
 #include "ui/SettingsWindow.h"
 #include "ui/StartConfirmation.h"
 
-WidgetWindows::WidgetWindows(Platform& platform)
-    : platform_(platform), placeKeeper_([this] {
+QtProgramWindows::QtProgramWindows(Platform& platform, Desktop& desktop)
+    : platform_(platform),
+      desktop_(desktop),
+      placeKeeper_([this] {
           if (app_ != nullptr) app_->KeepPlaces();
       }) {}
 
-WidgetWindows::~WidgetWindows() {
+QtProgramWindows::~QtProgramWindows() {
     for (auto& [kind, window] : loaded_) delete window.data();
 }
 
-void WidgetWindows::ForwardTo(App& app) { app_ = &app; }
+void QtProgramWindows::ForwardTo(App& app) { app_ = &app; }
 
-FixedWindow* WidgetWindows::Loaded(Window window) const {
+FixedWindow* QtProgramWindows::Loaded(Window window) const {
     const auto found = loaded_.find(window);
     if (found == loaded_.end() || found->second.isNull() || found->second->IsUnloaded()) return nullptr;
     return found->second.data();
 }
 
-MainWindow* WidgetWindows::Main() const { return static_cast<MainWindow*>(Loaded(Window::Main)); }
-MiniWindow* WidgetWindows::Mini() const { return static_cast<MiniWindow*>(Loaded(Window::Mini)); }
+MainWindow* QtProgramWindows::Main() const { return static_cast<MainWindow*>(Loaded(Window::Main)); }
+MiniWindow* QtProgramWindows::Mini() const { return static_cast<MiniWindow*>(Loaded(Window::Mini)); }
 
-void WidgetWindows::Adopt(Window kind, FixedWindow* window) {
+void QtProgramWindows::Adopt(Window kind, FixedWindow* window) {
     loaded_[kind] = window;
     // The program ends when its last loaded window, shown or hidden, is unloaded.
     window->WhenUnloaded([this] {
@@ -41,7 +43,7 @@ void WidgetWindows::Adopt(Window kind, FixedWindow* window) {
     });
 }
 
-void WidgetWindows::Open(Window window) {
+void QtProgramWindows::Open(Window window) {
     if (FixedWindow* open = Loaded(window); open != nullptr && window == Window::Help) {
         // There is only ever one help window: an open one is brought forward.
         if (open->isMinimized()) open->showNormal();
@@ -55,7 +57,7 @@ void WidgetWindows::Open(Window window) {
         case Window::Profile: opened = new ProfileWindow(*app_); break;
         case Window::StartConfirmation: opened = new StartConfirmation(*app_); break;
         case Window::Settings: {
-            auto* settings = new SettingsWindow(*app_, platform_);
+            auto* settings = new SettingsWindow(*app_, desktop_);
             settings->Fill(app_->Settings());
             opened = settings;
             break;
@@ -71,13 +73,13 @@ void WidgetWindows::Open(Window window) {
     opened->show();
 }
 
-void WidgetWindows::OpenSeasonalGreeting(SeasonalOccasion occasion) {
+void QtProgramWindows::OpenSeasonalGreeting(SeasonalOccasion occasion) {
     auto* greeting = new SeasonalGreeting(*app_, occasion);
     Adopt(Window::SeasonalGreeting, greeting);
     greeting->show();
 }
 
-void WidgetWindows::Close(Window window) {
+void QtProgramWindows::Close(Window window) {
     if (window == Window::Main || window == Window::Mini) {
         // The two display windows go together, the main window first.
         if (MainWindow* main = Main()) main->Unload();
@@ -87,27 +89,27 @@ void WidgetWindows::Close(Window window) {
     if (FixedWindow* open = Loaded(window)) open->Unload();
 }
 
-bool WidgetWindows::IsOpen(Window window) const { return Loaded(window) != nullptr; }
+bool QtProgramWindows::IsOpen(Window window) const { return Loaded(window) != nullptr; }
 
-std::optional<WindowPlace> WidgetWindows::PlaceOf(Window window) const {
+std::optional<WindowPlace> QtProgramWindows::PlaceOf(Window window) const {
     const FixedWindow* open = Loaded(window);
     return open != nullptr ? open->Place() : std::nullopt;
 }
 
-void WidgetWindows::OpenDisplayWindows(const DisplayLayout& layout) {
-    auto* main = new MainWindow(*app_, platform_);
+void QtProgramWindows::OpenDisplayWindows(const DisplayLayout& layout) {
+    auto* main = new MainWindow(*app_, platform_, desktop_);
     Adopt(Window::Main, main);
     main->MoveTo(layout.main);
-    main->SetFigureColours(layout.backColor, layout.textColor);
-    auto* mini = new MiniWindow(*app_, platform_);
+    main->SetFigureColors(layout.backColor, layout.textColor);
+    auto* mini = new MiniWindow(*app_, platform_, desktop_);
     Adopt(Window::Mini, mini);
     mini->MoveTo(layout.mini);
-    mini->SetFigureColours(layout.backColor, layout.textColor);
+    mini->SetFigureColors(layout.backColor, layout.textColor);
     placeKeeper_.Watch(main);
     placeKeeper_.Watch(mini);
 }
 
-void WidgetWindows::ShowDisplayWindow(Window mainOrMini) {
+void QtProgramWindows::ShowDisplayWindow(Window mainOrMini) {
     MainWindow* main = Main();
     MiniWindow* mini = Mini();
     if (main == nullptr || mini == nullptr) return;
@@ -123,20 +125,20 @@ void WidgetWindows::ShowDisplayWindow(Window mainOrMini) {
     }
 }
 
-void WidgetWindows::MoveMiniWindow(WindowPlace place) {
+void QtProgramWindows::MoveMiniWindow(WindowPlace place) {
     if (MiniWindow* mini = Mini()) mini->MoveTo(place);
 }
 
-void WidgetWindows::NormaliseDisplayWindows() {
+void QtProgramWindows::NormaliseDisplayWindows() {
     if (MainWindow* main = Main()) main->Normalise();
     if (MiniWindow* mini = Mini()) mini->Normalise();
 }
 
-void WidgetWindows::ShowStatus(const TrackerStatus& status) {
+void QtProgramWindows::ShowStatus(const TrackerStatus& status) {
     if (MainWindow* main = Main()) main->ShowStatus(status);
     if (MiniWindow* mini = Mini()) mini->ShowReport(status.reportText);
 }
 
-void WidgetWindows::ShowElapsedCaption(const std::string& caption) {
+void QtProgramWindows::ShowElapsedCaption(const std::string& caption) {
     if (MainWindow* main = Main()) main->ShowElapsedCaption(caption);
 }
