@@ -143,9 +143,8 @@ void App::SwitchElapsedForm() {
 
 void App::CopyReport() {
     // In the form the elapsed figure shows now, so that a copy matches the window.
-    const std::string report =
-        BuildReportText(settings_, status_, elapsedForm_, status_.captions[kRankCaption],
-                        status_.captions[kMoneyCaption], status_.captions[kCigaretteCaption]);
+    const std::string report = BuildReportText(settings_, status_, elapsedForm_, status_.captions[kRankCaption],
+                                               status_.captions[kMoneyCaption], status_.captions[kCigaretteCaption]);
     platform_.SetClipboardText(QString::fromStdString(report));
 }
 
@@ -155,7 +154,8 @@ void App::OpenPaidEditionPage() { OpenWebPage(QString::fromLatin1(kPaidEditionUr
 
 void App::OpenWebPage(const QString& address) {
     // The window that asked stays as it is, whether or not the page opens.
-    platform_.OpenUrl(WebAddressForBrowser(address), [&platform = platform_] { platform.ShowMessage(kWebPageMessage); });
+    platform_.OpenUrl(WebAddressForBrowser(address),
+                      [&platform = platform_] { platform.ShowMessage(kWebPageMessage); });
 }
 
 void App::OpenHelp() { windows_.Open(Window::Help); }

@@ -28,7 +28,8 @@ struct SettingsForm {
 // The settings to store: `current` with everything the form holds (the window
 // places are the caller's), or the message to show.
 using SettingsCheckResult = std::variant<TrackerSettings, QString>;
-[[nodiscard]] SettingsCheckResult CheckSettings(const SettingsForm& form, const TrackerSettings& current, const MomentParts& now);
+[[nodiscard]] SettingsCheckResult CheckSettings(const SettingsForm& form, const TrackerSettings& current,
+                                                const MomentParts& now);
 
 // The size a choice stands for, and the choice that shows a size (a size of
 // its own, from a hand-edited file, shows the standard one).

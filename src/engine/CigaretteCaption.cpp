@@ -35,8 +35,7 @@ std::string CountText(std::int64_t cigarettes, std::int32_t sizeMillimetres, boo
 }  // namespace
 
 std::string CigaretteCaption(std::int64_t cigarettesNotSmoked, std::int64_t lengthCentimetres,
-                             std::string_view comparisonText, std::int32_t sizeMillimetres,
-                             std::int32_t packDisplay) {
+                             std::string_view comparisonText, std::int32_t sizeMillimetres, std::int32_t packDisplay) {
     std::string caption = CountText(cigarettesNotSmoked, sizeMillimetres, packDisplay == PackDisplay::kOn);
     caption += TrimmedMetresNumberText(lengthCentimetres);
     caption += "ｍ ";

@@ -8,5 +8,4 @@
 #include <string_view>
 
 std::string CigaretteCaption(std::int64_t cigarettesNotSmoked, std::int64_t lengthCentimetres,
-                             std::string_view comparisonText, std::int32_t sizeMillimetres,
-                             std::int32_t packDisplay);
+                             std::string_view comparisonText, std::int32_t sizeMillimetres, std::int32_t packDisplay);

@@ -84,13 +84,18 @@ struct CharacterDay {
 
 // The days on which the ducks arrive or rejoice have their own greeting.
 constexpr std::array<CharacterDay, 6> kCharacterDays{{
-    {33, 44}, {34, 55}, {35, 56}, {44, 57}, {55, 58}, {66, 59},
+    {33, 44},
+    {34, 55},
+    {35, 56},
+    {44, 57},
+    {55, 58},
+    {66, 59},
 }};
 
 }  // namespace
 
-std::int32_t SelectMessageIndex(std::int32_t dayNumber, std::int32_t elapsedYears,
-                                std::int32_t elapsedMonths, std::int32_t draw) {
+std::int32_t SelectMessageIndex(std::int32_t dayNumber, std::int32_t elapsedYears, std::int32_t elapsedMonths,
+                                std::int32_t draw) {
     // Stays at the first entry when no rule applies, which happens only with
     // the clock set back before the quit moment.
     std::int32_t index = 0;
@@ -104,9 +109,12 @@ std::int32_t SelectMessageIndex(std::int32_t dayNumber, std::int32_t elapsedYear
     // Each test below reads the index left by the one before, so a day 1
     // alternative can never be taken for a day 2 or day 3 message.
     if (index >= kFirstMonthMessage && index <= kLastMonthMessage) {
-        if (draw == 1 || draw == 2) index = 45;
-        else if (draw == 3) index = 46;
-        else if (draw == 4) index = 47;
+        if (draw == 1 || draw == 2)
+            index = 45;
+        else if (draw == 3)
+            index = 46;
+        else if (draw == 4)
+            index = 47;
     }
     if (index == 1) {
         if (draw > 70) index = 48;

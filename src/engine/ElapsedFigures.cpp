@@ -36,8 +36,8 @@ Int128 RoundHalfEvenDiv(Int128 numerator, Int128 denominator) {
 // short months the borrowed month is the longer of the month before now and
 // the quit month, so the parts can run ahead of the exact span.
 void ComputeCalendarParts(const TrackerSettings& s, const MomentParts& clock, TrackerStatus& status) {
-    std::int64_t nowYear = clock.year, nowMonth = clock.month, nowDay = clock.day,
-                 nowHour = clock.hour, nowMinute = clock.minute;
+    std::int64_t nowYear = clock.year, nowMonth = clock.month, nowDay = clock.day, nowHour = clock.hour,
+                 nowMinute = clock.minute;
     std::int64_t minutes = nowMinute - s.quitMinute;
     if (nowMinute < s.quitMinute) {
         minutes += 60;
@@ -125,8 +125,8 @@ void ComputeElapsedFigures(const TrackerSettings& s, const MomentParts& now, Tra
     status.captions[kElapsedCaption] = ElapsedCalendarCaption(status);
 
     const Int128 taxTotal = Int128{status.tobaccoTaxPart} + status.consumptionTaxPart;
-    status.captions[kMoneyCaption] = TrimmedNumberText(status.moneySaved) + "円（節税分" +
-                                     NumberText(Clamp<std::int64_t>(taxTotal)) + "円）";
+    status.captions[kMoneyCaption] =
+        TrimmedNumberText(status.moneySaved) + "円（節税分" + NumberText(Clamp<std::int64_t>(taxTotal)) + "円）";
 
     status.captions[kLifeCaption] = LifeText(status.lifeMinutes, WideNumber);
 }

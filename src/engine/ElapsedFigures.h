@@ -7,8 +7,8 @@
 // clamped, never wrapped.
 
 #include "engine/MomentParts.h"
-#include "engine/TrackerStatus.h"
 #include "engine/TrackerSettings.h"
+#include "engine/TrackerStatus.h"
 
 // Fills the figure fields of status (elapsed parts to lengthCentimetres) and
 // the elapsed, life and money captions.

@@ -681,8 +681,8 @@ std::string_view SelectComparisonText(std::int64_t wholeMillimetres) {
     }
     // Row 1 is where every length starts, negative ones too, so its own
     // threshold takes no part in the search.
-    const auto reached = std::upper_bound(
-        std::next(LengthComparisonTable.begin()), LengthComparisonTable.end(), wholeMillimetres,
-        [](std::int64_t length, const ComparisonRow& row) { return length < row.threshold; });
+    const auto reached =
+        std::upper_bound(std::next(LengthComparisonTable.begin()), LengthComparisonTable.end(), wholeMillimetres,
+                         [](std::int64_t length, const ComparisonRow& row) { return length < row.threshold; });
     return std::prev(reached)->text;
 }

@@ -49,8 +49,8 @@ std::string SignificantText(std::uint64_t magnitude, std::ptrdiff_t decimals) {
     // Past 15 digits: rounded to 15, half to even.
     const std::string dropped = digits.substr(kSignificantDigits);
     digits.resize(kSignificantDigits);
-    const bool aboveHalf = dropped[0] > '5' ||
-                           (dropped[0] == '5' && dropped.find_first_not_of('0', 1) != std::string::npos);
+    const bool aboveHalf =
+        dropped[0] > '5' || (dropped[0] == '5' && dropped.find_first_not_of('0', 1) != std::string::npos);
     const bool tie = dropped[0] == '5' && !aboveHalf;
     if (aboveHalf || (tie && (digits.back() - '0') % 2 != 0)) {
         std::size_t i = digits.size();
@@ -94,8 +94,8 @@ std::string TrimmedMetresNumberText(std::int64_t centimetres) {
 }
 
 std::string WideNumber(std::int64_t value) {
-    static constexpr std::array<const char*, 10> kWideDigits = {
-        "０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+    static constexpr std::array<const char*, 10> kWideDigits = {"０", "１", "２", "３", "４",
+                                                                "５", "６", "７", "８", "９"};
     std::string wide;
     for (const char c : TrimmedNumberText(value)) {
         if (c >= '0' && c <= '9') {

@@ -118,8 +118,7 @@ constexpr bool Holds(const RankRule& rule, std::int32_t dayNumber, std::int32_t 
 
 }  // namespace
 
-std::string_view SelectRankTitle(std::string_view statusMode, std::int32_t dayNumber,
-                                 std::int32_t elapsedYears) {
+std::string_view SelectRankTitle(std::string_view statusMode, std::int32_t dayNumber, std::int32_t elapsedYears) {
     std::string_view title;
     for (const RankLadder& ladder : RankTitleTable) {
         if (statusMode != ladder.statusMode) continue;

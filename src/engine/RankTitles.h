@@ -6,8 +6,7 @@
 #include <string_view>
 
 // Empty when statusMode is neither ladder's name or when no rule matches.
-std::string_view SelectRankTitle(std::string_view statusMode, std::int32_t dayNumber,
-                                 std::int32_t elapsedYears);
+std::string_view SelectRankTitle(std::string_view statusMode, std::int32_t dayNumber, std::int32_t elapsedYears);
 
 // Where the title last changed, at or before the given count, and where it
 // changes next, after it. Counted in day numbers while no calendar year is

@@ -28,8 +28,7 @@ TrackerStatus ComputeStatus(const TrackerSettings& settings, const MomentParts& 
     status.characters = CharactersForDay(status.dayNumber);
     status.progressValue = ProgressValueForDay(status.dayNumber);
 
-    status.reportText =
-        BuildReportText(settings, status, elapsedForm, status.captions[kRankCaption],
-                        status.captions[kMoneyCaption], status.captions[kCigaretteCaption]);
+    status.reportText = BuildReportText(settings, status, elapsedForm, status.captions[kRankCaption],
+                                        status.captions[kMoneyCaption], status.captions[kCigaretteCaption]);
     return status;
 }

@@ -7,8 +7,8 @@
 
 #include "engine/ElapsedForm.h"
 #include "engine/MomentParts.h"
-#include "engine/TrackerStatus.h"
 #include "engine/TrackerSettings.h"
+#include "engine/TrackerStatus.h"
 
 // draw: a whole number from 0 to 99 for the message of the day.
 // elapsedForm: the form the main window's elapsed figure shows, which the

@@ -89,16 +89,15 @@ void AppendElapsedLine(std::string& text, const TrackerStatus& status, ElapsedFo
 
 }  // namespace
 
-std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus& status,
-                            ElapsedForm elapsedForm, std::string_view rankCaption,
-                            std::string_view moneyCaption, std::string_view cigaretteCaption) {
+std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus& status, ElapsedForm elapsedForm,
+                            std::string_view rankCaption, std::string_view moneyCaption,
+                            std::string_view cigaretteCaption) {
     // The settings window cannot store another mode; one read from a damaged
     // file gives nothing rather than a half-formed report.
     if (!settings.KnownCopyPlusMode()) return {};
 
     std::string text;
-    text.reserve(kFixedRoom + kNumberRoom + rankCaption.size() + moneyCaption.size() +
-                 cigaretteCaption.size());
+    text.reserve(kFixedRoom + kNumberRoom + rankCaption.size() + moneyCaption.size() + cigaretteCaption.size());
 
     text += kRankLabel;
     text += rankCaption;

@@ -6,11 +6,11 @@
 #include <string_view>
 
 #include "engine/ElapsedForm.h"
-#include "engine/TrackerStatus.h"
 #include "engine/TrackerSettings.h"
+#include "engine/TrackerStatus.h"
 
 // The three captions are the main window's rank, money and cigarette figures
 // as they stand; the elapsed line in the form the main window shows.
-std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus& status,
-                            ElapsedForm elapsedForm, std::string_view rankCaption,
-                            std::string_view moneyCaption, std::string_view cigaretteCaption);
+std::string BuildReportText(const TrackerSettings& settings, const TrackerStatus& status, ElapsedForm elapsedForm,
+                            std::string_view rankCaption, std::string_view moneyCaption,
+                            std::string_view cigaretteCaption);

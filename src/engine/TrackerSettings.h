@@ -54,8 +54,8 @@ struct TrackerSettings {
     std::int32_t packDisplay = PackDisplay::kOn;
     std::int32_t mainLeft = 0;
     std::int32_t mainTop = 0;
-    std::int32_t backColor = 9241372;   // red 28, green 3, blue 141
-    std::int32_t textColor = 16777215;  // white
+    std::int32_t backColor = 9241372;       // red 28, green 3, blue 141
+    std::int32_t textColor = 16777215;      // white
     std::string blogUrl = kDefaultBlogUrl;  // UTF-8, without "http://"
     std::int32_t windowMode = WindowMode::kMiniNeverUsed;
     std::int32_t miniLeft = 0;

@@ -29,13 +29,13 @@ struct TrackerStatus {
     std::int64_t consumptionTaxPart = 0;
     std::int32_t lifeMinutes = 0;
     std::int64_t cigarettesNotSmoked = 0;
-    double lengthMillimetres = 0;              // for display only; comparisons use the whole part below
-    std::int64_t lengthWholeMillimetres = 0;   // floor of the exact length
-    std::int64_t lengthCentimetres = 0;        // the length in metres, two decimals, as hundredths (half to even)
+    double lengthMillimetres = 0;             // for display only; comparisons use the whole part below
+    std::int64_t lengthWholeMillimetres = 0;  // floor of the exact length
+    std::int64_t lengthCentimetres = 0;       // the length in metres, two decimals, as hundredths (half to even)
     std::string comparisonText;
     std::int32_t messageIndex = 0;
     std::string rankTitle;
-    std::int32_t lungColor = 0;                // red + 256 × green + 65536 × blue
+    std::int32_t lungColor = 0;  // red + 256 × green + 65536 × blue
     std::int32_t progressValue = 0;
     CharacterView characters;
     std::string reportText;

@@ -38,9 +38,9 @@ Int128 CeilDiv128(Int128 a, Int128 b) { return -FloorDiv128(-a, b); }
 // Moments are counted as the refresh counts them: minutes since the quit moment.
 struct Clock {
     const TrackerSettings& settings;
-    std::int64_t quit;     // the quit moment, as minutes of the calendar
-    std::int64_t now;      // minutes since the quit moment, within 32 bits
-    MomentParts reading;   // the present moment as read
+    std::int64_t quit;    // the quit moment, as minutes of the calendar
+    std::int64_t now;     // minutes since the quit moment, within 32 bits
+    MomentParts reading;  // the present moment as read
 };
 
 UpcomingMilestone AllReached(MilestoneKind kind) { return {kind, kAllReached, {}, {}, 1000}; }
@@ -200,12 +200,11 @@ UpcomingMilestone NextTenThousandYen(const Clock& clock) {
 }  // namespace
 
 std::array<UpcomingMilestone, kMilestoneKindCount> UpcomingMilestones(const TrackerSettings& settings,
-                                                                       const MomentParts& now) {
+                                                                      const MomentParts& now) {
     const std::int64_t quit = MinutesFromCivil(
         {settings.quitYear, settings.quitMonth, settings.quitDay, settings.quitHour, settings.quitMinute});
-    const std::int64_t sinceQuit = std::clamp<std::int64_t>(MinutesFromCivil(now) - quit,
-                                                            std::numeric_limits<std::int32_t>::min(),
-                                                            kLastCountedMinute);
+    const std::int64_t sinceQuit = std::clamp<std::int64_t>(
+        MinutesFromCivil(now) - quit, std::numeric_limits<std::int32_t>::min(), kLastCountedMinute);
     const Clock clock{settings, quit, sinceQuit, now};
     return {NextDuck(clock),       NextRankTitle(clock),   NextLungColor(clock),
             NextComparison(clock), NextWholeMonths(clock), NextTenThousandYen(clock)};

@@ -20,12 +20,12 @@
 
 // In the order the view lists them.
 enum class MilestoneKind : std::uint8_t {
-    kDuck,      // the next arrival or rejoicing of a duck
-    kRank,      // the next rank title of the chosen ladder
-    kLungs,     // the lungs' last, palest colour
-    kLength,    // the next object of the length comparison
-    kElapsed,   // the next whole month of the first year, then the next whole year
-    kMoney,     // the next multiple of 10,000 yen saved
+    kDuck,     // the next arrival or rejoicing of a duck
+    kRank,     // the next rank title of the chosen ladder
+    kLungs,    // the lungs' last, palest colour
+    kLength,   // the next object of the length comparison
+    kElapsed,  // the next whole month of the first year, then the next whole year
+    kMoney,    // the next multiple of 10,000 yen saved
 };
 inline constexpr std::size_t kMilestoneKindCount = 6;
 
@@ -51,4 +51,4 @@ struct UpcomingMilestone {
 
 // now: a reading of the clock, a valid date and time.
 std::array<UpcomingMilestone, kMilestoneKindCount> UpcomingMilestones(const TrackerSettings& settings,
-                                                                       const MomentParts& now);
+                                                                      const MomentParts& now);

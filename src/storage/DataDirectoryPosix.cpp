@@ -65,7 +65,9 @@ class StagedFile {
 public:
     StagedFile(int folder, QByteArray entry) : folder_(folder), entry_(std::move(entry)) {}
     StagedFile(StagedFile&& other) noexcept
-        : folder_(other.folder_), entry_(std::move(other.entry_)), name_(std::exchange(other.name_, {})),
+        : folder_(other.folder_),
+          entry_(std::move(other.entry_)),
+          name_(std::exchange(other.name_, {})),
           file_(std::move(other.file_)) {}
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
@@ -164,9 +166,9 @@ QString CurrentDirectoryPath() {
     raw.truncate(static_cast<qsizetype>(qstrlen(raw.constData())));
     const QString path = QFile::decodeName(raw);
     if (QFile::encodeName(path) == raw) return path;
+#ifdef Q_OS_LINUX
     // Qt makes relative paths absolute with the name it cannot hold; the
     // kernel's own name for the directory needs none.
-#ifdef Q_OS_LINUX
     return QStringLiteral("/proc/self/cwd");
 #else
     return QStringLiteral(".");
@@ -246,8 +248,8 @@ bool DataDirectory::SameFile(const QString& first, const QString& second) const 
     struct stat one {};
     struct stat other {};
     return firstEntry && secondEntry && fstatat(folder, firstEntry->constData(), &one, AT_SYMLINK_NOFOLLOW) == 0 &&
-           fstatat(folder, secondEntry->constData(), &other, AT_SYMLINK_NOFOLLOW) == 0 &&
-           one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+           fstatat(folder, secondEntry->constData(), &other, AT_SYMLINK_NOFOLLOW) == 0 && one.st_dev == other.st_dev &&
+           one.st_ino == other.st_ino;
 }
 
 bool DataDirectory::Replace(const std::vector<Replacement>& files) {

@@ -24,17 +24,17 @@ const QString kOptionsName = QStringLiteral("option.ini");
 using Field = std::variant<std::int32_t TrackerSettings::*, std::string TrackerSettings::*>;
 
 constexpr std::array<Field, 8> kProfileFields = {
-    &TrackerSettings::quitYear,         &TrackerSettings::quitMonth,  &TrackerSettings::quitDay,
-    &TrackerSettings::quitHour,         &TrackerSettings::quitMinute, &TrackerSettings::cigarettesPerDay,
-    &TrackerSettings::pricePer20,       &TrackerSettings::sizeMillimetres,
+    &TrackerSettings::quitYear,   &TrackerSettings::quitMonth,       &TrackerSettings::quitDay,
+    &TrackerSettings::quitHour,   &TrackerSettings::quitMinute,      &TrackerSettings::cigarettesPerDay,
+    &TrackerSettings::pricePer20, &TrackerSettings::sizeMillimetres,
 };
 
 constexpr std::array<Field, 15> kOptionFields = {
-    &TrackerSettings::setupDone,     &TrackerSettings::tobaccoTaxPer1000, &TrackerSettings::consumptionTaxPercent,
-    &TrackerSettings::copyPlusMode,  &TrackerSettings::smokingYears,      &TrackerSettings::packDisplay,
-    &TrackerSettings::mainLeft,      &TrackerSettings::mainTop,           &TrackerSettings::backColor,
-    &TrackerSettings::textColor,     &TrackerSettings::blogUrl,           &TrackerSettings::windowMode,
-    &TrackerSettings::miniLeft,      &TrackerSettings::miniTop,           &TrackerSettings::statusMode,
+    &TrackerSettings::setupDone,    &TrackerSettings::tobaccoTaxPer1000, &TrackerSettings::consumptionTaxPercent,
+    &TrackerSettings::copyPlusMode, &TrackerSettings::smokingYears,      &TrackerSettings::packDisplay,
+    &TrackerSettings::mainLeft,     &TrackerSettings::mainTop,           &TrackerSettings::backColor,
+    &TrackerSettings::textColor,    &TrackerSettings::blogUrl,           &TrackerSettings::windowMode,
+    &TrackerSettings::miniLeft,     &TrackerSettings::miniTop,           &TrackerSettings::statusMode,
 };
 
 // Longer lines are never written by the program; reading stops here so that a
@@ -188,8 +188,8 @@ LoadResult LoadFields(TrackerSettings& settings, const DataDirectory& folder, co
 // read, or not as text, would be lost unseen.
 std::optional<Replacement> Replacing(const DataDirectory& folder, const QString& name, const QString& line) {
     FileContent old = folder.Read(name, kLongestLineRead);
-    const bool replaceable = old.access == FileAccess::Missing ||
-                             (old.access == FileAccess::Read && FirstLineText(old.bytes).has_value());
+    const bool replaceable =
+        old.access == FileAccess::Missing || (old.access == FileAccess::Read && FirstLineText(old.bytes).has_value());
     if (!replaceable) return std::nullopt;
     return Replacement{name, EncodeFileText(line), std::move(old)};
 }
@@ -227,8 +227,7 @@ bool SaveProfileAndOptions(const TrackerSettings& settings, DataDirectory& folde
     // Both checked before either is written, so that a refusal leaves both as they were.
     std::optional<Replacement> profile = Replacing(folder, kProfileName, ProfileLine(settings));
     std::optional<Replacement> options = Replacing(folder, kOptionsName, OptionsLine(settings));
-    return profile && options && !AreOneFile(folder) &&
-           folder.Replace({std::move(*profile), std::move(*options)});
+    return profile && options && !AreOneFile(folder) && folder.Replace({std::move(*profile), std::move(*options)});
 }
 
 bool AreOneFile(const DataDirectory& folder) { return folder.SameFile(kProfileName, kOptionsName); }

@@ -24,11 +24,11 @@ QString OptionsLine(const TrackerSettings& settings);
 // What a load found. Fields before a failure are taken into the record;
 // the fields from the failure on keep their values.
 enum class LoadResult {
-    Complete,     // every field read
-    Incomplete,   // opened, but a field could not be read
-    NotOpened,    // no such file
-    Unreadable,   // there, but not a regular file, not readable, or in no known encoding
-    Refused,      // another user's, a link out of the data folder, or no data folder to use
+    Complete,    // every field read
+    Incomplete,  // opened, but a field could not be read
+    NotOpened,   // no such file
+    Unreadable,  // there, but not a regular file, not readable, or in no known encoding
+    Refused,     // another user's, a link out of the data folder, or no data folder to use
 };
 
 [[nodiscard]] LoadResult LoadProfile(TrackerSettings& settings, const DataDirectory& folder);

@@ -19,7 +19,8 @@ LockHolder HolderOf(int descriptor) {
     QFile locks(QStringLiteral("/proc/locks"));
     if (fstat(descriptor, &status) != 0 || !locks.open(QIODevice::ReadOnly)) return {};
     const QByteArray file = QString::asprintf("%02x:%02x:%llu", major(status.st_dev), minor(status.st_dev),
-                                              static_cast<unsigned long long>(status.st_ino)).toLatin1();
+                                              static_cast<unsigned long long>(status.st_ino))
+                                .toLatin1();
     for (const QByteArray& line : locks.readAll().split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
         if (fields.size() < 6 || fields[1] != "FLOCK" || fields[5] != file) continue;

@@ -71,7 +71,8 @@ void DisplayWindow::ShowVersionBox(const char* version) {
     QString wide;
     for (const char c : std::string_view(version)) wide += QChar(c - '!' + 0xFF01);  // '1' -> '１', '.' -> '．'
     platform_.ShowMessage(QStringLiteral("　ヨルマ式バージョン") + wide +
-                          QStringLiteral("　\r\n\r\n　- nubeworks -\r\n　http://") + QString::fromUtf8(kDefaultBlogUrl));
+                          QStringLiteral("　\r\n\r\n　- nubeworks -\r\n　http://") +
+                          QString::fromUtf8(kDefaultBlogUrl));
 }
 
 bool DisplayWindow::OnBackground(const QMouseEvent* event) const {
@@ -89,8 +90,8 @@ void DisplayWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void DisplayWindow::keyPressEvent(QKeyEvent* event) {
-    const bool menuKey = event->key() == Qt::Key_Menu ||
-                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    const bool menuKey =
+        event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
     if (!menuKey) {
         FixedWindow::keyPressEvent(event);
         return;

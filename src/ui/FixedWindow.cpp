@@ -14,8 +14,7 @@ QFont ProgramFont(double points) {
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
                       QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans Mono CJK JP"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL Gothic"),
-                      QStringLiteral("TakaoGothic")});
+                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL Gothic"), QStringLiteral("TakaoGothic")});
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(points);
     return font;

@@ -12,23 +12,26 @@
 namespace {
 
 QString InformationText() {
-    return QStringLiteral("のんびりヨルマ旅行記（ヨル旅・シェアウェア）\r\n"
-                          "\r\n"
-                          "　１）３６５日、毎日ちがう今日の一言\r\n"
-                          "　２）日本一周ヨルマ旅行マップ\r\n"
-                          "　３）キャラクターが大幅に増量\r\n"
-                          "　４）タイムマシンモード\r\n"
-                          "　５）ブログに出力できるヨルマ日記\r\n"
-                          "\r\n"
-                          "詳しくは紹介サイトをご覧ください\r\n") +
+    return QStringLiteral(
+               "のんびりヨルマ旅行記（ヨル旅・シェアウェア）\r\n"
+               "\r\n"
+               "　１）３６５日、毎日ちがう今日の一言\r\n"
+               "　２）日本一周ヨルマ旅行マップ\r\n"
+               "　３）キャラクターが大幅に増量\r\n"
+               "　４）タイムマシンモード\r\n"
+               "　５）ブログに出力できるヨルマ日記\r\n"
+               "\r\n"
+               "詳しくは紹介サイトをご覧ください\r\n") +
            QString::fromLatin1(kPaidEditionUrl) +
-           QStringLiteral("\r\n"
-                          "下のボタンか、「ヨル旅」で検索してください");
+           QStringLiteral(
+               "\r\n"
+               "下のボタンか、「ヨル旅」で検索してください");
 }
 
 }  // namespace
 
-InfoWindow::InfoWindow(App& app) : FixedWindow(5595, 3300, QStringLiteral(" ヾ(〃^∇^)ﾉ つぎはのんびりヨルマ旅行～")), app_(app) {
+InfoWindow::InfoWindow(App& app)
+    : FixedWindow(5595, 3300, QStringLiteral(" ヾ(〃^∇^)ﾉ つぎはのんびりヨルマ旅行～")), app_(app) {
     setObjectName(QStringLiteral("infoWindow"));
     setWindowIcon(ProgramIcon());
     // Named as the settings window's button that opens it: the title is a face.

@@ -49,8 +49,8 @@ struct ValueLabel {
     Place place;
 };
 constexpr ValueLabel kValues[6] = {
-    {"elapsedValue", 0, {240, 240, 3615, 255}},  {"lifeValue", 3, {240, 790, 3615, 255}},
-    {"moneyValue", 2, {240, 1340, 3615, 255}},   {"rankValue", 4, {4080, 240, 1335, 255}},
+    {"elapsedValue", 0, {240, 240, 3615, 255}},     {"lifeValue", 3, {240, 790, 3615, 255}},
+    {"moneyValue", 2, {240, 1340, 3615, 255}},      {"rankValue", 4, {4080, 240, 1335, 255}},
     {"cigarettesValue", 1, {240, 1890, 5175, 255}}, {"messageValue", 5, {240, 2440, 5175, 255}},
 };
 
@@ -60,8 +60,8 @@ struct LinePlace {
 
 // The white frames around the lungs and the message, each open at its caption.
 constexpr LinePlace kFrameLines[] = {
-    {4800, 720, 5400, 720}, {4080, 840, 4080, 1680}, {5400, 720, 5400, 1680}, {4080, 1680, 5400, 1680},
-    {960, 2300, 5520, 2300}, {120, 2400, 120, 2780}, {5520, 2300, 5520, 2780}, {120, 2780, 5520, 2780},
+    {4800, 720, 5400, 720},  {4080, 840, 4080, 1680}, {5400, 720, 5400, 1680},  {4080, 1680, 5400, 1680},
+    {960, 2300, 5520, 2300}, {120, 2400, 120, 2780},  {5520, 2300, 5520, 2780}, {120, 2780, 5520, 2780},
 };
 
 const QRect kLungArea = TwipsRect(4080, 720, 1335, 975);
@@ -103,8 +103,8 @@ QLabel* PictureName(QWidget* parent, const char* name, const QRect& place) {
 }
 
 // A duck, hidden until a refresh shows it.
-QLabel* Duck(QWidget* parent, PictureLabel::Drawing drawing, const QString& name, const char* accessibleName,
-             int left, int top) {
+QLabel* Duck(QWidget* parent, PictureLabel::Drawing drawing, const QString& name, const char* accessibleName, int left,
+             int top) {
     auto* label = new PictureLabel(parent, std::move(drawing));
     label->setObjectName(name);
     SetAccessibleName(label, QString::fromUtf8(accessibleName));
@@ -159,8 +159,8 @@ MainWindow::MainWindow(App& app, Platform& platform, Desktop& desktop)
     lungName_ = PictureName(this, "lungName", TwipsRect(4320, 860, 855, 735));
     ducksName_ = PictureName(this, "ducksName", TwipsRect(2040, 2700, 1530, 585));
     for (std::size_t slot = 0; slot < 3; ++slot) {
-        ducks_[slot] = Duck(this, DuckPicture, QStringLiteral("duck%1").arg(slot), "アヒル", kCharacterLefts[slot],
-                            kDucksTop);
+        ducks_[slot] =
+            Duck(this, DuckPicture, QStringLiteral("duck%1").arg(slot), "アヒル", kCharacterLefts[slot], kDucksTop);
         rejoicingDucks_[slot] = Duck(this, RejoicingDuckPicture, QStringLiteral("rejoicingDuck%1").arg(slot),
                                      "喜んでいるアヒル", kCharacterLefts[slot], kRejoicingDucksTop);
     }
@@ -176,8 +176,7 @@ MainWindow::MainWindow(App& app, Platform& platform, Desktop& desktop)
     connect(copy, &QPushButton::clicked, this, [this] { app_.CopyReport(); });
     connect(Button(this, "blogButton", "ブログ", 960), &QPushButton::clicked, this, [this] { app_.OpenBlogPage(); });
     connect(Button(this, "helpButton", "ヘルプ", 3960), &QPushButton::clicked, this, [this] { app_.OpenHelp(); });
-    connect(Button(this, "settingsButton", "設定", 4800), &QPushButton::clicked, this,
-            [this] { app_.OpenSettings(); });
+    connect(Button(this, "settingsButton", "設定", 4800), &QPushButton::clicked, this, [this] { app_.OpenSettings(); });
     // The window still opens with the focus on "コピー", so that Enter copies
     // as before; Tab goes on from "設定" round to the elapsed figure.
     copy->setFocus();

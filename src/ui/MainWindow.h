@@ -36,8 +36,8 @@ private:
     void SetValueText(std::size_t index, const std::string& text);
     void ShowCharacters(const CharacterView& view);
 
-    std::array<QLabel*, 6> values_{};        // by CaptionIndex
-    std::array<std::string, 6> valueTexts_;  // what each value label shows, as UTF-8
+    std::array<QLabel*, 6> values_{};          // by CaptionIndex
+    std::array<std::string, 6> valueTexts_;    // what each value label shows, as UTF-8
     std::array<QLabel*, 3> ducks_{};           // from day 11, 22 and 33
     std::array<QLabel*, 3> rejoicingDucks_{};  // from day 44 on
     QProgressBar* progressBar_ = nullptr;

@@ -39,7 +39,10 @@ QPainterPath Polygon(std::initializer_list<QPointF> points) {
     QPainterPath path;
     bool first = true;
     for (const QPointF& pt : points) {
-        if (first) path.moveTo(pt); else path.lineTo(pt);
+        if (first)
+            path.moveTo(pt);
+        else
+            path.lineTo(pt);
         first = false;
     }
     path.closeSubpath();
@@ -49,8 +52,8 @@ QPainterPath Polygon(std::initializer_list<QPointF> points) {
 // A four-pointed sparkle centred on `c`; `r` is the arm length.
 QPainterPath Sparkle(QPointF c, double r) {
     const double k = r * 0.28;
-    return Polygon({c + QPointF(0, -r), c + QPointF(k, -k), c + QPointF(r, 0), c + QPointF(k, k),
-                    c + QPointF(0, r), c + QPointF(-k, k), c + QPointF(-r, 0), c + QPointF(-k, -k)});
+    return Polygon({c + QPointF(0, -r), c + QPointF(k, -k), c + QPointF(r, 0), c + QPointF(k, k), c + QPointF(0, r),
+                    c + QPointF(-k, k), c + QPointF(-r, 0), c + QPointF(-k, -k)});
 }
 
 // A raised wing from its root: leading edge sweeping up, feather tips notched

@@ -20,7 +20,8 @@ QLineEdit* NumberBox(QWidget* parent, const char* name, int maxLength, int top) 
 
 }  // namespace
 
-ProfileWindow::ProfileWindow(App& app) : FixedWindow(5415, 3630, QStringLiteral(" ヨルマ式初期設定 - nubera")), app_(app) {
+ProfileWindow::ProfileWindow(App& app)
+    : FixedWindow(5415, 3630, QStringLiteral(" ヨルマ式初期設定 - nubera")), app_(app) {
     setObjectName(QStringLiteral("profileWindow"));
     // The title without the maker's name.
     SetAccessibleName(this, QStringLiteral("ヨルマ式初期設定"));
@@ -38,7 +39,8 @@ ProfileWindow::ProfileWindow(App& app) : FixedWindow(5415, 3630, QStringLiteral(
     SetAccessibleName(cigarettesBox_, cigarettes->text());
     SetAccessibleDescription(cigarettesBox_, cigarettesRange->text());
 
-    const QLabel* price = PlacedLabel(this, QStringLiteral("一箱（２０本）あたりのタバコの金額"), 360, 1440, 4695, 255, "");
+    const QLabel* price =
+        PlacedLabel(this, QStringLiteral("一箱（２０本）あたりのタバコの金額"), 360, 1440, 4695, 255, "");
     const QLabel* priceRange =
         PlacedLabel(this, QStringLiteral("（１から２０００の半角数字で記入）"), 480, 1740, 3375, 255, "");
     priceBox_ = NumberBox(this, "priceBox", 4, 1680);

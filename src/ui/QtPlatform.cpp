@@ -48,9 +48,7 @@ MomentParts QtPlatform::CurrentMoment() {
     return {date.year(), date.month(), date.day(), time.hour(), time.minute()};
 }
 
-std::int32_t QtPlatform::RandomDraw() {
-    return static_cast<std::int32_t>(QRandomGenerator::global()->bounded(100));
-}
+std::int32_t QtPlatform::RandomDraw() { return static_cast<std::int32_t>(QRandomGenerator::global()->bounded(100)); }
 
 void QtPlatform::ShowMessage(const QString& text) {
     QString shown = text;

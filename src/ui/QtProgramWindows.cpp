@@ -11,9 +11,7 @@
 #include "ui/StartConfirmation.h"
 
 QtProgramWindows::QtProgramWindows(Platform& platform, Desktop& desktop)
-    : platform_(platform),
-      desktop_(desktop),
-      placeKeeper_([this] {
+    : platform_(platform), desktop_(desktop), placeKeeper_([this] {
           if (app_ != nullptr) app_->KeepPlaces();
       }) {}
 
@@ -66,8 +64,7 @@ void QtProgramWindows::Open(Window window) {
         case Window::Help: opened = new HelpWindow(); break;
         case Window::SeasonalGreeting:
         case Window::Main:
-        case Window::Mini:
-            return;  // opened with what they show, below
+        case Window::Mini: return;  // opened with what they show, below
     }
     Adopt(window, opened);
     opened->show();

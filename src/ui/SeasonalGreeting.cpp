@@ -38,7 +38,8 @@ SeasonalGreeting::SeasonalGreeting(App& app, SeasonalOccasion occasion)
         bells_[i]->setGeometry(TwipsRect(kBellLefts[i], 900, 375, 345));
         bells_[i]->hide();
     }
-    QPushButton* start = PlacedButton(this, QStringLiteral("ヨルマを開始する(CR)"), 1560, 2760, 2295, 375, "startButton");
+    QPushButton* start =
+        PlacedButton(this, QStringLiteral("ヨルマを開始する(CR)"), 1560, 2760, 2295, 375, "startButton");
     connect(start, &QPushButton::clicked, this, &SeasonalGreeting::OnStart);
     // "(CR)" tells the eye that Enter starts too; read out, it is noise.
     SetAccessibleName(start, QStringLiteral("ヨルマを開始する"));
@@ -81,8 +82,7 @@ void SeasonalGreeting::ShowGreeting(SeasonalOccasion occasion) {
             wishes_[1]->move(wishes_[1]->x(), TwipsToPixels(1800));
             wishes_[1]->setText(QStringLiteral("貴方のヨルマが成功しますように！"));
             break;
-        case SeasonalOccasion::None:
-            break;
+        case SeasonalOccasion::None: break;
     }
 }
 

@@ -79,7 +79,8 @@ SettingsWindow::SettingsWindow(App& app, Desktop& desktop)
 }
 
 void SettingsWindow::BuildAddressRow() {
-    const QLabel* address = PlacedLabel(this, QStringLiteral("あなたのブログや掲示板のアドレス"), 90, 45, 3600, 210, "");
+    const QLabel* address =
+        PlacedLabel(this, QStringLiteral("あなたのブログや掲示板のアドレス"), 90, 45, 3600, 210, "");
     QLabel* status = PlacedLabel(this, QStringLiteral("ステータスの選択"), 3960, 45, 1560, 210, "");
     LineLabel(this, "http://", 90, 270, 630);
     blogUrlBox_ = PlacedBox(this, 256, 720, 270, 3120, QStringLiteral("blogUrlBox"));

@@ -20,7 +20,8 @@ StartConfirmation::StartConfirmation(App& app)
     PlacedLabel(this, QStringLiteral("今からヨルマを開始しますか？"), 360, 1140, 4695, 255, "");
     PlacedLabel(this, QStringLiteral("どうしますか？"), 360, 1560, 4695, 255, "");
 
-    QPushButton* start = PlacedButton(this, QStringLiteral("ヨルマを開始する(CR)"), 960, 1920, 3495, 555, "startButton");
+    QPushButton* start =
+        PlacedButton(this, QStringLiteral("ヨルマを開始する(CR)"), 960, 1920, 3495, 555, "startButton");
     connect(start, &QPushButton::clicked, this, &StartConfirmation::OnStart);
     // "(CR)" tells the eye that Enter starts too; read out, it is noise.
     SetAccessibleName(start, QStringLiteral("ヨルマを開始する"));
