@@ -26,27 +26,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MomentParts now;
     std::int32_t draw = 0;
     // Four bytes to each field: they shift its former value out whole.
-    for (std::int32_t* field : {&s.quitYear, &s.quitMonth, &s.quitDay, &s.quitHour, &s.quitMinute, &s.cigarettesPerDay,
-             &s.pricePer20, &s.sizeMillimetres, &s.tobaccoTaxPer1000, &s.consumptionTaxPercent, &s.copyPlusMode,
-             &s.smokingYears, &s.packDisplay, &now.year, &now.month, &now.day, &now.hour, &now.minute, &draw})
-        for (int k = 0; k < 4; ++k) *field = static_cast<std::int32_t>(static_cast<std::uint32_t>(*field) << 8 | byte());
+    for (std::int32_t* field :
+         {&s.quitYear, &s.quitMonth, &s.quitDay, &s.quitHour, &s.quitMinute, &s.cigarettesPerDay, &s.pricePer20,
+          &s.sizeMillimetres, &s.tobaccoTaxPer1000, &s.consumptionTaxPercent, &s.copyPlusMode, &s.smokingYears,
+          &s.packDisplay, &now.year, &now.month, &now.day, &now.hour, &now.minute, &draw}) {
+        for (int k = 0; k < 4; ++k)
+            *field = static_cast<std::int32_t>(static_cast<std::uint32_t>(*field) << 8 | byte());
+    }
     const ElapsedForm form = byte() % 2 == 0 ? ElapsedForm::Calendar : ElapsedForm::Days;
-    const int mode = byte() % 3;      // the two ladders, or any text
-    s.statusMode = mode == 0 ? "ソルジャー" : mode == 1 ? "コスモ" : std::string(reinterpret_cast<const char*>(data), size);
+    const int mode = byte() % 3;  // the two ladders, or any text
+    const char* const ladders[] = {"ソルジャー", "コスモ"};
+    s.statusMode = mode < 2 ? ladders[mode] : std::string(reinterpret_cast<const char*>(data), size);
 
     const TrackerStatus st = ComputeStatus(s, now, draw, form);
     const TrackerStatus again = ComputeStatus(s, now, draw, form);
     Require(st.captions == again.captions && st.reportText == again.reportText && st.lungColor == again.lungColor &&
-            st.characters == again.characters, "the same input gives the same refresh");
+                st.characters == again.characters,
+            "the same input gives the same refresh");
     Require(st.dayNumber == st.totalMinutes / 1440 - (st.totalMinutes % 1440 < 0 ? 1 : 0), "dayNumber is floored");
-    for (const std::string& caption : {st.captions[kElapsedCaption], st.captions[kLifeCaption]})
-        Require(!caption.empty() && caption.find_first_of("0123456789") == std::string::npos, "full-width digits", caption);
+    for (const std::string& caption : {st.captions[kElapsedCaption], st.captions[kLifeCaption]}) {
+        const bool wide = !caption.empty() && caption.find_first_of("0123456789") == std::string::npos;
+        Require(wide, "full-width digits", caption);
+    }
     const std::string& report = st.reportText;
     std::size_t pairs = 0;  // of CR LF, which must be the only CRs and LFs
     for (std::size_t at = report.find("\r\n"); at != std::string::npos; at = report.find("\r\n", at + 2)) ++pairs;
     const bool sixLines = pairs == 5 && std::ranges::count(report, '\n') == 5 && std::ranges::count(report, '\r') == 5;
-    Require(s.copyPlusMode < 0 || s.copyPlusMode > 2 ? report.empty()
-                                                     : sixLines && report.starts_with("ステータス： " + st.rankTitle + "\r\n"),
+    Require(s.copyPlusMode < 0 || s.copyPlusMode > 2
+                ? report.empty()
+                : sixLines && report.starts_with("ステータス： " + st.rankTitle + "\r\n"),
             "the report is six lines beginning with the title, or empty for an unknown mode", report);
     Require(st.lungColor >= 0 && st.lungColor <= 0xFFFFFF && st.progressValue >= 0 && st.progressValue <= 33,
             "lung colour and progress within their ranges");

@@ -20,8 +20,10 @@ using namespace DataFiles;
 // the program wrote them itself.
 static TrackerSettings Load(const DataDirectory& folder, bool whole) {
     TrackerSettings s;
-    for (const LoadResult result : {LoadProfile(s, folder), LoadOptions(s, folder)})
-        Require(result == LoadResult::Complete || (!whole && result != LoadResult::NotOpened), "opened, and read whole if ours");
+    for (const LoadResult result : {LoadProfile(s, folder), LoadOptions(s, folder)}) {
+        const bool read = result == LoadResult::Complete || (!whole && result != LoadResult::NotOpened);
+        Require(read, "opened, and read whole if ours");
+    }
     return s;
 }
 
@@ -32,19 +34,23 @@ static QByteArray SaveAndRead(const TrackerSettings& s, DataDirectory& folder, c
     for (const QString& path : {ProfileFilePath(base), OptionsFilePath(base)}) {
         QFile file(path);
         const QByteArray line = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        Require(line.endsWith("\r\n") && line.count('\n') == 1 && line.count('\r') == 1, "one line", line.toStdString());
+        Require(line.endsWith("\r\n") && line.count('\n') == 1 && line.count('\r') == 1, "one line",
+                line.toStdString());
         bytes += line;
     }
     return bytes;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const QTemporaryDir in, out;  // the bytes as data files; what the program writes
-    static DataDirectory inFolder(in.path()), outFolder(out.path());
+    static const QTemporaryDir in;   // the bytes as data files
+    static const QTemporaryDir out;  // what the program writes
+    static DataDirectory inFolder(in.path());
+    static DataDirectory outFolder(out.path());
     Require(inFolder.IsOpen() && outFolder.IsOpen(), "scratch folders");
     for (const QString& path : {ProfileFilePath(in.path()), OptionsFilePath(in.path())}) {
         QFile file(path);
-        Require(file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size),
+        Require(file.open(QIODevice::WriteOnly) &&
+                    file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size),
                 "the scratch file is written");
     }
     TrackerSettings read = Load(inFolder, false);

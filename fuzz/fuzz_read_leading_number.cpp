@@ -16,11 +16,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string packed = text;
     std::erase_if(packed, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
     Require(ReadLeadingNumber(packed) == read, "blanks change nothing", text);
-    Require(ReadLeadingNumber(text + "x") == read && ReadLeadingNumber(text + "x1") == read, "what follows changes nothing", text);
+    Require(ReadLeadingNumber(text + "x") == read && ReadLeadingNumber(text + "x1") == read,
+            "what follows changes nothing", text);
     const std::int64_t negative = ReadLeadingNumber("-" + text);
     Require(packed.find_first_of(".0123456789") != 0 || negative == -read || negative == -read - 1 ||
-                (read == INT32_MAX && negative == INT32_MIN), "a minus sign gives the negative, rounded down", text);
-    if (!text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos)
+                (read == INT32_MAX && negative == INT32_MIN),
+            "a minus sign gives the negative, rounded down", text);
+    if (!text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos) {
         Require(read == std::stoll(text), "a run of digits is that number", text);
+    }
     return 0;
 }

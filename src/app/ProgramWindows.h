@@ -25,6 +25,7 @@ enum class Window {
 struct WindowPlace {
     std::int32_t left = 0;
     std::int32_t top = 0;
+    friend bool operator==(const WindowPlace&, const WindowPlace&) = default;
 };
 
 // How the two display windows open: where each stands and the colours of the figures.

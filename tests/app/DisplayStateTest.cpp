@@ -2,31 +2,35 @@
 
 #include <gtest/gtest.h>
 
-#include "support/ScratchDirectory.h"
 #include "support/Program.h"
-#include "support/WidgetFinders.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
 
 // The screen is 19200 × 14400 twips. A window that would stand (nearly) off
 // it goes to the middle; a negative place goes to the edge.
 TEST(DisplayState, PlacesArePulledOntoTheScreen) {
-    struct Case { int mainLeft, mainTop, miniLeft, miniTop; WindowPlace main, mini; };
-    const Case cases[] = {
-        {14200, 11400, 15700, 12900, {14200, 11400}, {15700, 12900}}, {14201, 0, 15701, 0, {9600, 7200}, {9600, 7200}},
-        {0, 11401, 0, 12901, {9600, 7200}, {9600, 7200}},
-        {-15, -30, -1, -15, {0, 0}, {0, 0}},
+    const WindowPlace middle{9600, 7200};
+    // The main and the mini window's places as stored, and where they open.
+    const std::tuple<WindowPlace, WindowPlace, WindowPlace, WindowPlace> places[] = {
+        {{14200, 11400}, {15700, 12900}, {14200, 11400}, {15700, 12900}},
+        {{14201, 0}, {15701, 0}, middle, middle},
+        {{0, 11401}, {0, 12901}, middle, middle},
+        {{-15, -30}, {-1, -15}, {0, 0}, {0, 0}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [storedMain, storedMini, main, mini] : places) {
+        SCOPED_TRACE(::testing::PrintToString(std::pair(storedMain, storedMini)));
         ScratchDirectory scratch;
         scratch.Write("initial.ini", kStartedProfile);
-        scratch.Write("option.ini", QStringLiteral("1,8744,5,0,5,1,%1,%2,0,1,\"\",1,%3,%4,\"\"\r\n")
-                                        .arg(c.mainLeft).arg(c.mainTop).arg(c.miniLeft).arg(c.miniTop).toUtf8());
+        const QString options = QStringLiteral("1,8744,5,0,5,1,%1,%2,0,1,\"\",1,%3,%4,\"\"\r\n");
+        scratch.Write(
+            "option.ini",
+            options.arg(storedMain.left).arg(storedMain.top).arg(storedMini.left).arg(storedMini.top).toUtf8());
         Program program{scratch.Path()};
         program.app.StartUp();
         const TrackerSettings& s = program.app.Settings();
-        EXPECT_EQ(std::pair(s.mainLeft, s.mainTop), std::pair(c.main.left, c.main.top)) << c.mainLeft << "," << c.mainTop;
-        EXPECT_EQ(std::pair(s.miniLeft, s.miniTop), std::pair(c.mini.left, c.mini.top)) << c.miniLeft << "," << c.miniTop;
+        EXPECT_EQ((WindowPlace{s.mainLeft, s.mainTop}), main);
+        EXPECT_EQ((WindowPlace{s.miniLeft, s.miniTop}), mini);
         ProcessDeletions();
     }
 }

@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QMap>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -13,71 +14,54 @@
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/Messages.h"
-#include "support/ScratchDirectory.h"
 #include "support/Program.h"
+#include "support/ScratchDirectory.h"
 #include "support/WidgetFinders.h"
 
 namespace {
 
-const QByteArray kShiftJisOptions("1,8744,5,1,5,1,1200,900,9241372,16777215,\"example.jp/\x93\xfa\x8b\x4c\",2,0,0,\""
-                                  "\x83\x5c\x83\x8b\x83\x57\x83\x83\x81\x5b\"\r\n");  // 日記, ソルジャー
-
 // A place to start the program from, shared like /tmp (sticky, anyone may
-// write), with a home of the user's beside it. Each planted entry is
-// "kind path owner [mode] [content or link target]": kind d(irectory),
-// f(ile), l(ink) or p (FIFO); owner V (the user, victim), S (a stranger) or R
-// (root), "V/S" for the user's entry in the stranger's group.
+// write), with a home of the user's beside it. What a case plants there is
+// made by shell commands run in it: "tracker" makes the user's data folder
+// with a started tracker's profile, "options" adds its options, and
+// $STRANGER is another user's number (only root can make their files).
 struct Sandbox {
-    Sandbox(uid_t v, uid_t s) : victim(v), stranger(s) {
-        chmod(QFile::encodeName(dir.path()).constData(), 0755);
-        Plant("  R 1777");
-        Plant("d home V 755");
+    explicit Sandbox(const QString& commands) {
+        QDir(dir.path()).mkdir("shared");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PROFILE", kStartedProfile);
+        environment.insert("OPTIONS", QString::fromUtf8(kStartedOptions));
+        environment.insert("STRANGER", "4242");
+        QProcess shell;
+        shell.setProcessEnvironment(environment);
+        shell.setWorkingDirectory(root);
+        const QString functions =
+            "tracker() { mkdir yorumadata; printf %s \"$PROFILE\" >yorumadata/initial.ini; }; "
+            "options() { printf %s \"$OPTIONS\" >yorumadata/option.ini; }; ";
+        shell.start("sh", {"-ec", "umask 022; chmod 755 ..; chmod 1777 .; mkdir home; " + functions + commands});
+        planted = shell.waitForFinished() && shell.exitStatus() == QProcess::NormalExit && shell.exitCode() == 0;
     }
     ~Sandbox() {  // a folder without write permission could not be cleared away
         QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) chmod(QFile::encodeName(it.next()).constData(), 0755);
     }
-    void Plant(const QString& entry) const {
-        if (entry == "+") {
-            for (const char* part : {"d yorumadata V", "f y/initial.ini V 644 P"}) Plant(part);
-            return;
-        }
-        QStringList w = entry.split(u' ');
-        if (w[1].startsWith("y/")) w[1].replace(0, 2, "yorumadata/");
-        const QByteArray path = QFile::encodeName(root + (w[1].isEmpty() ? QString() : "/" + w[1]));
-        const auto id = [this](QStringView who) -> uid_t { return who == u"V" ? victim : who == u"S" ? stranger : 0; };
-        const uid_t owner = id(w[2].left(1));
-        const gid_t group = w[2].size() > 2 ? id(w[2].mid(2)) : owner == victim ? getegid() : owner;
-        if (w[0] == "l") {
-            symlink(w[3].toUtf8().constData(), path.constData());
-            if (geteuid() == 0) lchown(path.constData(), owner, group);
-            return;
-        }
-        if (w[0] == "d" || w[0].isEmpty()) QDir().mkpath(QFile::decodeName(path));
-        if (w[0] == "p") mkfifo(path.constData(), 0644);
-        if (w[0] == "f") {
-            QFile file(QFile::decodeName(path));
-            file.open(QIODevice::WriteOnly);
-            file.write(w[4] == "P" ? kStartedProfile : w[4] == "O" ? kStartedOptions : kShiftJisOptions);
-        }
-        if (geteuid() == 0) chown(path.constData(), owner, group);
-        chmod(path.constData(), static_cast<mode_t>(w.value(3, w[0] == "p" ? "644" : "755").toUInt(nullptr, 8)));
-    }
     QTemporaryDir dir;
     QString root = dir.path() + "/shared";
-    uid_t victim, stranger;
+    bool planted = false;
 };
 
 // Every entry with its kind, owner, mode, inode, size, link target and content.
 QMap<QString, QString> Snapshot(const QString& root) {
     QMap<QString, QString> entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    const auto filter = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+    QDirIterator it(root, filter, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         struct stat s {};
@@ -90,83 +74,145 @@ QMap<QString, QString> Snapshot(const QString& root) {
     return entries;
 }
 
+// Root may read and write whatever it likes, and only root can make another
+// user's files and groups.
+enum class RunsAs { Anyone, NotRoot, Root };
+
 struct SafetyCase {
     const char* name;
-    const char* plants;  // separated by ";"; another user's files take root to plant
-    char runAs;          // '*' anyone, 'u' not root (root may read and write whatever it likes), 'r' root
-    int messages;        // of the data folder message
+    const char* planted;  // shell commands
+    RunsAs runsAs = RunsAs::Anyone;
     const char* window;  // shown after the start
-    const char* changed; // what the close must change (or remove); nothing else may change
-    const char* written = "";  // what the changed first entry then holds
-    const char* why = nullptr;  // the line naming who else may write (%1: the sandbox), after the first message
+    // The data-folder message each time it is shown: kPlain, or the line
+    // after it naming who else may write the folder (%1: the start folder).
+    std::vector<const char*> messages{};
+    std::vector<const char*> changed{};  // what the close changes (or removes); nothing else may change
 };
 
-// "+" plants the user's data folder with its profile; "y/" is short for "yorumadata/".
+void PrintTo(const SafetyCase& c, std::ostream* os) { *os << c.name << ", planted by: " << c.planted; }
+
+const char* const kPlain = "";
+const char* const kStrangersFolder =
+    "「%1/yorumadata」はほかのユーザー（4242）のものです。自分のフォルダから起動してください";
+
 const SafetyCase kCases[] = {
-    {"AStrangersFolderLinkingOut", "d yorumadata S 755;l y/initial.ini S ../home/secret.ini", 'r', 1, "profileWindow", "",
-     "", "「%1/yorumadata」はほかのユーザー（4242）のものです。自分のフォルダから起動してください"},
-    {"AStrangersLinkAsTheFolder", "d home/data V;f home/data/initial.ini V 644 P;l yorumadata S home/data", 'r', 1,
-     "profileWindow", "", "", "「%1/yorumadata」はほかのユーザー（4242）のものです。自分のフォルダから起動してください"},
-    {"AStrangersLinkInTheUsersFolder", "+;l y/option.ini S ../home/new.ini", 'r', 2, "mainWindow", ""},
-    {"TheUsersFolderEveryoneMayWrite", "+;f y/option.ini V 644 O;d yorumadata V 777", '*', 1, "profileWindow", "", "",
-     "「%1/yorumadata」は誰でも書き込めます。chmod go-w で自分だけが書き込めるようにしてください"},
-    {"TheUsersFolderAStrangersGroupMayWrite", "+;f y/option.ini V 644 O;d yorumadata V/S 775", 'r', 1, "profileWindow",
-     "", "", "「%1/yorumadata」はグループ「4242」のほかのユーザーも書き込めます。chmod go-w で自分だけが書き込めるようにしてください"},
-    {"TheUsersFolderItsOwnGroupMayWrite", "+;f y/option.ini V 644 O;d yorumadata V 775", 'r', 0, "mainWindow",
-     "yorumadata/option.ini"},
-    {"AStartFolderOthersMayWrite", "  V 777", '*', 1, "profileWindow", "", "",
-     "「%1」は誰でも書き込めます。その中には yorumadata フォルダを作れません。自分だけが書き込めるフォルダから起動してください"},
-    {"AStickyStartFolder", "", '*', 0, "profileWindow", "yorumadata yorumadata/initial.ini yorumadata/option.ini"},
-    {"TheUsersLinkOutOfTheFolder", "d yorumadata V;f y/option.ini V 644 O;l y/initial.ini V ../home/out.ini", '*', 1,
-     "mainWindow", "yorumadata/option.ini"},
-    {"TheUsersLinkInsideTheFolder", "+;f y/option.real V 644 O;l y/option.ini V option.real", '*', 0, "mainWindow",
-     "yorumadata/option.real"},
-    {"TheSameFileUnderBothNames", "+;l y/option.ini V initial.ini", '*', 1, "profileWindow", ""},
+    {.name = "AStrangersFolderLinkingOut",
+     .planted =
+         "mkdir yorumadata; ln -s ../home/secret.ini yorumadata/initial.ini; chown -hR $STRANGER:$STRANGER yorumadata",
+     .runsAs = RunsAs::Root,
+     .window = "profileWindow",
+     .messages = {kStrangersFolder}},
+    {.name = "AStrangersLinkAsTheFolder",
+     .planted = "mkdir home/data; printf %s \"$PROFILE\" >home/data/initial.ini; ln -s home/data yorumadata; "
+                "chown -h $STRANGER:$STRANGER yorumadata",
+     .runsAs = RunsAs::Root,
+     .window = "profileWindow",
+     .messages = {kStrangersFolder}},
+    {.name = "AStrangersLinkInTheUsersFolder",
+     .planted =
+         "tracker; ln -s ../home/new.ini yorumadata/option.ini; chown -h $STRANGER:$STRANGER yorumadata/option.ini",
+     .runsAs = RunsAs::Root,
+     .window = "mainWindow",
+     .messages = {kPlain, kPlain}},
+    {.name = "TheUsersFolderEveryoneMayWrite",
+     .planted = "tracker; options; chmod 777 yorumadata",
+     .window = "profileWindow",
+     .messages = {"「%1/yorumadata」は誰でも書き込めます。chmod go-w で自分だけが書き込めるようにしてください"}},
+    {.name = "TheUsersFolderAStrangersGroupMayWrite",
+     .planted = "tracker; options; chgrp $STRANGER yorumadata; chmod 775 yorumadata",
+     .runsAs = RunsAs::Root,
+     .window = "profileWindow",
+     .messages = {"「%1/yorumadata」はグループ「4242」のほかのユーザーも書き込めます。"
+                  "chmod go-w で自分だけが書き込めるようにしてください"}},
+    {.name = "TheUsersFolderItsOwnGroupMayWrite",
+     .planted = "tracker; options; chmod 775 yorumadata",
+     .runsAs = RunsAs::Root,
+     .window = "mainWindow",
+     .changed = {"yorumadata/option.ini"}},
+    {.name = "AStartFolderOthersMayWrite",
+     .planted = "chmod 777 .",
+     .window = "profileWindow",
+     .messages = {"「%1」は誰でも書き込めます。その中には yorumadata フォルダを作れません。"
+                  "自分だけが書き込めるフォルダから起動してください"}},
+    {.name = "AStickyStartFolder",
+     .planted = "",
+     .window = "profileWindow",
+     .changed = {"yorumadata", "yorumadata/initial.ini", "yorumadata/option.ini"}},
+    {.name = "TheUsersLinkOutOfTheFolder",
+     .planted = "mkdir yorumadata; options; ln -s ../home/out.ini yorumadata/initial.ini",
+     .window = "mainWindow",
+     .messages = {kPlain},
+     .changed = {"yorumadata/option.ini"}},
+    {.name = "TheUsersLinkInsideTheFolder",
+     .planted = "tracker; printf %s \"$OPTIONS\" >yorumadata/option.real; ln -s option.real yorumadata/option.ini",
+     .window = "mainWindow",
+     .changed = {"yorumadata/option.real"}},
+    {.name = "TheSameFileUnderBothNames",
+     .planted = "tracker; ln -s initial.ini yorumadata/option.ini",
+     .window = "profileWindow",
+     .messages = {kPlain}},
     // A recorded quit moment is kept, shown, and never written over by a first run.
-    {"AFifo", "+;p y/option.ini V", '*', 2, "mainWindow", ""},
-    {"AFileTheUserMayNotRead", "+;f y/initial.ini V 200 P;f y/option.ini V 644 O", 'u', 1, "mainWindow",
-     "yorumadata/option.ini"},
-    {"AFolderTheUserMayNotWrite", "+;f y/option.ini V 644 O;d yorumadata V 555", 'u', 0, "mainWindow",
-     "yorumadata/option.ini"},
-    // The files of the Windows program are Shift-JIS: read as such, written back in UTF-8.
-    {"ShiftJisFiles", "+;f y/option.ini V 644 J", '*', 0, "mainWindow", "yorumadata/option.ini",
-     "\"example.jp/日記\",2,0,0,\"ソルジャー\"\r\n"},
+    {.name = "AFifo",
+     .planted = "tracker; mkfifo yorumadata/option.ini",
+     .window = "mainWindow",
+     .messages = {kPlain, kPlain}},
+    {.name = "AFileTheUserMayNotRead",
+     .planted = "tracker; options; chmod 200 yorumadata/initial.ini",
+     .runsAs = RunsAs::NotRoot,
+     .window = "mainWindow",
+     .messages = {kPlain},
+     .changed = {"yorumadata/option.ini"}},
+    {.name = "AFolderTheUserMayNotWrite",
+     .planted = "tracker; options; chmod 555 yorumadata",
+     .runsAs = RunsAs::NotRoot,
+     .window = "mainWindow",
+     .changed = {"yorumadata/option.ini"}},
     // A save killed before its rename leaves its temporary file; the folder's owner clears it.
-    {"LeftoversOfAKilledSave", "+;f y/option.ini V 644 O;f y/option.ini.vNy7Gp V 644 P;f y/option.ini.backup V 644 P;"
-     "f y/initial.ini.saving-abcdef V 644 P;f y/option.ini.saving-XYZ789 V 644 P;f y/initial.ini.Ab V 644 P;"
-     "f y/notes.txt.AbCdEf V 644 P;f y/notes.txt.saving-abcdef V 644 P", '*', 0, "mainWindow",
-     "yorumadata/option.ini yorumadata/option.ini.vNy7Gp yorumadata/initial.ini.saving-abcdef yorumadata/option.ini.saving-XYZ789"},
+    {.name = "LeftoversOfAKilledSave",
+     .planted =
+         "tracker; options; cd yorumadata; for f in option.ini.vNy7Gp option.ini.backup initial.ini.saving-abcdef "
+         "option.ini.saving-XYZ789 initial.ini.Ab notes.txt.AbCdEf notes.txt.saving-abcdef; "
+         "do printf %s \"$PROFILE\" >$f; done",
+     .window = "mainWindow",
+     .changed = {"yorumadata/option.ini", "yorumadata/option.ini.vNy7Gp", "yorumadata/initial.ini.saving-abcdef",
+                 "yorumadata/option.ini.saving-XYZ789"}},
 };
 
 using DataFolderSafetyTest = ::testing::TestWithParam<SafetyCase>;
 
-// Starts the program in the planted folder as whoever runs the tests (for
-// root, a scratch user is the stranger), closes the window it shows (moved,
-// so that a save has something new to write), and compares.
+// Starts the program in the planted folder as whoever runs the tests, closes
+// the window it shows (moved, so that a save has something new to write),
+// and compares.
 TEST_P(DataFolderSafetyTest, UsesOnlyWhatIsTheUsersOwn) {
     const SafetyCase& c = GetParam();
     const bool root = geteuid() == 0;
-    if (c.runAs == 'r' && !root) GTEST_SKIP() << "not root: another user's files and groups cannot be made";
-    if (c.runAs == 'u' && root) GTEST_SKIP() << "root may read and write whatever it likes (storage_tests_as_nobody runs it)";
-    const Sandbox sandbox(geteuid(), root ? 4242 : 0);
-    for (const QString& plant : QString::fromUtf8(c.plants).split(u';', Qt::SkipEmptyParts)) sandbox.Plant(plant);
+    if (c.runsAs == RunsAs::Root && !root) GTEST_SKIP() << "not root: another user's files and groups cannot be made";
+    if (c.runsAs == RunsAs::NotRoot && root) {
+        GTEST_SKIP() << "root may read and write whatever it likes (storage_tests_as_nobody runs it)";
+    }
+    const Sandbox sandbox(QString::fromUtf8(c.planted));
+    ASSERT_TRUE(sandbox.planted);
     QMap<QString, QString> expected = Snapshot(sandbox.root);
     {
         Program program{sandbox.root};
         program.app.StartUp();
         QWidget* shown = VisibleWindow(c.window);
         EXPECT_NE(shown, nullptr) << c.window << " is not shown";
-        if (shown != nullptr) shown->move(300, 200), shown->close();
+        if (shown != nullptr) {
+            shown->move(300, 200);
+            shown->close();
+        }
         ProcessDeletions();
-        QStringList messages(c.messages, kDataFolderMessage);
-        if (c.why != nullptr) messages[0] += "\r\n" + QString::fromUtf8(c.why).arg(sandbox.root);
+        QStringList messages;
+        for (const char* why : c.messages) {
+            messages << kDataFolderMessage +
+                            (*why == '\0' ? QString() : "\r\n" + QString::fromUtf8(why).arg(sandbox.root));
+        }
         EXPECT_EQ(program.platform.messages, messages);
     }
     QMap<QString, QString> after = Snapshot(sandbox.root);
-    for (const QString& changed : QString::fromUtf8(c.changed).split(u' ', Qt::SkipEmptyParts)) {
-        const QString now = after.take(changed);
-        EXPECT_NE(now, expected.take(changed)) << "unchanged: " << changed.toStdString();
-        EXPECT_TRUE(*c.written == 0 || now.endsWith(QString::fromUtf8(c.written))) << now.toStdString();
+    for (const char* changed : c.changed) {
+        EXPECT_NE(after.take(changed), expected.take(changed)) << "unchanged: " << changed;
     }
     EXPECT_EQ(after, expected);
 }

@@ -6,6 +6,7 @@
 // before. And a kill at any step of a save that writes a file over itself.
 
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -18,13 +19,14 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 
 #include "app/Messages.h"
-#include "support/ScratchDirectory.h"
 #include "support/Program.h"
+#include "support/ScratchDirectory.h"
 #include "support/WidgetFinders.h"
+#include "ui/QtPlatform.h"
+#include "ui/SettingsWindow.h"
 
 namespace {
 
@@ -35,7 +37,8 @@ const char* failRenamesOnto = nullptr;
 }  // namespace
 
 extern "C" int renameat(int fromFolder, const char* from, int toFolder, const char* to) {
-    static const auto next = reinterpret_cast<int (*)(int, const char*, int, const char*)>(dlsym(RTLD_NEXT, "renameat"));
+    static const auto next =
+        reinterpret_cast<int (*)(int, const char*, int, const char*)>(dlsym(RTLD_NEXT, "renameat"));
     if (failRenamesOnto != nullptr && std::strcmp(to, failRenamesOnto) == 0) {
         errno = EIO;
         return -1;
@@ -46,25 +49,29 @@ extern "C" int renameat(int fromFolder, const char* from, int toFolder, const ch
 namespace {
 
 // No regular file of this process can grow: every write fails as on a full
-// disk. The signal such a write raises is ignored, as the program's own platform does.
+// disk. The signal such a write raises would end the process; the program's
+// own platform ignores it, so that the write fails instead.
 class FullDisk {
 public:
-    FullDisk() : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    FullDisk() {
         getrlimit(RLIMIT_FSIZE, &previous_);
         const rlimit none{0, previous_.rlim_max};
         setrlimit(RLIMIT_FSIZE, &none);
     }
-    ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, handler_);
-    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &previous_); }
 
 private:
-    void (*handler_)(int);
+    QtPlatform platform_;
     rlimit previous_{};
 };
 
 enum class Fault { FullDisk, DataFolderMovedAway, DataFolderReplacedByAFile, OptionsCannotBeReplaced };
+
+// Also the name of the fault's test.
+void PrintTo(Fault fault, std::ostream* os) {
+    const char* names[] = {"FullDisk", "DataFolderMovedAway", "DataFolderReplacedByAFile", "OptionsCannotBeReplaced"};
+    *os << names[static_cast<int>(fault)];
+}
 
 class FaultInjectionTest : public ::testing::TestWithParam<Fault> {
 protected:
@@ -73,15 +80,14 @@ protected:
     bool Strike(std::optional<FullDisk>& fullDisk) {
         const QString folder = DataFolderPath(scratch.Path());
         switch (GetParam()) {
-            case Fault::FullDisk: return fullDisk.emplace(), true;
+            case Fault::FullDisk: fullDisk.emplace(); return true;
             case Fault::DataFolderMovedAway: return QDir().rename(folder, folder + "-away");
             case Fault::DataFolderReplacedByAFile: {
                 QFile file(folder);
-                return QDir().rename(folder, folder + "-away") && file.open(QIODevice::WriteOnly) && file.write("x") == 1;
+                return QDir().rename(folder, folder + "-away") && file.open(QIODevice::WriteOnly) &&
+                       file.write("x") == 1;
             }
-            case Fault::OptionsCannotBeReplaced:
-                failRenamesOnto = "option.ini";
-                return true;
+            case Fault::OptionsCannotBeReplaced: failRenamesOnto = "option.ini"; return true;
         }
         return false;
     }
@@ -105,8 +111,9 @@ TEST_P(FaultInjectionTest, SavesFailWithoutHarmAndTheProgramGoesOn) {
         program.app.CopyReport();
         EXPECT_TRUE(platform.clipboard.contains(QStringLiteral("ヨルマからの日数： 0年 0ヶ月 10日 3時間 7分")));
         program.app.OpenSettings();  // stores the windows' places first
-        SettingsForm form{{"2008", "10", "5", "9", "0"}, "30", "300", 1, "", "ソルジャー", 0, true, "8744", "5", "5"};
-        program.app.SaveSettings(form);
+        auto* settings = program.Loaded<SettingsWindow>(Window::Settings);
+        Find<QLineEdit>(settings, "cigarettesBox")->setText("30");
+        settings->OnSave();
         ProcessDeletions();
         EXPECT_TRUE(program.windows.IsOpen(Window::Settings)) << "the settings window stays open after a failed save";
         program.app.CancelSettings();
@@ -124,8 +131,9 @@ TEST_P(FaultInjectionTest, SavesFailWithoutHarmAndTheProgramGoesOn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FaultInjectionTest,
-                         ::testing::Values(Fault::FullDisk, Fault::DataFolderMovedAway, Fault::DataFolderReplacedByAFile,
-                                           Fault::OptionsCannotBeReplaced));
+                         ::testing::Values(Fault::FullDisk, Fault::DataFolderMovedAway,
+                                           Fault::DataFolderReplacedByAFile, Fault::OptionsCannotBeReplaced),
+                         ::testing::PrintToStringParamName());
 
 // In a folder the user may not write (mode 555) a save goes into the file
 // itself. The save program kills itself at each step of its first save in
@@ -146,7 +154,8 @@ TEST(InPlaceSave, AKillAtAnyStepLeavesAWholeLine) {
         ASSERT_TRUE(storm.waitForFinished(20000));
         EXPECT_EQ(storm.exitStatus(), QProcess::CrashExit) << "never reached step " << step;
         for (const char* file : {"initial.ini", "option.ini"}) {
-            EXPECT_TRUE(HoldsAWholeLine(scratch, file)) << "step " << step << ": " << scratch.Read(file).left(80).constData();
+            EXPECT_TRUE(HoldsAWholeLine(scratch, file))
+                << "step " << step << ": " << scratch.Read(file).left(80).constData();
         }
     }
     chmod(folder.constData(), 0755);

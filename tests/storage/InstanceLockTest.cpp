@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "storage/InstanceLock.h"
+#include "support/Printers.h"
 
 namespace {
 
@@ -20,22 +21,31 @@ void UseRuntimeFolder(const QString& folder) { qputenv("XDG_RUNTIME_DIR", QFile:
 
 TEST(InstanceLock, OnlyALiveCopyHoldsIt) {
     // What the data folder holds when the first copy starts, made by a shell
-    // command run in it; 'u': not as root (root may write a folder of mode 555).
-    const struct { const char* left; const char* made; char runAs; } cases[] = {
-        {"nothing", ":", '*'},
-        {"a FIFO", "mkfifo yoruma.lock", '*'},
-        {"a dangling link", "ln -s gone yoruma.lock", '*'},
-        {"a file of mode 000", ": >yoruma.lock && chmod 000 yoruma.lock", '*'},
-        {"a folder", "mkdir yoruma.lock", '*'},
-        {"the lock of a copy on another machine", "printf '4242\\nyoruma\\nfaraway\\n' >yoruma.lock", '*'},
-        {"nothing, in a folder of mode 555", "chmod 555 .", 'u'},
+    // command run in it (root may write a folder of mode 555).
+    const struct {
+        const char* left;
+        const char* made;
+        bool notAsRoot;
+    } cases[] = {
+        {"nothing", ":", false},
+        {"a FIFO", "mkfifo yoruma.lock", false},
+        {"a dangling link", "ln -s gone yoruma.lock", false},
+        {"a file of mode 000", ": >yoruma.lock && chmod 000 yoruma.lock", false},
+        {"a folder", "mkdir yoruma.lock", false},
+        {"the lock of a copy on another machine", "printf '4242\\nyoruma\\nfaraway\\n' >yoruma.lock", false},
+        {"nothing, in a folder of mode 555", "chmod 555 .", true},
     };
     const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.left);
-        if (c.runAs == 'u' && geteuid() == 0) continue;
-        QTemporaryDir base, otherBase, runtime, otherRuntime;
-        DataDirectory firstFolder(base.path()), secondFolder(base.path()), otherFolder(otherBase.path());
+        if (c.notAsRoot && geteuid() == 0) continue;
+        QTemporaryDir base;
+        QTemporaryDir otherBase;
+        QTemporaryDir runtime;
+        QTemporaryDir otherRuntime;
+        DataDirectory firstFolder(base.path());
+        DataDirectory secondFolder(base.path());
+        DataDirectory otherFolder(otherBase.path());
         ASSERT_EQ(QProcess::execute("sh", {"-c", "cd '" + base.path() + "/yorumadata' && " + c.made}), 0) << "not made";
         const LockHolder thisProcess{getpid(), "storage_tests"};
         UseRuntimeFolder(runtime.path());

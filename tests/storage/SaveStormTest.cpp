@@ -30,7 +30,8 @@ TEST(SaveStorm, AKillDuringSavesNeverLeavesACutFile) {
         storm.kill();  // SIGKILL: no chance to tidy up
         ASSERT_TRUE(storm.waitForFinished(5000));
         for (const char* file : {"initial.ini", "option.ini"}) {
-            EXPECT_TRUE(HoldsAWholeLine(scratch, file)) << "round " << round << ": " << scratch.Read(file).left(80).constData();
+            EXPECT_TRUE(HoldsAWholeLine(scratch, file))
+                << "round " << round << ": " << scratch.Read(file).left(80).constData();
         }
     }
 }

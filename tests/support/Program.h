@@ -7,6 +7,7 @@
 
 #include "app/App.h"
 #include "support/FakePlatform.h"
+#include "support/Printers.h"
 #include "ui/QtProgramWindows.h"
 
 struct Program {

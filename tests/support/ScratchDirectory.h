@@ -12,6 +12,7 @@
 
 #include "storage/DataFiles.h"
 #include "storage/FileText.h"
+#include "support/Printers.h"
 
 // The files of a tracker started on 5 October 2008 at 09:00.
 inline const QByteArray kStartedProfile = "2008,10,5,9,0,20,300,85\r\n";

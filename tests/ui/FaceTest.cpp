@@ -22,12 +22,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <vector>
-
 #include "app/Messages.h"
-#include "support/ScratchDirectory.h"
 #include "support/Program.h"
+#include "support/ScratchDirectory.h"
 #include "support/WidgetFinders.h"
 #include "ui/MainWindow.h"
 #include "ui/MiniWindow.h"
@@ -39,28 +36,16 @@ bool Updating() { return qEnvironmentVariableIsSet("YORUMA_UPDATE_GOLDEN"); }
 
 QString GoldenPath(const QString& name) { return QStringLiteral(YORUMA_GOLDEN_DIR "/") + name; }
 
-// The lines of `expected` and `actual` that differ, in order, as "-" and "+"
-// lines of a longest-common-subsequence diff.
+// The lines each text holds that the other does not: "-" only in the golden
+// file, "+" only in what the program shows now. (A line that only moved
+// shows in the diff of the file rewritten.)
 std::string LineDiff(const QStringList& expected, const QStringList& actual) {
-    const qsizetype n = expected.size(), m = actual.size();
-    std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1, 0));
-    for (qsizetype i = n - 1; i >= 0; --i) {
-        for (qsizetype j = m - 1; j >= 0; --j) {
-            common[i][j] = expected[i] == actual[j] ? common[i + 1][j + 1] + 1
-                                                    : std::max(common[i + 1][j], common[i][j + 1]);
-        }
-    }
     std::string diff;
-    qsizetype i = 0, j = 0;
-    while (i < n || j < m) {
-        if (i < n && j < m && expected[i] == actual[j]) {
-            ++i;
-            ++j;
-        } else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) {
-            diff += "+ " + actual[j++].toStdString() + "\n";
-        } else {
-            diff += "- " + expected[i++].toStdString() + "\n";
-        }
+    for (const QString& line : expected) {
+        if (!actual.contains(line)) diff += "- " + line.toStdString() + "\n";
+    }
+    for (const QString& line : actual) {
+        if (!expected.contains(line)) diff += "+ " + line.toStdString() + "\n";
     }
     return diff;
 }
@@ -87,7 +72,7 @@ void CompareWithGolden(const QString& name, const QImage& actual) {
     EXPECT_TRUE(expected == image) << name.toStdString() << " differs (YORUMA_UPDATE_GOLDEN=1 rewrites it)";
 }
 
-QString Colour(const QColor& colour) { return colour.name(); }
+QString ColorName(const QColor& color) { return color.name(); }
 
 QString Quoted(QString text) { return '"' + text.replace('\n', QStringLiteral("\\n")) + '"'; }
 
@@ -96,8 +81,9 @@ int Takes(QLineEdit* box) {
     for (int length = 1;; ++length) {
         QString typed(length, u'1');
         int cursor = length;
-        const bool refused = length > box->maxLength() ||
-                             (box->validator() != nullptr && box->validator()->validate(typed, cursor) == QValidator::Invalid);
+        const bool refused =
+            length > box->maxLength() ||
+            (box->validator() != nullptr && box->validator()->validate(typed, cursor) == QValidator::Invalid);
         if (refused || length > 1000) return length - 1;
     }
 }
@@ -105,20 +91,23 @@ int Takes(QLineEdit* box) {
 // The text a control shows, as the user reads it.
 QString Shown(QWidget* control) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
-        if (!label->pixmap().isNull()) return QStringLiteral("picture %1x%2").arg(label->pixmap().width()).arg(label->pixmap().height());
+        if (!label->pixmap().isNull())
+            return QStringLiteral("picture %1x%2").arg(label->pixmap().width()).arg(label->pixmap().height());
         return Quoted(label->text());
     }
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         return Quoted(button->text()) + (button->isCheckable() && button->isChecked() ? " checked" : "");
     }
-    if (auto* box = qobject_cast<QLineEdit*>(control)) return Quoted(box->text()) + QStringLiteral(" takes %1").arg(Takes(box));
+    if (auto* box = qobject_cast<QLineEdit*>(control))
+        return Quoted(box->text()) + QStringLiteral(" takes %1").arg(Takes(box));
     if (auto* group = qobject_cast<QGroupBox*>(control)) return Quoted(group->title());
     if (auto* combo = qobject_cast<QComboBox*>(control)) {
         QStringList items;
         for (int i = 0; i < combo->count(); ++i) items << Quoted(combo->itemText(i));
         return items.join('|') + " chosen " + Quoted(combo->currentText());
     }
-    if (auto* text = qobject_cast<QPlainTextEdit*>(control)) return QStringLiteral("%1 lines, below").arg(text->blockCount());
+    if (auto* text = qobject_cast<QPlainTextEdit*>(control))
+        return QStringLiteral("%1 lines, below").arg(text->blockCount());
     return {};
 }
 
@@ -126,7 +115,8 @@ QString Shown(QWidget* control) {
 QString Accessible(QWidget* widget) {
     QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
     QString found = QStringLiteral("role ") + QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role());
-    for (const auto& [kind, label] : {std::pair{QAccessible::Name, " name "}, {QAccessible::Description, " description "}}) {
+    for (const auto& [kind, label] :
+         {std::pair{QAccessible::Name, " name "}, {QAccessible::Description, " description "}}) {
         if (!node->text(kind).isEmpty()) found += label + Quoted(node->text(kind));
     }
     for (const auto& [label, relation] : node->relations(QAccessible::Label)) {
@@ -136,7 +126,10 @@ QString Accessible(QWidget* widget) {
 }
 
 QString Font(const QFont& font) {
-    return QStringLiteral("%1 %2pt%3").arg(font.families().value(0)).arg(font.pointSizeF()).arg(font.bold() ? " bold" : "");
+    return QStringLiteral("%1 %2pt%3")
+        .arg(font.families().value(0))
+        .arg(font.pointSizeF())
+        .arg(font.bold() ? " bold" : "");
 }
 
 // One line a control, in the order the window made them, those in a frame or
@@ -149,15 +142,18 @@ void DescribeControls(QWidget* parent, const QString& indent, QStringList& lines
         // The ground a control fills itself; the others show what lies behind
         // them, or what the style draws from the desktop's colours.
         const QString ground = control->autoFillBackground()
-                                   ? " on " + Colour(control->palette().color(control->backgroundRole()))
+                                   ? " on " + ColorName(control->palette().color(control->backgroundRole()))
                                    : QString();
         lines << indent + QStringLiteral("%1 %2 %3,%4 %5x%6%7 %8 | font %9 | text %10%11 | %12")
                               .arg(QString::fromLatin1(control->metaObject()->className()), control->objectName())
-                              .arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height())
+                              .arg(place.x())
+                              .arg(place.y())
+                              .arg(place.width())
+                              .arg(place.height())
                               .arg(QString(control->isVisibleTo(control->window()) ? "" : " hidden") +
                                    (control->isEnabled() ? "" : " disabled"))
                               .arg(Shown(control), Font(control->font()),
-                                   Colour(control->palette().color(control->foregroundRole())), ground,
+                                   ColorName(control->palette().color(control->foregroundRole())), ground,
                                    Accessible(control));
         if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
             for (const QString& line : text->toPlainText().split('\n')) lines << indent + "  | " + line;
@@ -177,14 +173,15 @@ QString DescribeWindow(QWidget* window) {
     lines << QStringLiteral("== %1 %2 %3 client %4x%5%6 | font %7 | back %8 | %9")
                  .arg(window->objectName(), QString::fromLatin1(window->metaObject()->className()),
                       Quoted(window->windowTitle()))
-                 .arg(window->width()).arg(window->height())
-                 .arg(window->minimumSize() == window->maximumSize() ? " fixed" : " resizable",
-                      Font(window->font()), Colour(window->palette().color(window->backgroundRole())),
-                      Accessible(window));
+                 .arg(window->width())
+                 .arg(window->height())
+                 .arg(window->minimumSize() == window->maximumSize() ? " fixed" : " resizable", Font(window->font()),
+                      ColorName(window->palette().color(window->backgroundRole())), Accessible(window));
     DescribeControls(window, QStringLiteral("  "), lines);
     for (QMenu* menu : window->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
         lines << QStringLiteral("  menu %1 | %2").arg(menu->objectName(), Accessible(menu));
-        for (QAction* entry : menu->actions()) lines << QStringLiteral("    %1 %2").arg(entry->objectName(), Quoted(entry->text()));
+        for (QAction* entry : menu->actions())
+            lines << QStringLiteral("    %1 %2").arg(entry->objectName(), Quoted(entry->text()));
     }
     return lines.join('\n') + '\n';
 }
@@ -222,15 +219,22 @@ TEST_F(FaceTest, EveryWindowAndMessage) {
     Program program{scratch.Path()};
     program.platform.now = {2008, 11, 20, 12, 7};
     program.app.StartUp();
-    QStringList messages;
-    for (const auto& [show, kind] : {std::pair{&App::SwitchToMainWindow, Window::Main}, {&App::SwitchToMiniWindow, Window::Mini}}) {
+    const std::pair<void (App::*)(), Window> displays[] = {
+        {&App::SwitchToMainWindow, Window::Main},
+        {&App::SwitchToMiniWindow, Window::Mini},
+    };
+    for (const auto& [show, kind] : displays) {
         (program.app.*show)();
         auto* window = static_cast<DisplayWindow*>(program.windows.Loaded(kind));
         face += DescribeWindow(window);
         window->MenuEntry("versionEntry")->trigger();
     }
-    for (const auto& [open, kind] : {std::pair{&App::OpenHelp, Window::Help}, {&App::OpenSettings, Window::Settings},
-                                     {&App::OpenInfo, Window::Info}}) {
+    const std::pair<void (App::*)(), Window> others[] = {
+        {&App::OpenHelp, Window::Help},
+        {&App::OpenSettings, Window::Settings},
+        {&App::OpenInfo, Window::Info},
+    };
+    for (const auto& [open, kind] : others) {
         (program.app.*open)();
         face += DescribeWindow(program.windows.Loaded(kind));
     }
@@ -241,7 +245,9 @@ TEST_F(FaceTest, EveryWindowAndMessage) {
                               << DataFolderMessage(UnsafeFolder{"/srv/shared", true, {Writer::EveryUser, {}}})
                               << DataFolderMessage(UnsafeFolder{"/srv/y/yorumadata", false, {Writer::Owner, "ken"}})
                               << DataFolderMessage(UnsafeFolder{"/srv/y/yorumadata", false, {Writer::Group, "staff"}});
-    for (const QString& message : program.platform.messages) face += "  " + Quoted(QString(message).replace("\r\n", "\n")) + '\n';
+    for (const QString& message : program.platform.messages) {
+        face += "  " + Quoted(QString(message).replace("\r\n", "\n")) + '\n';
+    }
     CompareWithGolden(QStringLiteral("face.txt"), face);
 }
 
@@ -261,14 +267,19 @@ TEST_F(FaceTest, Pictures) {
         const QString at = QStringLiteral("@%1x.png").arg(ratio);
         CompareWithGolden("duck" + at, DuckPicture(ratio).toImage());
         CompareWithGolden("rejoicing-duck" + at, RejoicingDuckPicture(ratio).toImage());
-        for (int frame = 0; frame < kBellFrameCount; ++frame) CompareWithGolden(QStringLiteral("bells-%1").arg(frame) + at, BellFrame(frame, ratio).toImage());
+        for (int frame = 0; frame < kBellFrameCount; ++frame) {
+            CompareWithGolden(QStringLiteral("bells-%1").arg(frame) + at, BellFrame(frame, ratio).toImage());
+        }
         CompareWithGolden("icon-16" + at, ProgramIcon().pixmap(QSize(16, 16), ratio).toImage());
     }
     ScratchDirectory scratch;
     scratch.WriteStartedTracker();
     Program program{scratch.Path()};
-    const struct { int day; MomentParts now; } stages[] = {
-        {0, {2008, 10, 5, 9, 0}}, {12, {2008, 10, 17, 9, 0}}, {25, {2008, 10, 30, 9, 0}},
+    const struct {
+        int day;
+        MomentParts now;
+    } stages[] = {
+        {0, {2008, 10, 5, 9, 0}},  {12, {2008, 10, 17, 9, 0}}, {25, {2008, 10, 30, 9, 0}},
         {32, {2008, 11, 6, 9, 0}}, {39, {2008, 11, 13, 9, 0}},
     };
     for (const auto& [day, now] : stages) {
@@ -277,7 +288,8 @@ TEST_F(FaceTest, Pictures) {
         program.app.OnTick();
         QWidget* main = program.windows.Loaded(Window::Main);
         for (const qreal ratio : {1.0, 2.0}) {
-            CompareWithGolden(QStringLiteral("lungs-day%1@%2x.png").arg(day).arg(ratio), Painted(main, QRect(272, 48, 89, 65), ratio));
+            const QString name = QStringLiteral("lungs-day%1@%2x.png").arg(day).arg(ratio);
+            CompareWithGolden(name, Painted(main, QRect(272, 48, 89, 65), ratio));
         }
     }
 }

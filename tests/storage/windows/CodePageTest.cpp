@@ -30,21 +30,24 @@ TEST(WindowsCodePage, IsTheOneTheRunIsFor) {
 // otherwise (a Western Windows: the rank would turn into question marks), and
 // reads back as it was written.
 TEST(WindowsCodePage, OptionsAreWrittenInTheCodePageThatHoldsThemAndReadBack) {
-    struct Case { bool forThisCodePage; std::string blogUrl, statusMode; QByteArray fileEnd; };
-    const Case cases[] = {
-        {GetACP() == 932, "ヨルマ.example.jp/表示", "ソルジャー", ",\"" + kSoldierShiftJis + "\"\r\n"},  // 表 ends in 0x5C too
+    // Whether the row is for this run's code page, the address and the rank
+    // mode saved, and how the file then ends.
+    const std::tuple<bool, std::string, std::string, QByteArray> cases[] = {
+        {GetACP() == 932, "ヨルマ.example.jp/表示", "ソルジャー",
+         ",\"" + kSoldierShiftJis + "\"\r\n"},  // 表 ends in 0x5C too
         {GetACP() != 932, "caf\xC3\xA9.example", "ソルジャー", ",\"ソルジャー\"\r\n"},
         {GetACP() == 1252, "caf\xC3\xA9.example", "soldier", "\"caf\xE9.example\",2,0,0,\"soldier\"\r\n"},
     };
-    for (const Case& c : cases) {
-        if (!c.forThisCodePage) continue;
+    for (const auto& [forThisCodePage, blogUrl, statusMode, fileEnd] : cases) {
+        if (!forThisCodePage) continue;
         ScratchDirectory scratch;
         DataDirectory folder(scratch.Path());
-        ASSERT_TRUE(SaveOptions({.blogUrl = c.blogUrl, .statusMode = c.statusMode}, folder));
-        EXPECT_TRUE(scratch.Read("option.ini").endsWith(c.fileEnd)) << scratch.Read("option.ini").toHex(' ').toStdString();
+        ASSERT_TRUE(SaveOptions({.blogUrl = blogUrl, .statusMode = statusMode}, folder));
+        EXPECT_TRUE(scratch.Read("option.ini").endsWith(fileEnd))
+            << scratch.Read("option.ini").toHex(' ').toStdString();
         TrackerSettings read;
         ASSERT_EQ(LoadOptions(read, folder), LoadResult::Complete);
-        EXPECT_EQ(std::pair(read.blogUrl, read.statusMode), std::pair(c.blogUrl, c.statusMode));
+        EXPECT_EQ(std::pair(read.blogUrl, read.statusMode), std::pair(blogUrl, statusMode));
     }
 }
 
