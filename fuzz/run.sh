@@ -25,8 +25,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${YORUMA_FUZZ_BUILD:-$root/build-fuzz}
 echo "=== fuzz: configure and build in $build"
 mkdir -p "$build/findings" "$build/logs"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DYORUMA_FUZZ=ON -DYORUMA_TESTS=OFF -DYORUMA_WERROR=ON >"$build/configure.log" 2>&1 \
+(cd "$root" && cmake --preset fuzz -B "$build") >"$build/configure.log" 2>&1 \
     || { cat "$build/configure.log" >&2; echo "fuzz: CONFIGURE FAILED" >&2; exit 1; }
 cmake --build "$build" --target "$@" -- -j"${YORUMA_JOBS:-2}" || { echo "fuzz: BUILD FAILED" >&2; exit 1; }
 # The data-file target writes two small files per input: memory is faster than disk.

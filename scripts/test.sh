@@ -24,20 +24,16 @@ step_time() { printf '%dm%02ds' $(($1 / 60)) $(($1 % 60)); }
 
 bash scripts/install-deps.sh
 
-# build_and_test NAME BUILD-DIR [CTEST-ARGS...] -- [CMAKE-ARGS...]
+# build_and_test NAME PRESET BUILD-DIR: configures and builds with a preset
+# of CMakePresets.json, then runs every test.
 build_and_test() {
-    local name=$1 dir=$2
-    shift 2
-    local ctest_args=() cmake_args=()
-    while [[ $# -gt 0 && "$1" != -- ]]; do ctest_args+=("$1"); shift; done
-    [[ $# -gt 0 ]] && shift
-    cmake_args=("$@")
+    local name=$1 preset=$2 dir=$3
 
     echo
     echo "=== $name: configure and build in $dir"
     local t0=$SECONDS
-    cmake -S "$root" -B "$dir" -G Ninja -DYORUMA_WERROR=ON "${cmake_args[@]}"
-    if ! cmake --build "$dir" -- -j"$jobs"; then
+    cmake --preset "$preset"
+    if ! cmake --build --preset "$preset" -j "$jobs"; then
         echo "=== $name: BUILD FAILED"
         exit 1
     fi
@@ -49,7 +45,7 @@ build_and_test() {
     local log="$dir/ctest.log" rc t1=$SECONDS
     set +e
     YORUMA_E2E_ROOT="$dir/e2e-runs" YORUMA_E2E_KEEP=1 \
-        ctest --test-dir "$dir" --output-on-failure -j"$jobs" "${ctest_args[@]}" 2>&1 | tee "$log"
+        ctest --test-dir "$dir" --output-on-failure -j"$jobs" 2>&1 | tee "$log"
     rc=${PIPESTATUS[0]}
     set -e
     local tested=$((SECONDS - t1))
@@ -63,11 +59,10 @@ build_and_test() {
     fi
 }
 
-build_and_test "Release" "$root/build" -- -DCMAKE_BUILD_TYPE=Release
-# Line tables are enough for the sanitizers' reports, and build faster than
-# full debug information.
-build_and_test "Sanitizers" "$root/build-sanitize" -- -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
-    -DYORUMA_SANITIZE=ON
+build_and_test "Release" release "$root/build"
+# (Line tables are enough for the sanitizers' reports, and build faster than
+# full debug information: the preset builds with -g1.)
+build_and_test "Sanitizers" sanitize "$root/build-sanitize"
 
 # The same inputs every time; a random campaign is: bash fuzz/run.sh 600
 echo

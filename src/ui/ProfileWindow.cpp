@@ -10,11 +10,18 @@
 
 namespace {
 
-QLineEdit* NumberBox(QWidget* parent, const char* name, int maxLength, int top) {
+// A question, the range of its answer below it and the box for the answer
+// beside them, named by the question and described by the range; its top in twips.
+QLineEdit* NumberQuestion(QWidget* parent, const char* question, const char* range, const char* boxName, int maxLength,
+                          int top) {
+    const QLabel* asked = PlacedLabel(parent, QString::fromUtf8(question), 360, top, 4695, 255, "");
+    const QLabel* limits = PlacedLabel(parent, QString::fromUtf8(range), 480, top + 300, 3375, 255, "");
     auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    box->setObjectName(QString::fromLatin1(boxName));
     box->setMaxLength(maxLength);
-    box->setGeometry(TwipsRect(3960, top, 975, 330));
+    box->setGeometry(TwipsRect(3960, top + 240, 975, 330));
+    SetAccessibleName(box, asked->text());
+    SetAccessibleDescription(box, limits->text());
     return box;
 }
 
@@ -31,21 +38,10 @@ ProfileWindow::ProfileWindow(App& app)
     headingFont.setBold(true);
     heading->setFont(headingFont);
 
-    const QLabel* cigarettes =
-        PlacedLabel(this, QStringLiteral("一日あたりに吸っているタバコの本数"), 360, 660, 4695, 255, "");
-    const QLabel* cigarettesRange =
-        PlacedLabel(this, QStringLiteral("（１から２００までの半角数字で記入）"), 480, 960, 3375, 255, "");
-    cigarettesBox_ = NumberBox(this, "cigarettesBox", 3, 900);
-    SetAccessibleName(cigarettesBox_, cigarettes->text());
-    SetAccessibleDescription(cigarettesBox_, cigarettesRange->text());
-
-    const QLabel* price =
-        PlacedLabel(this, QStringLiteral("一箱（２０本）あたりのタバコの金額"), 360, 1440, 4695, 255, "");
-    const QLabel* priceRange =
-        PlacedLabel(this, QStringLiteral("（１から２０００の半角数字で記入）"), 480, 1740, 3375, 255, "");
-    priceBox_ = NumberBox(this, "priceBox", 4, 1680);
-    SetAccessibleName(priceBox_, price->text());
-    SetAccessibleDescription(priceBox_, priceRange->text());
+    cigarettesBox_ = NumberQuestion(this, "一日あたりに吸っているタバコの本数", "（１から２００までの半角数字で記入）",
+                                    "cigarettesBox", 3, 660);
+    priceBox_ = NumberQuestion(this, "一箱（２０本）あたりのタバコの金額", "（１から２０００の半角数字で記入）",
+                               "priceBox", 4, 1440);
 
     QLabel* size = PlacedLabel(this, QStringLiteral("あなたの吸っているタバコのサイズ"), 360, 2220, 4695, 255, "");
     sizeChoices_ = SizeChoices(this, {480, 2520, 4935, 300}, {{{0, 1695}, {1440, 1695}, {3240, 1695}}});

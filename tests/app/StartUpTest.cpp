@@ -64,12 +64,11 @@ TEST(StartUp, ASecondCopyEnds) {
     ScratchDirectory scratch;
     scratch.WriteStartedTracker();
     Program program{scratch.Path()};
-    const LockHolder running{4242, "yoruma"};
-    program.platform.anotherCopy = running;
+    program.platform.anotherCopy = LockHolder{4242, "yoruma"};
     program.app.StartUp();
     EXPECT_TRUE(program.app.Ended());
-    EXPECT_EQ(program.platform.messages, QStringList{AlreadyRunningMessage(running)});
-    for (const char* window : {"profileWindow", "mainWindow", "miniWindow"}) EXPECT_EQ(VisibleWindow(window), nullptr);
+    EXPECT_EQ(program.platform.messages, QStringList{AlreadyRunningMessage(*program.platform.anotherCopy)});
+    EXPECT_EQ(VisibleWindow("mainWindow"), nullptr);
     EXPECT_EQ(scratch.Read("initial.ini") + scratch.Read("option.ini"), kStartedProfile + kStartedOptions);
 }
 

@@ -35,14 +35,11 @@ e2e_ok() { echo "ok: $*"; }
 source "$E2E_DIR/../../scripts/xvfb.sh"
 start_xvfb "$E2E_WORK" || e2e_fail "Xvfb did not start"
 
-# e2e_start_program MOMENT [TITLE WHAT [BLOCKS]]: the program with its clock
-# running from MOMENT (Tokyo time; "-" keeps the real clock, as the faked one
-# writes a file of its own) and, with BLOCKS, that file-size limit for it
-# alone. Sets E2E_PID; with TITLE, waits for that window as e2e_expect_window.
+# e2e_start_program MOMENT [TITLE WHAT]: the program with its clock running
+# from MOMENT (Tokyo time). Sets E2E_PID; with TITLE, waits for that window as
+# e2e_expect_window.
 e2e_start_program() {
-    local clock=()
-    [[ $1 == - ]] || clock=(FAKETIME="@$1" LD_PRELOAD="$E2E_FAKETIME_LIB")
-    ( [[ -z ${4:-} ]] || ulimit -f "$4"; exec env "${clock[@]}" "$E2E_BIN" ) >>"$E2E_WORK/program.log" 2>&1 &
+    FAKETIME="@$1" LD_PRELOAD="$E2E_FAKETIME_LIB" "$E2E_BIN" >>"$E2E_WORK/program.log" 2>&1 &
     E2E_PID=$! && E2E_PIDS+=("$E2E_PID")
     [[ -z ${2:-} ]] || e2e_expect_window "$E2E_PID" "$2" "$3"
 }

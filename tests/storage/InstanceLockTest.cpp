@@ -20,13 +20,10 @@ namespace {
 void UseRuntimeFolder(const QString& folder) { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder)); }
 
 TEST(InstanceLock, OnlyALiveCopyHoldsIt) {
-    // What the data folder holds when the first copy starts, made by a shell
-    // command run in it (root may write a folder of mode 555).
-    const struct {
-        const char* left;
-        const char* made;
-        bool notAsRoot;
-    } cases[] = {
+    // What the data folder holds when the first copy starts, the shell command
+    // run in it that makes it, and whether only a user other than root can
+    // try it (root may write a folder of mode 555).
+    const std::tuple<const char*, const char*, bool> cases[] = {
         {"nothing", ":", false},
         {"a FIFO", "mkfifo yoruma.lock", false},
         {"a dangling link", "ln -s gone yoruma.lock", false},
@@ -36,9 +33,9 @@ TEST(InstanceLock, OnlyALiveCopyHoldsIt) {
         {"nothing, in a folder of mode 555", "chmod 555 .", true},
     };
     const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.left);
-        if (c.notAsRoot && geteuid() == 0) continue;
+    for (const auto& [left, made, notAsRoot] : cases) {
+        SCOPED_TRACE(left);
+        if (notAsRoot && geteuid() == 0) continue;
         QTemporaryDir base;
         QTemporaryDir otherBase;
         QTemporaryDir runtime;
@@ -46,7 +43,7 @@ TEST(InstanceLock, OnlyALiveCopyHoldsIt) {
         DataDirectory firstFolder(base.path());
         DataDirectory secondFolder(base.path());
         DataDirectory otherFolder(otherBase.path());
-        ASSERT_EQ(QProcess::execute("sh", {"-c", "cd '" + base.path() + "/yorumadata' && " + c.made}), 0) << "not made";
+        ASSERT_EQ(QProcess::execute("sh", {"-c", "cd '" + base.path() + "/yorumadata' && " + made}), 0) << "not made";
         const LockHolder thisProcess{getpid(), "storage_tests"};
         UseRuntimeFolder(runtime.path());
         InstanceLock first;

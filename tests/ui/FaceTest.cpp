@@ -126,10 +126,8 @@ QString Accessible(QWidget* widget) {
 }
 
 QString Font(const QFont& font) {
-    return QStringLiteral("%1 %2pt%3")
-        .arg(font.families().value(0))
-        .arg(font.pointSizeF())
-        .arg(font.bold() ? " bold" : "");
+    const QString size = QStringLiteral("%1pt").arg(font.pointSizeF());
+    return font.families().value(0) + ' ' + size + (font.bold() ? " bold" : "");
 }
 
 // One line a control, in the order the window made them, those in a frame or
@@ -139,22 +137,18 @@ void DescribeControls(QWidget* parent, const QString& indent, QStringList& lines
         auto* control = qobject_cast<QWidget*>(child);
         if (control == nullptr || control->isWindow()) continue;
         const QRect place = control->geometry();
+        const QString geometry = QString::asprintf("%d,%d %dx%d", place.x(), place.y(), place.width(), place.height()) +
+                                 (control->isVisibleTo(control->window()) ? "" : " hidden") +
+                                 (control->isEnabled() ? "" : " disabled");
         // The ground a control fills itself; the others show what lies behind
         // them, or what the style draws from the desktop's colours.
         const QString ground = control->autoFillBackground()
                                    ? " on " + ColorName(control->palette().color(control->backgroundRole()))
                                    : QString();
-        lines << indent + QStringLiteral("%1 %2 %3,%4 %5x%6%7 %8 | font %9 | text %10%11 | %12")
-                              .arg(QString::fromLatin1(control->metaObject()->className()), control->objectName())
-                              .arg(place.x())
-                              .arg(place.y())
-                              .arg(place.width())
-                              .arg(place.height())
-                              .arg(QString(control->isVisibleTo(control->window()) ? "" : " hidden") +
-                                   (control->isEnabled() ? "" : " disabled"))
-                              .arg(Shown(control), Font(control->font()),
-                                   ColorName(control->palette().color(control->foregroundRole())), ground,
-                                   Accessible(control));
+        const QString ink = ColorName(control->palette().color(control->foregroundRole())) + ground;
+        lines << indent + QStringLiteral("%1 %2 %3 %4 | font %5 | text %6 | %7")
+                              .arg(QString::fromLatin1(control->metaObject()->className()), control->objectName(),
+                                   geometry, Shown(control), Font(control->font()), ink, Accessible(control));
         if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
             for (const QString& line : text->toPlainText().split('\n')) lines << indent + "  | " + line;
         }
@@ -170,18 +164,18 @@ QString DescribeWindow(QWidget* window) {
     EXPECT_NE(window, nullptr);
     if (window == nullptr) return {};
     QStringList lines;
-    lines << QStringLiteral("== %1 %2 %3 client %4x%5%6 | font %7 | back %8 | %9")
+    const QString size = QString::asprintf("%dx%d", window->width(), window->height()) +
+                         (window->minimumSize() == window->maximumSize() ? " fixed" : " resizable");
+    lines << QStringLiteral("== %1 %2 %3 client %4 | font %5 | back %6 | %7")
                  .arg(window->objectName(), QString::fromLatin1(window->metaObject()->className()),
-                      Quoted(window->windowTitle()))
-                 .arg(window->width())
-                 .arg(window->height())
-                 .arg(window->minimumSize() == window->maximumSize() ? " fixed" : " resizable", Font(window->font()),
+                      Quoted(window->windowTitle()), size, Font(window->font()),
                       ColorName(window->palette().color(window->backgroundRole())), Accessible(window));
     DescribeControls(window, QStringLiteral("  "), lines);
     for (QMenu* menu : window->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
         lines << QStringLiteral("  menu %1 | %2").arg(menu->objectName(), Accessible(menu));
-        for (QAction* entry : menu->actions())
+        for (QAction* entry : menu->actions()) {
             lines << QStringLiteral("    %1 %2").arg(entry->objectName(), Quoted(entry->text()));
+        }
     }
     return lines.join('\n') + '\n';
 }
