@@ -27,6 +27,7 @@
 
 #include "app/Messages.h"
 #include "support/DataFolder.h"
+#include "support/GoldenFile.h"
 #include "support/Program.h"
 #include "support/Windows.h"
 #include "ui/MainWindow.h"
@@ -35,9 +36,7 @@
 
 namespace {
 
-bool Updating() { return qEnvironmentVariableIsSet("YORUMA_UPDATE_GOLDEN"); }
-
-QString GoldenPath(const QString& name) { return QStringLiteral(YORUMA_GOLDEN_DIR "/") + name; }
+QString GoldenFilePath(const QString& name) { return QString::fromStdString(GoldenPath(name.toStdString())); }
 
 // The lines of `expected` and `actual` that differ, in order, as "-" and "+"
 // lines of a longest-common-subsequence diff.
@@ -66,8 +65,8 @@ std::string LineDiff(const QStringList& expected, const QStringList& actual) {
 }
 
 void CompareWithGolden(const QString& name, const QString& actual) {
-    QFile file(GoldenPath(name));
-    if (Updating()) {
+    QFile file(GoldenFilePath(name));
+    if (UpdatingGolden()) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(actual.toUtf8()) >= 0) << name.toStdString();
         return;
     }
@@ -79,11 +78,11 @@ void CompareWithGolden(const QString& name, const QString& actual) {
 
 void CompareWithGolden(const QString& name, const QImage& actual) {
     const QImage image = actual.convertToFormat(QImage::Format_ARGB32);
-    if (Updating()) {
-        ASSERT_TRUE(image.save(GoldenPath(name), "PNG")) << name.toStdString();
+    if (UpdatingGolden()) {
+        ASSERT_TRUE(image.save(GoldenFilePath(name), "PNG")) << name.toStdString();
         return;
     }
-    const QImage expected = QImage(GoldenPath(name)).convertToFormat(QImage::Format_ARGB32);
+    const QImage expected = QImage(GoldenFilePath(name)).convertToFormat(QImage::Format_ARGB32);
     EXPECT_TRUE(expected == image) << name.toStdString() << " differs (YORUMA_UPDATE_GOLDEN=1 rewrites it)";
 }
 
