@@ -8,7 +8,7 @@
 #include "engine/RefreshStatus.h"
 
 TEST(ComputeStatus, WorkedExample) {
-    TrackerSettings settings = Profile({2008, 10, 5, 9, 0});
+    TrackerSettings settings = QuitAt({2008, 10, 5, 9, 0});
     settings.copyPlusMode = 1;
     const TrackerStatus status = ComputeStatus(settings, {2008, 10, 15, 12, 7}, 57, 0);
     EXPECT_EQ(status.messageIndex, 10);

@@ -22,7 +22,7 @@ TrackerStatus Figures(const TrackerSettings& settings, const MomentParts& now) {
 
 TEST(ElapsedFigures, CalendarPartsTotalAndBothCaptions) {
     CheckGoldenTable("engine/ElapsedFigures-span.txt", [](const GoldenRow& row) {
-        const TrackerStatus status = Figures(Profile(Moment(row.Text("quit"))), Moment(row.Text("now")));
+        const TrackerStatus status = Figures(QuitAt(Moment(row.Text("quit"))), Moment(row.Text("now")));
         EXPECT_EQ(status.captions[kElapsedCaption], ElapsedCalendarCaption(status));
         return Results(status.totalMinutes, ElapsedCalendarCaption(status), ElapsedDayCaption(status));
     });
@@ -33,9 +33,10 @@ TEST(ElapsedFigures, MoneyLifeCigarettesAndMetres) {
         TrackerSettings settings = Profile({2024, 6, 1, 0, 0}, row.Int("perDay"), row.Int("price"), row.Int("size"));
         settings.tobaccoTaxPer1000 = row.Int("tax");
         settings.consumptionTaxPercent = row.Int("percent");
-        const TrackerStatus s = Figures(settings, Moment(row.Text("now")));
-        return Results(s.moneySaved, s.tobaccoTaxPart, s.consumptionTaxPart, s.lifeMinutes, s.cigarettesNotSmoked,
-                       s.lengthCentimetres, s.captions[kMoneyCaption], s.captions[kLifeCaption]);
+        const TrackerStatus figures = Figures(settings, Moment(row.Text("now")));
+        return Results(figures.moneySaved, figures.tobaccoTaxPart, figures.consumptionTaxPart, figures.lifeMinutes,
+                       figures.cigarettesNotSmoked, figures.lengthCentimetres, figures.captions[kMoneyCaption],
+                       figures.captions[kLifeCaption]);
     });
 }
 
@@ -45,15 +46,16 @@ TEST(ElapsedFigures, FiguresClampWithTheRightSign) {
             Profile({row.Int("quitYear"), 1, 1, 0, 0}, row.Int("perDay"), row.Int("price"), row.Int("size"));
         settings.tobaccoTaxPer1000 = kMax;
         settings.consumptionTaxPercent = row.Int("percent");
-        const TrackerStatus s = Figures(settings, {2024, 1, 1, 0, 0});
-        return Results(s.moneySaved, s.tobaccoTaxPart, s.consumptionTaxPart, s.lifeMinutes, s.cigarettesNotSmoked,
-                       s.lengthWholeMillimetres, s.lengthCentimetres, s.lengthMillimetres > 0);
+        const TrackerStatus figures = Figures(settings, {2024, 1, 1, 0, 0});
+        return Results(figures.moneySaved, figures.tobaccoTaxPart, figures.consumptionTaxPart, figures.lifeMinutes,
+                       figures.cigarettesNotSmoked, figures.lengthWholeMillimetres, figures.lengthCentimetres,
+                       figures.lengthMillimetres > 0);
     });
 }
 
 // The money caption turns to the exponent form; the life caption stays whole.
 TEST(ElapsedFigures, CaptionsOfClampedFigures) {
-    TrackerSettings settings = Profile({kMin, 1, 1, 0, 0}, kMax, kMax);
+    TrackerSettings settings = Profile({kMin, 1, 1, 0, 0}, kMax, kMax, 85);
     settings.tobaccoTaxPer1000 = 0;
     settings.consumptionTaxPercent = 0;
     const TrackerStatus top = Figures(settings, {kMax, 12, 31, 23, 59});

@@ -1,6 +1,6 @@
 #pragma once
 // What the engine's tests share: moments as their golden tables write them, the
-// duck slots, a profile and a refresh.
+// duck slots, the settings of a quit moment and a refresh.
 
 #include <array>
 #include <cstdio>
@@ -36,18 +36,22 @@ inline std::string Slots(const std::array<bool, 3>& shown) {
     return slots;
 }
 
-// Quit at the given moment, with the given profile or the default one
-// (20 a day at 300 yen, size 85); the other settings as a first start leaves them.
-inline TrackerSettings Profile(const MomentParts& quit, std::int32_t perDay = 20, std::int32_t price = 300,
-                               std::int32_t size = 85) {
+// Quit at the given moment, the rest as a first start leaves it: 20 a day at
+// 300 yen, size 85, the soldier ranks.
+inline TrackerSettings QuitAt(const MomentParts& quit) {
     return {.quitYear = quit.year,
             .quitMonth = quit.month,
             .quitDay = quit.day,
             .quitHour = quit.hour,
-            .quitMinute = quit.minute,
-            .cigarettesPerDay = perDay,
-            .pricePer20 = price,
-            .sizeMillimetres = size};
+            .quitMinute = quit.minute};
+}
+
+inline TrackerSettings Profile(const MomentParts& quit, std::int32_t perDay, std::int32_t price, std::int32_t size) {
+    TrackerSettings settings = QuitAt(quit);
+    settings.cigarettesPerDay = perDay;
+    settings.pricePer20 = price;
+    settings.sizeMillimetres = size;
+    return settings;
 }
 
 // A refresh with a middle draw for the message of the day, the elapsed figure in calendar form.

@@ -7,7 +7,7 @@
 
 TEST(ReachedMilestones, OneLineOfEachKindPassedAndNothingBackwards) {
     CheckGoldenTable("engine/ReachedMilestones.txt", [](const GoldenRow& row) {
-        const TrackerSettings settings = Profile({2026, 3, 10, 9, 41});
+        const TrackerSettings settings = QuitAt({2026, 3, 10, 9, 41});
         std::string lines;
         for (const std::string& line : ReachedMilestones(StatusAt(settings, Moment(row.Text("previous"))),
                                                          StatusAt(settings, Moment(row.Text("current"))))) {

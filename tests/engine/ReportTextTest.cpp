@@ -22,7 +22,8 @@ namespace {
 std::string Report(std::int32_t copyPlusMode, std::int32_t size, int elapsedForm, const TrackerStatus& status,
                    std::string_view rank = "少尉", std::string_view money = "3038円（節税分 1915円）",
                    std::string_view cigarettes = "202本 17.22ｍ シャア専用ザク") {
-    TrackerSettings settings = Profile({2008, 10, 5, 9, 0}, 20, 300, size);
+    TrackerSettings settings = QuitAt({2008, 10, 5, 9, 0});
+    settings.sizeMillimetres = size;
     settings.copyPlusMode = copyPlusMode;
     return BuildReportText(settings, status, elapsedForm, rank, money, cigarettes);
 }

@@ -71,7 +71,7 @@ TEST(UpcomingMilestones, EachMomentIsWhereTheRefreshChanges) {
     TrackerSettings cosmo = Profile({2024, 1, 31, 23, 59}, 200, 2000, 100);
     cosmo.statusMode = "コスモ";
     const std::pair<TrackerSettings, MomentParts> walks[] = {
-        {Profile({2026, 3, 10, 9, 41}), {2026, 3, 1, 0, 0}},
+        {QuitAt({2026, 3, 10, 9, 41}), {2026, 3, 1, 0, 0}},
         {cosmo, {2024, 1, 31, 23, 59}},
         {Profile({2024, 2, 29, 10, 0}, 7, 450, 50), {2024, 2, 29, 10, 0}},
         {Profile({1926, 2, 28, 12, 0}, 1, 1, 50), {2026, 3, 10, 9, 41}},
