@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Messages.h"
+#include "support/GoldenFile.h"
 #include "support/Program.h"
 #include "support/ScratchDirectory.h"
 #include "support/WidgetFinders.h"
@@ -32,9 +33,7 @@
 
 namespace {
 
-bool Updating() { return qEnvironmentVariableIsSet("YORUMA_UPDATE_GOLDEN"); }
-
-QString GoldenPath(const QString& name) { return QStringLiteral(YORUMA_GOLDEN_DIR "/") + name; }
+QString GoldenFilePath(const QString& name) { return QString::fromStdString(GoldenPath(name.toStdString())); }
 
 // The lines each text holds that the other does not: "-" only in the golden
 // file, "+" only in what the program shows now. (A line that only moved
@@ -51,8 +50,8 @@ std::string LineDiff(const QStringList& expected, const QStringList& actual) {
 }
 
 void CompareWithGolden(const QString& name, const QString& actual) {
-    QFile file(GoldenPath(name));
-    if (Updating()) {
+    QFile file(GoldenFilePath(name));
+    if (UpdatingGolden()) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(actual.toUtf8()) >= 0) << name.toStdString();
         return;
     }
@@ -64,11 +63,11 @@ void CompareWithGolden(const QString& name, const QString& actual) {
 
 void CompareWithGolden(const QString& name, const QImage& actual) {
     const QImage image = actual.convertToFormat(QImage::Format_ARGB32);
-    if (Updating()) {
-        ASSERT_TRUE(image.save(GoldenPath(name), "PNG")) << name.toStdString();
+    if (UpdatingGolden()) {
+        ASSERT_TRUE(image.save(GoldenFilePath(name), "PNG")) << name.toStdString();
         return;
     }
-    const QImage expected = QImage(GoldenPath(name)).convertToFormat(QImage::Format_ARGB32);
+    const QImage expected = QImage(GoldenFilePath(name)).convertToFormat(QImage::Format_ARGB32);
     EXPECT_TRUE(expected == image) << name.toStdString() << " differs (YORUMA_UPDATE_GOLDEN=1 rewrites it)";
 }
 
