@@ -5,7 +5,7 @@
 #include "Examples.h"
 #include "support/GoldenTable.h"
 
-TEST(LungAndCharacters, ColourDucksAndBarByDay) {
+TEST(LungAndCharacters, ColorOfDucksAndBarByDay) {
     CheckGoldenTable("engine/LungAndCharacters.txt", [](const GoldenRow& row) {
         const std::int32_t day = row.Int("day");
         const CharacterView ducks = CharactersForDay(day);
