@@ -116,6 +116,9 @@ QString Accessible(QWidget* widget) {
     QString found = QStringLiteral("role ") + QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role());
     for (const auto& [kind, label] :
          {std::pair{QAccessible::Name, " name "}, {QAccessible::Description, " description "}}) {
+        // Qt gives a combo box its value as its name on Linux (the label then
+        // comes as a relation) and its label on Windows: the relation is shown.
+        if (kind == QAccessible::Name && node->role() == QAccessible::ComboBox) continue;
         if (!node->text(kind).isEmpty()) found += label + Quoted(node->text(kind));
     }
     for (const auto& [label, relation] : node->relations(QAccessible::Label)) {
