@@ -1,12 +1,14 @@
 // The data folder as an attacker and an unlucky user leave it: other users'
-// folders, files and links, FIFOs, unreadable files, files of the Windows
-// program, leftovers of a killed save. What may not be used is refused with
-// the one message and left exactly as it was; the user's own things work.
+// folders, files and links, FIFOs, unreadable files, leftovers of a killed
+// save (the cases stand in tests/golden/storage/DataFolderSafety.txt). What
+// may not be used is refused with the one message and left exactly as it
+// was; the user's own things work.
 
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +23,7 @@
 #include <unistd.h>
 
 #include "app/Messages.h"
+#include "support/GoldenTable.h"
 #include "support/Program.h"
 #include "support/ScratchDirectory.h"
 #include "support/WidgetFinders.h"
@@ -74,151 +77,42 @@ QMap<QString, QString> Snapshot(const QString& root) {
     return entries;
 }
 
-// Root may read and write whatever it likes, and only root can make another
-// user's files and groups.
-enum class RunsAs { Anyone, NotRoot, Root };
-
-struct SafetyCase {
-    const char* name;
-    const char* planted;  // shell commands
-    RunsAs runsAs = RunsAs::Anyone;
-    const char* window;  // shown after the start
-    // The data-folder message each time it is shown: kPlain, or the line
-    // after it naming who else may write the folder (%1: the start folder).
-    std::vector<const char*> messages{};
-    std::vector<const char*> changed{};  // what the close changes (or removes); nothing else may change
-};
-
-void PrintTo(const SafetyCase& c, std::ostream* os) { *os << c.name << ", planted by: " << c.planted; }
-
-const char* const kPlain = "";
-const char* const kStrangersFolder =
-    "「%1/yorumadata」はほかのユーザー（4242）のものです。自分のフォルダから起動してください";
-
-const SafetyCase kCases[] = {
-    {.name = "AStrangersFolderLinkingOut",
-     .planted =
-         "mkdir yorumadata; ln -s ../home/secret.ini yorumadata/initial.ini; chown -hR $STRANGER:$STRANGER yorumadata",
-     .runsAs = RunsAs::Root,
-     .window = "profileWindow",
-     .messages = {kStrangersFolder}},
-    {.name = "AStrangersLinkAsTheFolder",
-     .planted = "mkdir home/data; printf %s \"$PROFILE\" >home/data/initial.ini; ln -s home/data yorumadata; "
-                "chown -h $STRANGER:$STRANGER yorumadata",
-     .runsAs = RunsAs::Root,
-     .window = "profileWindow",
-     .messages = {kStrangersFolder}},
-    {.name = "AStrangersLinkInTheUsersFolder",
-     .planted =
-         "tracker; ln -s ../home/new.ini yorumadata/option.ini; chown -h $STRANGER:$STRANGER yorumadata/option.ini",
-     .runsAs = RunsAs::Root,
-     .window = "mainWindow",
-     .messages = {kPlain, kPlain}},
-    {.name = "TheUsersFolderEveryoneMayWrite",
-     .planted = "tracker; options; chmod 777 yorumadata",
-     .window = "profileWindow",
-     .messages = {"「%1/yorumadata」は誰でも書き込めます。chmod go-w で自分だけが書き込めるようにしてください"}},
-    {.name = "TheUsersFolderAStrangersGroupMayWrite",
-     .planted = "tracker; options; chgrp $STRANGER yorumadata; chmod 775 yorumadata",
-     .runsAs = RunsAs::Root,
-     .window = "profileWindow",
-     .messages = {"「%1/yorumadata」はグループ「4242」のほかのユーザーも書き込めます。"
-                  "chmod go-w で自分だけが書き込めるようにしてください"}},
-    {.name = "TheUsersFolderItsOwnGroupMayWrite",
-     .planted = "tracker; options; chmod 775 yorumadata",
-     .runsAs = RunsAs::Root,
-     .window = "mainWindow",
-     .changed = {"yorumadata/option.ini"}},
-    {.name = "AStartFolderOthersMayWrite",
-     .planted = "chmod 777 .",
-     .window = "profileWindow",
-     .messages = {"「%1」は誰でも書き込めます。その中には yorumadata フォルダを作れません。"
-                  "自分だけが書き込めるフォルダから起動してください"}},
-    {.name = "AStickyStartFolder",
-     .planted = "",
-     .window = "profileWindow",
-     .changed = {"yorumadata", "yorumadata/initial.ini", "yorumadata/option.ini"}},
-    {.name = "TheUsersLinkOutOfTheFolder",
-     .planted = "mkdir yorumadata; options; ln -s ../home/out.ini yorumadata/initial.ini",
-     .window = "mainWindow",
-     .messages = {kPlain},
-     .changed = {"yorumadata/option.ini"}},
-    {.name = "TheUsersLinkInsideTheFolder",
-     .planted = "tracker; printf %s \"$OPTIONS\" >yorumadata/option.real; ln -s option.real yorumadata/option.ini",
-     .window = "mainWindow",
-     .changed = {"yorumadata/option.real"}},
-    {.name = "TheSameFileUnderBothNames",
-     .planted = "tracker; ln -s initial.ini yorumadata/option.ini",
-     .window = "profileWindow",
-     .messages = {kPlain}},
-    // A recorded quit moment is kept, shown, and never written over by a first run.
-    {.name = "AFifo",
-     .planted = "tracker; mkfifo yorumadata/option.ini",
-     .window = "mainWindow",
-     .messages = {kPlain, kPlain}},
-    {.name = "AFileTheUserMayNotRead",
-     .planted = "tracker; options; chmod 200 yorumadata/initial.ini",
-     .runsAs = RunsAs::NotRoot,
-     .window = "mainWindow",
-     .messages = {kPlain},
-     .changed = {"yorumadata/option.ini"}},
-    {.name = "AFolderTheUserMayNotWrite",
-     .planted = "tracker; options; chmod 555 yorumadata",
-     .runsAs = RunsAs::NotRoot,
-     .window = "mainWindow",
-     .changed = {"yorumadata/option.ini"}},
-    // A save killed before its rename leaves its temporary file; the folder's owner clears it.
-    {.name = "LeftoversOfAKilledSave",
-     .planted =
-         "tracker; options; cd yorumadata; for f in option.ini.vNy7Gp option.ini.backup initial.ini.saving-abcdef "
-         "option.ini.saving-XYZ789 initial.ini.Ab notes.txt.AbCdEf notes.txt.saving-abcdef; "
-         "do printf %s \"$PROFILE\" >$f; done",
-     .window = "mainWindow",
-     .changed = {"yorumadata/option.ini", "yorumadata/option.ini.vNy7Gp", "yorumadata/initial.ini.saving-abcdef",
-                 "yorumadata/option.ini.saving-XYZ789"}},
-};
-
-using DataFolderSafetyTest = ::testing::TestWithParam<SafetyCase>;
-
-// Starts the program in the planted folder as whoever runs the tests, closes
-// the window it shows (moved, so that a save has something new to write),
-// and compares.
-TEST_P(DataFolderSafetyTest, UsesOnlyWhatIsTheUsersOwn) {
-    const SafetyCase& c = GetParam();
-    const bool root = geteuid() == 0;
-    if (c.runsAs == RunsAs::Root && !root) GTEST_SKIP() << "not root: another user's files and groups cannot be made";
-    if (c.runsAs == RunsAs::NotRoot && root) {
-        GTEST_SKIP() << "root may read and write whatever it likes (storage_tests_as_nobody runs it)";
-    }
-    const Sandbox sandbox(QString::fromUtf8(c.planted));
-    ASSERT_TRUE(sandbox.planted);
-    QMap<QString, QString> expected = Snapshot(sandbox.root);
-    {
+// Starts the program in each planted folder as whoever runs the tests, closes
+// the window it shows and tells what changed.
+TEST(DataFolderSafety, UsesOnlyWhatIsTheUsersOwn) {
+    CheckGoldenTable("storage/DataFolderSafety.txt", [](const GoldenRow& row) {
+        const bool root = geteuid() == 0;
+        if (row.Text("runsAs") == "root" && !root) throw GoldenRowSkipped("another user's files need root");
+        if (row.Text("runsAs") == "notRoot" && root) throw GoldenRowSkipped("root may read and write anything");
+        const Sandbox sandbox(QString::fromStdString(row.Text("planted")));
+        EXPECT_TRUE(sandbox.planted);
+        const QMap<QString, QString> before = Snapshot(sandbox.root);
         Program program{sandbox.root};
         program.app.StartUp();
-        QWidget* shown = VisibleWindow(c.window);
-        EXPECT_NE(shown, nullptr) << c.window << " is not shown";
-        if (shown != nullptr) {
+        QString window;
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            if (shown->isVisible()) window = shown->objectName();
+        }
+        if (QWidget* shown = VisibleWindow(window.toUtf8().constData())) {
             shown->move(300, 200);
             shown->close();
         }
         ProcessDeletions();
         QStringList messages;
-        for (const char* why : c.messages) {
-            messages << kDataFolderMessage +
-                            (*why == '\0' ? QString() : "\r\n" + QString::fromUtf8(why).arg(sandbox.root));
+        for (QString message : program.platform.messages) {
+            message = message.mid(kDataFolderMessage.size()).replace(sandbox.root, "%1");
+            messages << (message.isEmpty() ? QStringLiteral("-") : message.mid(2));
         }
-        EXPECT_EQ(program.platform.messages, messages);
-    }
-    QMap<QString, QString> after = Snapshot(sandbox.root);
-    for (const char* changed : c.changed) {
-        EXPECT_NE(after.take(changed), expected.take(changed)) << "unchanged: " << changed;
-    }
-    EXPECT_EQ(after, expected);
+        const QMap<QString, QString> after = Snapshot(sandbox.root);
+        QStringList changed;
+        for (const QString& entry :
+             QSet<QString>(before.keyBegin(), before.keyEnd()) | QSet<QString>(after.keyBegin(), after.keyEnd())) {
+            if (before.value(entry, "none") != after.value(entry, "none")) changed << entry;
+        }
+        changed.sort();
+        return Results(window.toStdString(), messages.join(" / ").toStdString(), changed.join(' ').toStdString());
+    });
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, DataFolderSafetyTest, ::testing::ValuesIn(kCases),
-                         [](const auto& tested) { return std::string(tested.param.name); });
 
 // A directory removed while the program is started from it has no path: no
 // data folder is used, and "/yorumadata" is not its folder.

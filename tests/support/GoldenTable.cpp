@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <stdexcept>
 
@@ -71,6 +72,9 @@ Fields Computed(const Fields& written, const std::vector<std::string>& header,
     try {
         const GoldenResults computed = results(GoldenRow(header, row.values));
         row.values.insert(row.values.end(), computed.begin(), computed.end());
+    } catch (const GoldenRowSkipped& e) {
+        std::cout << "skipped: " << e.what() << "\n";
+        return written;
     } catch (const std::exception& e) {
         ADD_FAILURE() << e.what();
         return written;  // as it stands, also when updating

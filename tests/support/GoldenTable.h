@@ -15,6 +15,7 @@
 #include <concepts>
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,12 @@ template <typename... Values>
 GoldenResults Results(const Values&... values) {
     return {Written(values)...};
 }
+
+// Thrown by `results` for a row that cannot run here (it is reported and
+// stays as written).
+struct GoldenRowSkipped : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 
 // name: the file under tests/golden/. A failed expectation inside `results`
 // names the row it was computing.
