@@ -73,6 +73,11 @@ TEST(DataFiles, DamagedOptionsAreReadAsFarAsTheyGo) {
         EXPECT_EQ(std::tuple(s.setupDone == 7, s.tobaccoTaxPer1000 == 7, s.statusMode == "before"),
                   std::tuple(fieldsTaken < 1, fieldsTaken < 2, fieldsTaken < 15));
     }
+    // Blanks around a quoted text are not part of it.
+    scratch.Write("option.ini", "1,8744,5,0,5,1,0,0,0,0,  \"a b\" ,2,0,0,\t\"x\"\r\n");
+    TrackerSettings read;
+    ASSERT_EQ(LoadOptions(read, folder), LoadResult::Complete);
+    EXPECT_EQ(std::pair(read.blogUrl, read.statusMode), std::pair(std::string("a b"), std::string("x")));
 }
 
 #ifndef _WIN32  // there, such bytes are text in the system's code page
