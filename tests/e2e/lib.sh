@@ -36,10 +36,12 @@ source "$E2E_DIR/../../scripts/xvfb.sh"
 start_xvfb "$E2E_WORK" || e2e_fail "Xvfb did not start"
 
 # e2e_start_program MOMENT [TITLE WHAT]: the program with its clock running
-# from MOMENT (Tokyo time). Sets E2E_PID; with TITLE, waits for that window as
+# from MOMENT (Tokyo time; -: the real clock). Sets E2E_PID; with TITLE, waits for that window as
 # e2e_expect_window.
 e2e_start_program() {
-    FAKETIME="@$1" LD_PRELOAD="$E2E_FAKETIME_LIB" "$E2E_BIN" >>"$E2E_WORK/program.log" 2>&1 &
+    local clock=()
+    [[ $1 == - ]] || clock=(FAKETIME="@$1" LD_PRELOAD="$E2E_FAKETIME_LIB")
+    env "${clock[@]}" "$E2E_BIN" >>"$E2E_WORK/program.log" 2>&1 &
     E2E_PID=$! && E2E_PIDS+=("$E2E_PID")
     [[ -z ${2:-} ]] || e2e_expect_window "$E2E_PID" "$2" "$3"
 }
