@@ -50,8 +50,8 @@
 #include "engine/ReachedMilestones.h"
 #include "engine/RefreshStatus.h"
 #include "engine/UpcomingMilestones.h"
-#include "support/Program.h"
 #include "support/ScratchDirectory.h"
+#include "support/Program.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -115,8 +115,8 @@ public:
 
         // The baseline's texts: exactly what the two moments' ticks write.
         for (std::size_t turn = 0; turn < 2; ++turn) {
-            const TrackerStatus status =
-                ComputeStatus(program_.app.Settings(), moments_[turn], program_.platform.draw, ElapsedForm::Calendar);
+            const TrackerStatus status = ComputeStatus(program_.app.Settings(), moments_[turn], program_.platform.draw,
+                                                       ElapsedForm::Calendar);
             for (std::size_t i = 0; i < 6; ++i) captions_[turn][i] = QString::fromStdString(status.captions[i]);
         }
     }
@@ -130,8 +130,7 @@ public:
     }
 
     void SetSixLabels(std::size_t turn) {
-        for (int i = 0; i < 6; ++i)
-            form_->Value(static_cast<CaptionIndex>(i))->setText(captions_[turn][static_cast<std::size_t>(i)]);
+        for (int i = 0; i < 6; ++i) form_->Value(static_cast<CaptionIndex>(i))->setText(captions_[turn][static_cast<std::size_t>(i)]);
     }
 
     // Does what the event loop does next after a tick: delivers the posted
@@ -271,8 +270,8 @@ int main(int argc, char** argv) {
     // the cheapest (a few more digits to write are all that may differ).
     const double spread = std::max({day, year, century}) / std::min({day, year, century});
     verdict.Check(spread <= 1.2, "refresh computation, slowest / fastest span", spread, "x", 1.2);
-    verdict.Check(tickPaint / labelsPaint <= 1.5, "tick / six label texts (with the repaint)", tickPaint / labelsPaint,
-                  "x", 1.5);
+    verdict.Check(tickPaint / labelsPaint <= 1.5, "tick / six label texts (with the repaint)",
+                  tickPaint / labelsPaint, "x", 1.5);
     // Without the repaint the tick's own computation (about a microsecond)
     // stands against a single changed label text: shown, not judged.
     std::printf("  %-48s %10.3f x   (not judged: no repaint)\n", "tick / six label texts (calls alone)",
