@@ -17,6 +17,7 @@ PACKAGES=(
     trayer                                            # a tray host for headless runs
     dbus-bin dbus-daemon at-spi2-core python3-pyatspi # the accessibility bus, read as a screen reader does
     weston qt6-wayland                                # the program under Wayland (end-to-end test)
+    python3-dbus python3-gi                           # a notification service of the tests' own
     libx11-dev                                        # the start-up benchmark helper
     dpkg-dev file                                     # the .deb (CPack needs file, dpkg-shlibdeps)
     lintian appstream desktop-file-utils              # its checks by Debian's rules

@@ -1,5 +1,7 @@
 #include "app/App.h"
 
+#include <QStringList>
+
 #include <variant>
 
 #include "app/Messages.h"
@@ -7,6 +9,7 @@
 #include "app/ScreenPlacement.h"
 #include "app/WebAddress.h"
 #include "engine/ElapsedFigures.h"
+#include "engine/ReachedMilestones.h"
 #include "engine/ReadLeadingNumber.h"
 #include "engine/RefreshStatus.h"
 #include "engine/ReportText.h"
@@ -113,10 +116,14 @@ void App::OpenDisplayWindows(Window shown) {
         PullOntoScreen(settings_.mainLeft, settings_.mainTop, screen, 5000, 3000);
         PullOntoScreen(settings_.miniLeft, settings_.miniTop, screen, 3500, 1500);
     }
+    noticesOn_ = folder_.LoadNoticesOn();
     windows_.OpenDisplayWindows({{settings_.mainLeft, settings_.mainTop},
                                  {settings_.miniLeft, settings_.miniTop},
                                  settings_.backColor,
                                  settings_.textColor});
+    windows_.ShowNoticeChoice(noticesOn_);
+    // Nothing passed while the program did not run, or through new settings, is told.
+    furthest_.reset();
     Refresh();
     refreshTimer_.start();
     windows_.ShowDisplayWindow(shown);
@@ -128,6 +135,17 @@ void App::Refresh() {
     status_ = ComputeStatus(settings_, platform_.CurrentMoment(), platform_.RandomDraw(), elapsedForm_);
     windows_.ShowStatus(status_);
     elapsedForm_ = ElapsedForm::Calendar;
+    if (furthest_) TellReachedMilestones(*furthest_);
+    if (!furthest_ || status_.totalMinutes > furthest_->totalMinutes) furthest_ = status_;
+}
+
+void App::TellReachedMilestones(const TrackerStatus& furthest) {
+    if (!noticesOn_) return;
+    QStringList lines;
+    for (const std::string& line : ReachedMilestones(furthest, status_)) lines << QString::fromStdString(line);
+    if (lines.isEmpty()) return;
+    platform_.Notify(kProgramTitle, lines.join(QLatin1Char('\n')),
+                     [this] { windows_.BringForward(settings_.MiniWindowInUse() ? Window::Mini : Window::Main); });
 }
 
 void App::SwitchElapsedForm() {
@@ -181,6 +199,12 @@ void App::SwitchToMiniWindow() {
 void App::SwitchToMainWindow() {
     settings_.windowMode = WindowMode::kMain;
     windows_.ShowDisplayWindow(Window::Main);
+}
+
+void App::SetNoticesOn(bool on) {
+    noticesOn_ = on;
+    windows_.ShowNoticeChoice(on);
+    if (!folder_.SaveNoticesOn(on)) ReportDataFolderProblem();
 }
 
 void App::Exit() { UnloadDisplayWindows(); }

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <optional>
 
 #include "app/ProgramWindows.h"
 #include "app/SettingsCheck.h"
@@ -52,6 +53,9 @@ public:
     void OpenSettings();
     void SwitchToMiniWindow();
     void SwitchToMainWindow();
+    // Whether a refresh that passes a milestone tells it; saved at once.
+    void SetNoticesOn(bool on);
+    [[nodiscard]] bool NoticesOn() const { return noticesOn_; }
     void Exit();
     // The display windows have come to rest after moving, showing or hiding:
     // their places are saved quietly, so that a session that ends without a
@@ -88,6 +92,8 @@ private:
     static Places PlacesIn(const TrackerSettings& settings);
 
     void Refresh();
+    // The milestones passed since the furthest refresh, as one notification.
+    void TellReachedMilestones(const TrackerStatus& furthest);
     // Reads both data files again, so that saved settings take effect, and
     // loads the display windows with the one named shown.
     void OpenDisplayWindows(Window shown);
@@ -115,6 +121,11 @@ private:
     TrackerStatus status_;
     // The form the elapsed figure shows until the next refresh.
     ElapsedForm elapsedForm_ = ElapsedForm::Calendar;
+    bool noticesOn_ = true;
+    // The furthest refresh since the display windows loaded (at the start, or
+    // with new settings), which the milestones are told against: a clock set
+    // back and forward again tells none twice. None before the first refresh.
+    std::optional<TrackerStatus> furthest_;
     QTimer refreshTimer_;
     Places placesOnDisk_{};
     bool ended_ = false;

@@ -7,7 +7,7 @@
 
 #include "storage/DataDirectory.h"
 
-// The program's title: the caption of every message box.
+// The program's title: the caption of every message box and notification.
 inline const QString kProgramTitle = QStringLiteral("ヨルマ式");
 
 inline const QString kAlreadyRunningMessage = QStringLiteral("プログラムは既に起動されています。");

@@ -1,7 +1,7 @@
 #pragma once
 // Everything the program needs from the desktop passes through here, so that
 // tests run it with a fake clock, a fixed random draw and recorded message
-// boxes. The Qt implementation is QtPlatform (ui). What only the windows ask
+// boxes and notifications. The Qt implementation is QtPlatform (ui). What only the windows ask
 // of the desktop (the colour dialog, the tray) is the ui layer's Desktop.
 
 #include <QSize>
@@ -48,4 +48,8 @@ public:
     // Nothing waits for it: a failure may be reported later, once the
     // desktop's opener has ended, by calling onFailure (at most once).
     virtual void OpenUrl(const QString& address, std::function<void()> onFailure) = 0;
+    // A notification of the desktop's own (its notification service, or the
+    // tray's message where it has none). A click on it runs onClicked; a
+    // desktop that can show none drops it.
+    virtual void Notify(const QString& title, const QString& body, std::function<void()> onClicked) = 0;
 };

@@ -59,6 +59,11 @@ public:
     // Brings minimised or maximised display windows back to their normal
     // state, so that their places are their normal ones.
     virtual void NormaliseDisplayWindows() = 0;
+    // Brings the display window named to the front, out of the tray or the
+    // task bar if need be; nothing while the display windows are not loaded.
+    virtual void BringForward(Window mainOrMini) = 0;
+    // Whether passed milestones are told, as both display windows' menus show it.
+    virtual void ShowNoticeChoice(bool on) = 0;
     // One refresh's figures, into both display windows.
     virtual void ShowStatus(const TrackerStatus& status) = 0;
     // The elapsed figure in the other of its two forms.

@@ -18,6 +18,7 @@ namespace {
 
 const QString kProfileName = QStringLiteral("initial.ini");
 const QString kOptionsName = QStringLiteral("option.ini");
+const QString kNoticesName = QStringLiteral("notice.ini");
 
 // Each file's fields, in file order. Loading, saving and the defaults all
 // read these tables, so a field is declared once.
@@ -223,6 +224,31 @@ bool SaveOptions(const TrackerSettings& settings, DataDirectory& folder) {
     return SaveLine(folder, kOptionsName, OptionsLine(settings));
 }
 
+namespace {
+
+// A save of a name that is another data file too would write over that file.
+bool NoticesShareAFile(const DataDirectory& folder) {
+    return folder.SameFile(kNoticesName, kProfileName) || folder.SameFile(kNoticesName, kOptionsName);
+}
+
+}  // namespace
+
+bool LoadNoticesOn(const DataDirectory& folder) {
+    if (NoticesShareAFile(folder)) return true;
+    const FileContent content = folder.Read(kNoticesName, kLongestLineRead);
+    if (content.access != FileAccess::Read) return true;
+    const std::optional<QString> text = FirstLineText(content.bytes);
+    if (!text) return true;
+    std::int32_t value = 1;
+    LineReader(*text).ReadNumber(value);
+    return value != 0;
+}
+
+bool SaveNoticesOn(bool on, DataDirectory& folder) {
+    return !NoticesShareAFile(folder) &&
+           SaveLine(folder, kNoticesName, on ? QStringLiteral("1\r\n") : QStringLiteral("0\r\n"));
+}
+
 bool SaveProfileAndOptions(const TrackerSettings& settings, DataDirectory& folder) {
     // Both checked before either is written, so that a refusal leaves both as they were.
     std::optional<Replacement> profile = Replacing(folder, kProfileName, ProfileLine(settings));
@@ -232,7 +258,9 @@ bool SaveProfileAndOptions(const TrackerSettings& settings, DataDirectory& folde
 
 bool AreOneFile(const DataDirectory& folder) { return folder.SameFile(kProfileName, kOptionsName); }
 
-void RemoveInterruptedSaves(DataDirectory& folder) { folder.RemoveLeftovers({kProfileName, kOptionsName}); }
+void RemoveInterruptedSaves(DataDirectory& folder) {
+    folder.RemoveLeftovers({kProfileName, kOptionsName, kNoticesName});
+}
 
 void SetProfileDefaults(TrackerSettings& settings, const MomentParts& now) {
     const TrackerSettings defaults;

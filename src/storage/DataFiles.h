@@ -1,10 +1,9 @@
 #pragma once
-// The two data files under "<basePath>/yorumadata": "initial.ini" holds the
+// The data files under "<basePath>/yorumadata": "initial.ini" holds the
 // quit moment and the smoking profile (8 fields), "option.ini" everything
-// else (15 fields). Each is one line of comma-separated fields ended by CR LF,
-// numbers in decimal and texts between double quotes, in the system's
-// multi-byte code page (Shift-JIS on a Japanese Windows). Files are always
-// replaced whole, through the open data folder (DataDirectory).
+// else (15 fields), "notice.ini" whether passed milestones are told (1 or 0). Each is one line of comma-separated
+// fields ended by CR LF, numbers in decimal and texts between double quotes, in the system's multi-byte code page
+// (Shift-JIS on a Japanese Windows). Files are always replaced whole, through the open data folder (DataDirectory).
 
 #include <QString>
 
@@ -40,6 +39,10 @@ enum class LoadResult {
 // untouched. A missing file is made.
 [[nodiscard]] bool SaveProfile(const TrackerSettings& settings, DataDirectory& folder);
 [[nodiscard]] bool SaveOptions(const TrackerSettings& settings, DataDirectory& folder);
+// Whether passed milestones are told: on unless "notice.ini" says 0. A file
+// that is one with another data file is neither read nor written.
+[[nodiscard]] bool LoadNoticesOn(const DataDirectory& folder);
+[[nodiscard]] bool SaveNoticesOn(bool on, DataDirectory& folder);
 // Both files or neither: when "option.ini" cannot be replaced, "initial.ini"
 // is put back as it was.
 [[nodiscard]] bool SaveProfileAndOptions(const TrackerSettings& settings, DataDirectory& folder);

@@ -68,4 +68,8 @@ bool DataFolder::SaveBoth(const TrackerSettings& settings) {
     return !profileKept_ && !optionsKept_ && DataFiles::SaveProfileAndOptions(settings, directory_);
 }
 
+bool DataFolder::LoadNoticesOn() const { return DataFiles::LoadNoticesOn(directory_); }
+
+bool DataFolder::SaveNoticesOn(bool on) { return DataFiles::SaveNoticesOn(on, directory_); }
+
 void DataFolder::RemoveInterruptedSaves() { DataFiles::RemoveInterruptedSaves(directory_); }

@@ -1,6 +1,6 @@
 #pragma once
 // The data folder "yorumadata" under the directory the program was started
-// from (the base path), and what this run may do with its two files. A folder someone else
+// from (the base path), and what this run may do with its files. A folder someone else
 // may change, a file that is another user's, or a link out of the folder is
 // never used; a file that is there but cannot be read is never written over
 // (what it holds would be replaced by defaults unseen) until a later load
@@ -42,6 +42,10 @@ public:
     // could not be. True when saved.
     [[nodiscard]] bool SaveBoth(const TrackerSettings& settings);
     [[nodiscard]] bool SaveOptions(const TrackerSettings& settings);
+
+    // Whether passed milestones are told ("notice.ini"): on unless it says 0.
+    [[nodiscard]] bool LoadNoticesOn() const;
+    [[nodiscard]] bool SaveNoticesOn(bool on);
 
     // What saves of an earlier copy, killed while saving, left in the folder.
     // Only for the copy that owns the folder.

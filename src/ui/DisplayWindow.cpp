@@ -30,6 +30,9 @@ void DisplayWindow::BuildPopupMenu(const char* version, const PopupEntry& switch
     AddPopupEntry({"blogEntry", "ブログや掲示板を開く", [this] { app_.OpenBlogPage(); }});
     AddPopupEntry({"helpEntry", "ヘルプを読む", [this] { app_.OpenHelp(); }});
     AddPopupEntry({"settingsEntry", "設定変更をする", [this] { app_.OpenSettings(); }});
+    AddPopupEntry(
+        {"noticeEntry", "節目をお知らせする", [this] { app_.SetNoticesOn(MenuEntry("noticeEntry")->isChecked()); }});
+    MenuEntry("noticeEntry")->setCheckable(true);
     AddPopupEntry({"versionEntry", "バージョン情報", [this, version] { ShowVersionBox(version); }});
     AddPopupEntry(switchEntry);
     AddPopupEntry({"exitEntry", "アプリケーションの終了", [this] { app_.Exit(); }});
@@ -61,6 +64,15 @@ void DisplayWindow::RestoreFromTray() {
     show();
     desktop_.RemoveTrayIcon(this);
 }
+
+void DisplayWindow::BringForward() {
+    if (isMinimized()) showNormal();
+    RestoreFromTray();
+    raise();
+    activateWindow();
+}
+
+void DisplayWindow::ShowNoticeChoice(bool on) { MenuEntry("noticeEntry")->setChecked(on); }
 
 // The tray icon goes with the window.
 void DisplayWindow::OnUnload() { desktop_.RemoveTrayIcon(this); }

@@ -25,6 +25,10 @@ public:
     // window is minimised instead so that it can always be found again.
     void HideToTray();
     void RestoreFromTray();
+    // To the front, from the tray or the task bar as well, with the keyboard.
+    void BringForward();
+    // The menu's mark on "節目をお知らせする".
+    void ShowNoticeChoice(bool on);
     // The version box, for a version such as "1.12", shown in full-width digits.
     void ShowVersionBox(const char* version);
 

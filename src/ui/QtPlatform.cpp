@@ -20,6 +20,7 @@
 #endif
 
 #include "app/Messages.h"
+#include "ui/Notifier.h"
 #include "ui/SessionEndWatcher.h"
 #include "ui/Twips.h"
 #include "ui/WindowPlacing.h"
@@ -103,4 +104,9 @@ void QtPlatform::OpenUrl(const QString& address, std::function<void()> onFailure
                      });
     opener->start(QStringLiteral("xdg-open"), {address});
 #endif
+}
+
+void QtPlatform::Notify(const QString& title, const QString& body, std::function<void()> onClicked) {
+    if (!notifier_) notifier_ = std::make_unique<Notifier>();
+    notifier_->Notify(title, body, std::move(onClicked));
 }

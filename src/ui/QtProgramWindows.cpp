@@ -131,6 +131,22 @@ void QtProgramWindows::NormaliseDisplayWindows() {
     if (MiniWindow* mini = Mini()) mini->Normalise();
 }
 
+void QtProgramWindows::BringForward(Window mainOrMini) {
+    MainWindow* main = Main();
+    MiniWindow* mini = Mini();
+    if (main == nullptr || mini == nullptr) return;
+    if (mainOrMini == Window::Mini) {
+        mini->BringForward();
+    } else {
+        main->BringForward();
+    }
+}
+
+void QtProgramWindows::ShowNoticeChoice(bool on) {
+    if (MainWindow* main = Main()) main->ShowNoticeChoice(on);
+    if (MiniWindow* mini = Mini()) mini->ShowNoticeChoice(on);
+}
+
 void QtProgramWindows::ShowStatus(const TrackerStatus& status) {
     if (MainWindow* main = Main()) main->ShowStatus(status);
     if (MiniWindow* mini = Mini()) mini->ShowReport(status.reportText);

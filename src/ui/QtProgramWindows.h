@@ -35,6 +35,8 @@ public:
     void ShowDisplayWindow(Window mainOrMini) override;
     void MoveMiniWindow(WindowPlace place) override;
     void NormaliseDisplayWindows() override;
+    void BringForward(Window mainOrMini) override;
+    void ShowNoticeChoice(bool on) override;
     void ShowStatus(const TrackerStatus& status) override;
     void ShowElapsedCaption(const std::string& caption) override;
 

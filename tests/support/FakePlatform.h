@@ -1,7 +1,7 @@
 #pragma once
 // The platform and the desktop for tests: a clock the test sets, a fixed
-// draw, and message boxes, clipboard, web pages, colour dialogs and tray icons
-// recorded instead of shown.
+// draw, and message boxes, clipboard, web pages, colour dialogs, tray icons and
+// notifications recorded instead of shown.
 
 #include <QHash>
 #include <QStringList>
@@ -25,6 +25,9 @@ public:
     int endProgramCalls = 0;
     std::function<void()> endSession;
     QHash<const QObject*, std::function<void()>> trayIcons;
+    // Each notification's title and body; a click on the last one runs noticeClicked.
+    QList<std::pair<QString, QString>> notices;
+    std::function<void()> noticeClicked;
 
     MomentParts CurrentMoment() override { return now; }
     std::int32_t RandomDraw() override { return draw; }
@@ -38,6 +41,11 @@ public:
     void OpenUrl(const QString& address, std::function<void()> onFailure) override {
         openedUrls << address;
         if (!openUrlSucceeds) onFailure();
+    }
+
+    void Notify(const QString& title, const QString& body, std::function<void()> onClicked) override {
+        notices.append({title, body});
+        noticeClicked = std::move(onClicked);
     }
 
     std::optional<std::int32_t> ChooseColor(std::int32_t) override { return colorChoice; }

@@ -176,7 +176,8 @@ QString DescribeWindow(QWidget* window) {
     for (QMenu* menu : window->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
         lines << QStringLiteral("  menu %1 | %2").arg(menu->objectName(), Accessible(menu));
         for (QAction* entry : menu->actions()) {
-            lines << QStringLiteral("    %1 %2").arg(entry->objectName(), Quoted(entry->text()));
+            const QString mark = !entry->isCheckable() ? QString() : entry->isChecked() ? " checked" : " unchecked";
+            lines << QStringLiteral("    %1 %2%3").arg(entry->objectName(), Quoted(entry->text()), mark);
         }
     }
     return lines.join('\n') + '\n';
