@@ -50,6 +50,10 @@ public:
     void OpenBlogPage();
     void OpenHelp();
     void OpenSettings();
+    // The view of the coming milestones: filled on opening and at every
+    // refresh while it is open; it goes with the display windows.
+    void OpenMilestones();
+    void CloseMilestones();
     void SwitchToMiniWindow();
     void SwitchToMainWindow();
     void Exit();
@@ -88,6 +92,7 @@ private:
     static Places PlacesIn(const TrackerSettings& settings);
 
     void Refresh();
+    void ShowMilestones(const MomentParts& now);
     // Reads both data files again, so that saved settings take effect, and
     // loads the display windows with the one named shown.
     void OpenDisplayWindows(Window shown);

@@ -30,6 +30,7 @@ void DisplayWindow::BuildPopupMenu(const char* version, const PopupEntry& switch
     AddPopupEntry({"blogEntry", "ブログや掲示板を開く", [this] { app_.OpenBlogPage(); }});
     AddPopupEntry({"helpEntry", "ヘルプを読む", [this] { app_.OpenHelp(); }});
     AddPopupEntry({"settingsEntry", "設定変更をする", [this] { app_.OpenSettings(); }});
+    AddPopupEntry({"milestonesEntry", "これからの節目", [this] { app_.OpenMilestones(); }});
     AddPopupEntry({"versionEntry", "バージョン情報", [this, version] { ShowVersionBox(version); }});
     AddPopupEntry(switchEntry);
     AddPopupEntry({"exitEntry", "アプリケーションの終了", [this] { app_.Exit(); }});

@@ -37,6 +37,7 @@ public:
     void NormaliseDisplayWindows() override;
     void ShowStatus(const TrackerStatus& status) override;
     void ShowElapsedCaption(const std::string& caption) override;
+    void ShowMilestones(const MilestonesView& view) override;
 
     // The loaded window of a kind, or null.
     FixedWindow* Loaded(Window window) const;
