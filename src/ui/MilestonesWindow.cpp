@@ -11,7 +11,6 @@
 #include "app/App.h"
 #include "ui/AccessibleText.h"
 #include "ui/Colors.h"
-#include "ui/FocusFrame.h"
 #include "ui/Pictures.h"
 
 namespace {
@@ -31,8 +30,9 @@ constexpr std::array<KindRow, kMilestoneKindCount> kKindRows{{
 }};
 
 // The bars are where Tab stops, one a row, so that the keyboard and a screen
-// reader go through the rows; the style draws no focus on a bar, so it draws
-// its own frame, in the figures' text colour.
+// reader go through the rows. The style draws no focus on a bar, so it draws
+// its own frame, in the colour of the text it writes on its groove, which
+// stands out from the groove and the filled part alike.
 class MilestoneBar : public QProgressBar {
 public:
     using QProgressBar::QProgressBar;
@@ -40,8 +40,10 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QProgressBar::paintEvent(event);
+        if (!hasFocus()) return;
         QPainter painter(this);
-        DrawFocusFrame(this, painter, rect());
+        painter.setPen(QPen(palette().color(QPalette::Text), 2, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
 };
 
