@@ -13,6 +13,7 @@
 #include "engine/ReadLeadingNumber.h"
 #include "engine/RefreshStatus.h"
 #include "engine/ReportText.h"
+#include "engine/UpcomingMilestones.h"
 
 namespace {
 
@@ -132,9 +133,11 @@ void App::OpenDisplayWindows(Window shown) {
 void App::OnTick() { Refresh(); }
 
 void App::Refresh() {
-    status_ = ComputeStatus(settings_, platform_.CurrentMoment(), platform_.RandomDraw(), elapsedForm_);
+    const MomentParts now = platform_.CurrentMoment();
+    status_ = ComputeStatus(settings_, now, platform_.RandomDraw(), elapsedForm_);
     windows_.ShowStatus(status_);
     elapsedForm_ = ElapsedForm::Calendar;
+    ShowMilestones(now);
     if (furthest_) TellReachedMilestones(*furthest_);
     if (!furthest_ || status_.totalMinutes > furthest_->totalMinutes) furthest_ = status_;
 }
@@ -146,6 +149,11 @@ void App::TellReachedMilestones(const TrackerStatus& furthest) {
     if (lines.isEmpty()) return;
     platform_.Notify(kProgramTitle, lines.join(QLatin1Char('\n')),
                      [this] { windows_.BringForward(settings_.MiniWindowInUse() ? Window::Mini : Window::Main); });
+}
+
+void App::ShowMilestones(const MomentParts& now) {
+    if (!windows_.IsOpen(Window::Milestones)) return;
+    windows_.ShowMilestones({UpcomingMilestones(settings_, now), settings_.backColor, settings_.textColor});
 }
 
 void App::SwitchElapsedForm() {
@@ -177,6 +185,13 @@ void App::OpenWebPage(const QString& address) {
 }
 
 void App::OpenHelp() { windows_.Open(Window::Help); }
+
+void App::OpenMilestones() {
+    windows_.Open(Window::Milestones);
+    ShowMilestones(platform_.CurrentMoment());
+}
+
+void App::CloseMilestones() { windows_.Close(Window::Milestones); }
 
 void App::OpenSettings() {
     StoreDisplayPlaces();
@@ -213,6 +228,8 @@ void App::UnloadDisplayWindows() {
     StoreDisplayPlaces();
     if (!SaveOptions()) ReportDataFolderProblem();
     refreshTimer_.stop();
+    // Without the refresh it would stand still; the program ends with the display windows as before.
+    windows_.Close(Window::Milestones);
     windows_.Close(Window::Main);
 }
 

@@ -51,6 +51,10 @@ public:
     void OpenBlogPage();
     void OpenHelp();
     void OpenSettings();
+    // The view of the coming milestones: filled on opening and at every
+    // refresh while it is open; it goes with the display windows.
+    void OpenMilestones();
+    void CloseMilestones();
     void SwitchToMiniWindow();
     void SwitchToMainWindow();
     // Whether a refresh that passes a milestone tells it; saved at once.
@@ -94,6 +98,7 @@ private:
     void Refresh();
     // The milestones passed since the furthest refresh, as one notification.
     void TellReachedMilestones(const TrackerStatus& furthest);
+    void ShowMilestones(const MomentParts& now);
     // Reads both data files again, so that saved settings take effect, and
     // loads the display windows with the one named shown.
     void OpenDisplayWindows(Window shown);

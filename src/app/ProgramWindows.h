@@ -4,12 +4,14 @@
 // and the windows tell the app what the user does. Places are a window's
 // outer frame's top left corner, in twips.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "engine/SeasonalOccasion.h"
 #include "engine/TrackerStatus.h"
+#include "engine/UpcomingMilestones.h"
 
 enum class Window {
     Profile,            // the first run's profile
@@ -18,7 +20,8 @@ enum class Window {
     Settings,
     Info,  // about the paid edition, reached from the settings
     Help,
-    Main,  // the two display windows, always loaded together
+    Milestones,  // the coming milestones, reached from the display windows
+    Main,        // the two display windows, always loaded together
     Mini,
 };
 
@@ -26,6 +29,13 @@ struct WindowPlace {
     std::int32_t left = 0;
     std::int32_t top = 0;
     friend bool operator==(const WindowPlace&, const WindowPlace&) = default;
+};
+
+// What the view of the coming milestones shows: one of each kind, in the figures' colours.
+struct MilestonesView {
+    std::array<UpcomingMilestone, kMilestoneKindCount> milestones;
+    std::int32_t backColor = 0;
+    std::int32_t textColor = 0;
 };
 
 // How the two display windows open: where each stands and the colours of the figures.
@@ -41,7 +51,7 @@ public:
     virtual ~ProgramWindows() = default;
 
     // Loads a window other than the display windows and shows it; the help
-    // window, when it is open already, is brought forward instead.
+    // and the milestones window, when open already, are brought forward instead.
     virtual void Open(Window window) = 0;
     virtual void OpenSeasonalGreeting(SeasonalOccasion occasion) = 0;
     // Unloads a window; the main and the mini window go together.
@@ -68,4 +78,6 @@ public:
     virtual void ShowStatus(const TrackerStatus& status) = 0;
     // The elapsed figure in the other of its two forms.
     virtual void ShowElapsedCaption(const std::string& caption) = 0;
+    // Into the view of the coming milestones, where it is open.
+    virtual void ShowMilestones(const MilestonesView& view) = 0;
 };

@@ -30,6 +30,7 @@ void DisplayWindow::BuildPopupMenu(const char* version, const PopupEntry& switch
     AddPopupEntry({"blogEntry", "ブログや掲示板を開く", [this] { app_.OpenBlogPage(); }});
     AddPopupEntry({"helpEntry", "ヘルプを読む", [this] { app_.OpenHelp(); }});
     AddPopupEntry({"settingsEntry", "設定変更をする", [this] { app_.OpenSettings(); }});
+    AddPopupEntry({"milestonesEntry", "これからの節目", [this] { app_.OpenMilestones(); }});
     AddPopupEntry(
         {"noticeEntry", "節目をお知らせする", [this] { app_.SetNoticesOn(MenuEntry("noticeEntry")->isChecked()); }});
     MenuEntry("noticeEntry")->setCheckable(true);

@@ -4,6 +4,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/InfoWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/MilestonesWindow.h"
 #include "ui/MiniWindow.h"
 #include "ui/ProfileWindow.h"
 #include "ui/SeasonalGreeting.h"
@@ -42,8 +43,9 @@ void QtProgramWindows::Adopt(Window kind, FixedWindow* window) {
 }
 
 void QtProgramWindows::Open(Window window) {
-    if (FixedWindow* open = Loaded(window); open != nullptr && window == Window::Help) {
-        // There is only ever one help window: an open one is brought forward.
+    if (FixedWindow* open = Loaded(window);
+        open != nullptr && (window == Window::Help || window == Window::Milestones)) {
+        // There is only ever one of these: an open one is brought forward.
         if (open->isMinimized()) open->showNormal();
         open->show();
         open->raise();
@@ -62,6 +64,7 @@ void QtProgramWindows::Open(Window window) {
         }
         case Window::Info: opened = new InfoWindow(*app_); break;
         case Window::Help: opened = new HelpWindow(); break;
+        case Window::Milestones: opened = new MilestonesWindow(*app_); break;
         case Window::SeasonalGreeting:
         case Window::Main:
         case Window::Mini: return;  // opened with what they show, below
@@ -154,4 +157,8 @@ void QtProgramWindows::ShowStatus(const TrackerStatus& status) {
 
 void QtProgramWindows::ShowElapsedCaption(const std::string& caption) {
     if (MainWindow* main = Main()) main->ShowElapsedCaption(caption);
+}
+
+void QtProgramWindows::ShowMilestones(const MilestonesView& view) {
+    if (auto* milestones = static_cast<MilestonesWindow*>(Loaded(Window::Milestones))) milestones->Show(view);
 }

@@ -39,6 +39,7 @@ public:
     void ShowNoticeChoice(bool on) override;
     void ShowStatus(const TrackerStatus& status) override;
     void ShowElapsedCaption(const std::string& caption) override;
+    void ShowMilestones(const MilestonesView& view) override;
 
     // The loaded window of a kind, or null.
     FixedWindow* Loaded(Window window) const;

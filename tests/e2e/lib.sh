@@ -69,12 +69,17 @@ e2e_type_profile() {
 e2e_position() { timeout 5 xdotool getwindowgeometry --shell "$1" | awk -F= '$1=="X"{x=$2} $1=="Y"{y=$2} END{print x, y}'; }
 
 # e2e_menu WID X Y N: window WID's popup menu by a right click at X,Y, then its
-# Nth entry (1: "コピーする") by the keyboard.
+# Nth entry (1: "コピーする"; from the end when negative, -1: the last) by the keyboard.
 # (No --sync: the pointer may already stand there, and would never be seen to move.)
 e2e_menu() {
-    # shellcheck disable=SC2046
+    local key=Down count=$4 keys=() i
+    if ((count < 0)); then
+        key=Up
+        count=$((-count))
+    fi
+    for ((i = 0; i < count; i++)); do keys+=("$key"); done
     timeout 5 xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click 3 sleep 0.4 \
-        key --delay 60 $(printf 'Down %.0s' $(seq "$4")) Return || e2e_fail "could not choose entry $4 of $1's menu"
+        key --delay 60 "${keys[@]}" Return || e2e_fail "could not choose entry $4 of $1's menu"
 }
 
 # e2e_expect_message PID TEXT WHAT: the process's message box begins with the

@@ -63,8 +63,8 @@ REPORT='ステータス： ２等兵\r\nヨルマ日： 2008年 10月 15日\r\n�
 REPORT+='延びた寿命： 0日と0時間0分\r\n節約できた金額： 0円（節税分 0円）\r\n節煙本数： 0本 0ｍ ガンバレ－'
 e2e_expect_selection clipboard "$REPORT" "the copy"
 
-# The menu's seventh entry "ミニサイズで運転する": first opened where the main window stands.
-e2e_menu "$E2E_WID" 300 80 7
+# The menu's last entry but one, "ミニサイズで運転する": first opened where the main window stands.
+e2e_menu "$E2E_WID" 300 80 -2
 e2e_expect_window "$E2E_PID" "$MINI" "mini window"
 e2e_expect_spoken 'frame|ヨルマ式（ミニサイズ）|||yoruma'
 [[ "$(e2e_position "$E2E_WID")" == "$x $y" ]] || e2e_fail "mini window at $(e2e_position "$E2E_WID"), not at $x $y"
@@ -83,7 +83,7 @@ e2e_wait "the tray icon has gone" e2e_gone "$E2E_PID" "$icon"
 
 # Moved, then ended by the menu's last entry: the mode and the place are kept.
 timeout 5 xdotool windowmove --sync "$E2E_WID" 240 180 || e2e_fail "could not move the mini window"
-e2e_menu "$E2E_WID" 100 40 8
+e2e_menu "$E2E_WID" 100 40 -1
 e2e_exit "$E2E_PID" "アプリケーションの終了"
 e2e_expect_bytes "$OPTIONS" "${OPTIONS_LINE/,2,0,0,/,1,3600,2700,}\\r\\n" "after the exit"
 

@@ -228,6 +228,7 @@ TEST_F(FaceTest, EveryWindowAndMessage) {
     }
     const std::pair<void (App::*)(), Window> others[] = {
         {&App::OpenHelp, Window::Help},
+        {&App::OpenMilestones, Window::Milestones},
         {&App::OpenSettings, Window::Settings},
         {&App::OpenInfo, Window::Info},
     };
