@@ -132,6 +132,8 @@ QString Font(const QFont& font) {
     return font.families().value(0) + ' ' + size + (font.bold() ? " bold" : "");
 }
 
+bool LaidOut(const QWidget* window) { return window->layout() != nullptr; }
+
 // One line a control, in the order the window made them, those in a frame or
 // group below it.
 void DescribeControls(QWidget* parent, const QString& indent, QStringList& lines) {
@@ -139,9 +141,13 @@ void DescribeControls(QWidget* parent, const QString& indent, QStringList& lines
         auto* control = qobject_cast<QWidget*>(child);
         if (control == nullptr || control->isWindow()) continue;
         const QRect place = control->geometry();
-        const QString geometry = QString::asprintf("%d,%d %dx%d", place.x(), place.y(), place.width(), place.height()) +
-                                 (control->isVisibleTo(control->window()) ? "" : " hidden") +
-                                 (control->isEnabled() ? "" : " disabled");
+        // A window laid out by its font has no places of its own: they follow
+        // each platform's font rendering.
+        const QString geometry =
+            (LaidOut(control->window())
+                 ? QStringLiteral("laid out")
+                 : QString::asprintf("%d,%d %dx%d", place.x(), place.y(), place.width(), place.height())) +
+            (control->isVisibleTo(control->window()) ? "" : " hidden") + (control->isEnabled() ? "" : " disabled");
         // The ground a control fills itself; the others show what lies behind
         // them, or what the style draws from the desktop's colours.
         const QString ground = control->autoFillBackground()
@@ -166,8 +172,9 @@ QString DescribeWindow(QWidget* window) {
     EXPECT_NE(window, nullptr);
     if (window == nullptr) return {};
     QStringList lines;
-    const QString size = QString::asprintf("%dx%d", window->width(), window->height()) +
-                         (window->minimumSize() == window->maximumSize() ? " fixed" : " resizable");
+    const QString size =
+        (LaidOut(window) ? QStringLiteral("laid out") : QString::asprintf("%dx%d", window->width(), window->height())) +
+        (window->minimumSize() == window->maximumSize() ? " fixed" : " resizable");
     lines << QStringLiteral("== %1 %2 %3 client %4 | font %5 | back %6 | %7")
                  .arg(window->objectName(), QString::fromLatin1(window->metaObject()->className()),
                       Quoted(window->windowTitle()), size, Font(window->font()),
