@@ -135,14 +135,7 @@ void QtProgramWindows::NormaliseDisplayWindows() {
 }
 
 void QtProgramWindows::BringForward(Window mainOrMini) {
-    MainWindow* main = Main();
-    MiniWindow* mini = Mini();
-    if (main == nullptr || mini == nullptr) return;
-    if (mainOrMini == Window::Mini) {
-        mini->BringForward();
-    } else {
-        main->BringForward();
-    }
+    if (auto* display = qobject_cast<DisplayWindow*>(Loaded(mainOrMini))) display->BringForward();
 }
 
 void QtProgramWindows::ShowNoticeChoice(bool on) {
