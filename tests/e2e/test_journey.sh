@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The user's journey with a tray host and a clock running from 15 October
-# 2008, 12:07: first run -> main window -> settings -> copy -> mini window ->
-# into the tray and back -> exit -> restart a day later in the mini window,
-# its menu by the keyboard -> the session's end (SIGTERM), which keeps the
-# place as the exit does.
+# 2008, 12:07: first run -> main window -> settings and back -> copy -> mini
+# window -> into the tray and back -> exit -> restart a day later in the mini
+# window where it was left.
 # Along the way, what a screen reader finds in each window on the desktop's
 # accessibility bus (AT-SPI, read with pyatspi as Orca reads it), on a session
 # bus of the test's own.
@@ -48,15 +47,12 @@ e2e_expect_bytes "$PROFILE" '2008,10,15,12,7,20,300,85\r\n' "tracking started"
 OPTIONS_LINE="1,8744,5,0,5,1,$((x * 15)),$((y * 15)),9241372,16777215,\"nubera.example.jp/\",2,0,0,\"ソルジャー\""
 e2e_expect_bytes "$OPTIONS" "$OPTIONS_LINE\\r\\n" "tracking started"
 
-# "設定" (4800, 2950 twips); 30 a day into the count box, then "設定を保存".
+# "設定" (4800, 2950 twips), left by Escape.
 e2e_click "$E2E_WID" 344 206
 e2e_expect_window "$E2E_PID" "$E2E_TITLE_SETTINGS" "settings window"
 e2e_expect_spoken 'dialog|設定ウィンドウ|全て半角で記入してください||yoruma' 'combo box|ソルジャー||ステータスの選択|設定ウィンドウ'
-e2e_click "$E2E_WID" 123 144
-e2e_key ctrl+a 3 0
-e2e_click "$E2E_WID" 241 210
-e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window after the save"
-e2e_expect_bytes "$PROFILE" '2008,10,15,12,7,30,300,85\r\n' "the saved change"
+e2e_key Escape
+e2e_expect_window "$E2E_PID" "$E2E_TITLE_MAIN" "main window after the settings"
 
 e2e_click "$E2E_WID" 32 206  # "コピー" (120, 2950 twips)
 REPORT='ステータス： ２等兵\r\nヨルマ日： 2008年 10月 15日\r\nヨルマからの日数： 0年 0ヶ月 0日 0時間 0分\r\n'
@@ -89,15 +85,3 @@ e2e_expect_bytes "$OPTIONS" "${OPTIONS_LINE/,2,0,0,/,1,3600,2700,}\\r\\n" "after
 
 e2e_start_program '2008-10-16 12:07:00' "$MINI" "mini window at the restart"
 [[ "$(e2e_position "$E2E_WID")" == "240 180" ]] || e2e_fail "mini window at $(e2e_position "$E2E_WID") after the restart"
-# The menu by the keyboard: Shift+F10 opens it with "コピーする" chosen.
-timeout 5 xdotool windowfocus --sync "$E2E_WID" key shift+F10 sleep 0.4 key Return || e2e_fail "could not press Shift+F10"
-REPORT='ステータス： １等兵\r\nヨルマ日： 2008年 10月 15日\r\nヨルマからの日数： 0年 0ヶ月 1日 0時間 0分\r\n'
-REPORT+='延びた寿命： 0日と2時間45分\r\n節約できた金額： 450円（節税分 283円）\r\n節煙本数： 30本 2.55ｍ '
-e2e_expect_selection clipboard "$REPORT" "the copy a day later" prefix  # then a message drawn at random
-
-# The session's end (SIGTERM) right after a move: the handler ends it as the
-# exit does, and the place just reached is kept.
-timeout 5 xdotool windowmove --sync "$E2E_WID" 300 400 || e2e_fail "could not move the mini window"
-kill -TERM "$E2E_PID"
-e2e_exit "$E2E_PID" "SIGTERM"
-e2e_expect_bytes "$OPTIONS" "${OPTIONS_LINE/,2,0,0,/,1,4500,6000,}\\r\\n" "after SIGTERM"

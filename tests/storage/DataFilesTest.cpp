@@ -11,38 +11,6 @@ using namespace DataFiles;
 
 namespace {
 
-// A long address too: a hand-edited file may hold far more than the settings box takes.
-TEST(DataFiles, WrittenLinesReadBackTheSame) {
-    ScratchDirectory scratch;
-    DataDirectory folder(scratch.Path());
-    TrackerSettings s{
-        .quitYear = 2008,
-        .quitMonth = 1,
-        .quitDay = 3,
-        .quitHour = 9,
-        .quitMinute = 5,
-        .cigarettesPerDay = -4,
-        .setupDone = 1,
-        .mainLeft = INT32_MIN,
-        .mainTop = 900,
-        .backColor = 0,
-        .blogUrl = "example.jp/a,b\"c" + std::string(40000, 'a'),
-        .windowMode = WindowMode::kMain,
-        .miniTop = INT32_MAX,
-        .statusMode = "コスモ",
-    };
-    ASSERT_TRUE(SaveProfile(s, folder));
-    ASSERT_TRUE(SaveOptions(s, folder));
-    EXPECT_EQ(scratch.Read("initial.ini"), "2008,1,3,9,5,-4,300,85\r\n");
-    EXPECT_EQ(scratch.ReadText("option.ini"), "1,8744,5,0,5,1,-2147483648,900,0,16777215,\"example.jp/a,bc" +
-                                                  QString(40000, 'a') + "\",0,0,2147483647,\"コスモ\"\r\n");
-    TrackerSettings read{.quitYear = 1, .statusMode = "x"};
-    EXPECT_EQ(LoadProfile(read, folder), LoadResult::Complete);
-    EXPECT_EQ(LoadOptions(read, folder), LoadResult::Complete);
-    s.blogUrl = "example.jp/a,bc" + std::string(40000, 'a');  // the format has no room for a double quote
-    EXPECT_EQ(read, s);
-}
-
 // Fields before the damage are taken; the rest keep what the record held.
 TEST(DataFiles, DamagedOptionsAreReadAsFarAsTheyGo) {
     // The file, what its load finds and how many of its leading fields it takes.
