@@ -6,7 +6,7 @@
 
 #include "app/ProgramWindows.h"
 #include "engine/MomentParts.h"
-#include "storage/DataFiles.h"
+#include "storage/DataDirectory.h"
 
 inline void PrintTo(const WindowPlace& place, std::ostream* os) { *os << place.left << "," << place.top; }
 
@@ -16,11 +16,6 @@ inline void PrintTo(const MomentParts& m, std::ostream* os) {
 
 inline void PrintTo(const LockHolder& holder, std::ostream* os) {
     *os << "process " << holder.processId << " (" << holder.program.toStdString() << ")";
-}
-
-// As the two data files hold them.
-inline void PrintTo(const TrackerSettings& s, std::ostream* os) {
-    *os << (DataFiles::ProfileLine(s) + DataFiles::OptionsLine(s)).toStdString();
 }
 
 // As text, as a test reads and writes it.
