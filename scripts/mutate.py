@@ -44,7 +44,7 @@ not compile (another platform's sources, and headers that only those include)
 stay out of the pool: no test here could kill their mutants. The report lists
 them as not built here.
 """
-import argparse, glob, json, os, random, re, shlex, signal, subprocess, sys, tempfile, time
+import argparse, glob, json, os, random, re, shlex, shutil, signal, subprocess, sys, tempfile, time
 from collections import Counter
 from dataclasses import dataclass
 
@@ -607,6 +607,19 @@ def selftest_built_files():
 TEST_PROGRAMS = ["engine_tests", "storage_tests", "app_tests", "display_window_tests", "dialog_tests"]
 
 
+def default_tests(root):
+    """Each fast test program, and, where they run as root, the storage cases
+    that need permissions to hold once more as the user nobody, as ctest runs
+    them (root may read and write anything, so only that run sees the modes)."""
+    tests = [f"{{build}}/tests/{t} --gtest_brief=1 --gtest_fail_fast" for t in TEST_PROGRAMS]
+    with open(os.path.join(root, "tests", "CMakeLists.txt"), encoding="utf-8") as f:
+        as_nobody = re.search(r"storage_tests_as_nobody.*?(--gtest_filter=[^'\"\s]+)", f.read(), re.S)
+    if as_nobody and os.geteuid() == 0 and shutil.which("setpriv"):
+        tests.append("setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/nonexistent "
+                     f"{{build}}/tests/storage_tests {as_nobody.group(1)} --gtest_brief=1 --gtest_fail_fast")
+    return tests
+
+
 def interrupt(*_):
     raise KeyboardInterrupt
 
@@ -629,7 +642,8 @@ def main():
     p.add_argument("--targets", nargs="+", default=TEST_PROGRAMS + ["save_storm"],
                    help="the test programs: a mutant that breaks only these is killed at build")
     p.add_argument("--test", action="append", help="test command, {build} = build folder; repeatable "
-                   "(default: each in-process test program with --gtest_brief=1 --gtest_fail_fast)")
+                   "(default: each in-process test program with --gtest_brief=1 --gtest_fail_fast, and as root "
+                   "the storage cases that need permissions once more as the user nobody)")
     p.add_argument("--timeout", type=float, default=120, help="seconds for all test commands of one mutant")
     p.add_argument("--build-timeout", type=float, default=900)
     p.add_argument("--jobs", type=int, default=2)
@@ -640,7 +654,7 @@ def main():
     args = p.parse_args()
     if args.selftest:
         return selftest()
-    args.test = args.test or [f"{{build}}/tests/{t} --gtest_brief=1 --gtest_fail_fast" for t in TEST_PROGRAMS]
+    args.test = args.test or default_tests(args.root)
 
     build = os.path.join(args.root, args.build)
     args.report = args.report or os.path.join(build, "mutation-report.md")

@@ -34,6 +34,9 @@ TEST(DataFiles, WrittenLinesReadBackTheSame) {
     ASSERT_TRUE(SaveProfile(s, folder));
     ASSERT_TRUE(SaveOptions(s, folder));
     EXPECT_EQ(scratch.Read("initial.ini"), "2008,1,3,9,5,-4,300,85\r\n");
+#ifndef _WIN32  // there, a file's access follows its folder's
+    EXPECT_EQ(QFile::permissions(scratch.DataFile("initial.ini")) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+#endif
     EXPECT_EQ(scratch.ReadText("option.ini"), "1,8744,5,0,5,1,-2147483648,900,0,16777215,\"example.jp/a,bc" +
                                                   QString(40000, 'a') + "\",0,0,2147483647,\"コスモ\"\r\n");
     TrackerSettings read{.quitYear = 1, .statusMode = "x"};
@@ -73,8 +76,10 @@ TEST(DataFiles, DamagedOptionsAreReadAsFarAsTheyGo) {
         EXPECT_EQ(std::tuple(s.setupDone == 7, s.tobaccoTaxPer1000 == 7, s.statusMode == "before"),
                   std::tuple(fieldsTaken < 1, fieldsTaken < 2, fieldsTaken < 15));
     }
-    // Blanks around a quoted text are not part of it.
-    scratch.Write("option.ini", "1,8744,5,0,5,1,0,0,0,0,  \"a b\" ,2,0,0,\t\"x\"\r\n");
+    // Blanks around a quoted text are not part of it, nor are byte-order marks at its start.
+    scratch.Write("option.ini",
+                  "1,8744,5,0,5,1,0,0,0,0,  \"\xEF\xBB\xBF\xEF\xBB\xBF"
+                  "a b\" ,2,0,0,\t\"x\"\r\n");
     TrackerSettings read;
     ASSERT_EQ(LoadOptions(read, folder), LoadResult::Complete);
     EXPECT_EQ(std::pair(read.blogUrl, read.statusMode), std::pair(std::string("a b"), std::string("x")));
