@@ -39,9 +39,12 @@ and are subtracted on later runs. The sample is drawn from all mutants in a
 fixed order with --seed, so the same seed picks the same mutants on the same
 code. Large constant tables (a braced list without statements holding 20 or
 more integer literals) give at most --table-cap mutants each to the pool, so
-that a table of thresholds cannot swamp the sample.
+that a table of thresholds cannot swamp the sample. Files that this build does
+not compile (another platform's sources, and headers that only those include)
+stay out of the pool: no test here could kill their mutants. The report lists
+them as not built here.
 """
-import argparse, glob, os, random, re, shlex, signal, subprocess, sys, time
+import argparse, glob, json, os, random, re, shlex, shutil, signal, subprocess, sys, tempfile, time
 from collections import Counter
 from dataclasses import dataclass
 
@@ -345,9 +348,35 @@ def find_mutants(text, path="-"):
     return mutants, table_spans(code)
 
 
-def collect(root, patterns, table_cap, seed):
-    """Every mutant of the files, in a fixed order, with each table's share capped."""
-    files = sorted({os.path.relpath(p, root) for pat in patterns for p in glob.glob(os.path.join(root, pat))})
+def built_files(build):
+    """Real paths of the files a configured build compiles: the sources in its
+    compile_commands.json and, followed from them, the headers they include
+    in double quotes."""
+    with open(os.path.join(build, "compile_commands.json"), encoding="utf-8") as f:
+        entries = json.load(f)
+    include_dirs = set()
+    for entry in entries:
+        words = entry.get("arguments") or shlex.split(entry["command"])
+        include_dirs |= {os.path.join(entry["directory"], w[2:]) for w in words if w.startswith("-I")}
+    todo = [os.path.realpath(os.path.join(e["directory"], e["file"])) for e in entries]
+    built = set()
+    while todo:
+        path = todo.pop()
+        if path in built or not os.path.isfile(path):
+            continue
+        built.add(path)
+        with open(path, encoding="utf-8", errors="replace") as f:
+            names = re.findall(r'^[ \t]*#[ \t]*include[ \t]*"([^"]+)"', f.read(), re.M)
+        todo += [os.path.realpath(os.path.join(d, name)) for name in names
+                 for d in (os.path.dirname(path), *include_dirs)]
+    return built
+
+
+def collect(root, patterns, table_cap, seed, built):
+    """Every mutant of the files that are built, in a fixed order, with each
+    table's share capped; and the files left out as not built."""
+    matched = sorted({os.path.relpath(p, root) for pat in patterns for p in glob.glob(os.path.join(root, pat))})
+    files = [f for f in matched if os.path.realpath(os.path.join(root, f)) in built]
     pool = []
     for path in files:
         with open(os.path.join(root, path), encoding="utf-8", newline="") as f:
@@ -357,7 +386,7 @@ def collect(root, patterns, table_cap, seed):
             keep = set(map(id, random.Random(f"{seed}:{path}:{a}").sample(inside, min(table_cap, len(inside)))))
             mutants = [mu for mu in mutants if not (a <= mu.start <= b) or id(mu) in keep]
         pool += mutants
-    return files, pool
+    return files, pool, [f for f in matched if f not in files]
 
 
 # ---------------------------------------------------------------- running
@@ -479,7 +508,7 @@ def build_type(args):
     return m.group(1) if m and m.group(1) else "no build type"
 
 
-def write_report(args, files, pool, chosen, baseline, clean, git_head):
+def write_report(args, files, not_built, pool, chosen, baseline, clean, git_head):
     ran = [mu for mu in chosen if mu.outcome]
     table = ["| | mutants | killed | of them timed out | of them at build | survived | equivalent "
              "| did not compile | score |", "|---" + "|--:" * 8 + "|", score_row("**all**", ran)]
@@ -487,6 +516,7 @@ def write_report(args, files, pool, chosen, baseline, clean, git_head):
         "# Mutation run", "",
         f"- code: {git_head}; run {time.strftime('%Y-%m-%d %H:%M')}",
         f"- files ({len(files)}): " + ", ".join(f"`{f}`" for f in files),
+        f"- not built here ({len(not_built)}), so not mutated: " + (", ".join(f"`{f}`" for f in not_built) or "none"),
         f"- operators: {', '.join(args.ops)}",
         f"- pool {len(pool)} mutants (each constant table capped at {args.table_cap or 'no limit'}); "
         + ("all of them" if args.all else f"sample of {args.sample} with seed {args.seed}")
@@ -546,14 +576,48 @@ def selftest():
         if got != expected:
             failures += 1
             print(f"FAIL {text!r}\n  missing {sorted(expected - got)}\n  unexpected {sorted(got - expected)}")
-    print(f"selftest: {len(SELFTEST) - failures} of {len(SELFTEST)} passed")
+    passed = len(SELFTEST) - failures
+    if selftest_built_files():
+        passed += 1
+    else:
+        failures += 1
+        print("FAIL built_files: a source, the headers it includes (beside it or on an -I path), no other file")
+    print(f"selftest: {passed} of {passed + failures} passed")
     return 1 if failures else 0
+
+
+def selftest_built_files():
+    """A compiled source and the headers it reaches count as built; an unlisted source and its header do not."""
+    with tempfile.TemporaryDirectory() as top:
+        files = {"a.cpp": '#include "b.h"\n#include <c.h>\n', "b.h": '  #  include "d.h"\n', "inc/d.h": "",
+                 "c.h": "", "w.cpp": '#include "w.h"\n', "w.h": ""}
+        for name, text in files.items():
+            os.makedirs(os.path.dirname(os.path.join(top, name)), exist_ok=True)
+            with open(os.path.join(top, name), "w", encoding="utf-8") as f:
+                f.write(text)
+        with open(os.path.join(top, "compile_commands.json"), "w", encoding="utf-8") as f:
+            json.dump([{"directory": top, "file": "a.cpp", "command": f"c++ -I{top}/inc -c a.cpp"}], f)
+        built = {os.path.relpath(p, os.path.realpath(top)) for p in built_files(top)}
+    return built == {"a.cpp", "b.h", "inc/d.h"}
 
 
 # ---------------------------------------------------------------- main
 
 # The fast test programs: everything but the end-to-end and package tests.
 TEST_PROGRAMS = ["engine_tests", "storage_tests", "app_tests", "display_window_tests", "dialog_tests"]
+
+
+def default_tests(root):
+    """Each fast test program, and, where they run as root, the storage cases
+    that need permissions to hold once more as the user nobody, as ctest runs
+    them (root may read and write anything, so only that run sees the modes)."""
+    tests = [f"{{build}}/tests/{t} --gtest_brief=1 --gtest_fail_fast" for t in TEST_PROGRAMS]
+    with open(os.path.join(root, "tests", "CMakeLists.txt"), encoding="utf-8") as f:
+        as_nobody = re.search(r"storage_tests_as_nobody.*?(--gtest_filter=[^'\"\s]+)", f.read(), re.S)
+    if as_nobody and os.geteuid() == 0 and shutil.which("setpriv"):
+        tests.append("setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/nonexistent "
+                     f"{{build}}/tests/storage_tests {as_nobody.group(1)} --gtest_brief=1 --gtest_fail_fast")
+    return tests
 
 
 def interrupt(*_):
@@ -578,7 +642,8 @@ def main():
     p.add_argument("--targets", nargs="+", default=TEST_PROGRAMS + ["save_storm"],
                    help="the test programs: a mutant that breaks only these is killed at build")
     p.add_argument("--test", action="append", help="test command, {build} = build folder; repeatable "
-                   "(default: each in-process test program with --gtest_brief=1 --gtest_fail_fast)")
+                   "(default: each in-process test program with --gtest_brief=1 --gtest_fail_fast, and as root "
+                   "the storage cases that need permissions once more as the user nobody)")
     p.add_argument("--timeout", type=float, default=120, help="seconds for all test commands of one mutant")
     p.add_argument("--build-timeout", type=float, default=900)
     p.add_argument("--jobs", type=int, default=2)
@@ -589,14 +654,20 @@ def main():
     args = p.parse_args()
     if args.selftest:
         return selftest()
-    args.test = args.test or [f"{{build}}/tests/{t} --gtest_brief=1 --gtest_fail_fast" for t in TEST_PROGRAMS]
+    args.test = args.test or default_tests(args.root)
 
     build = os.path.join(args.root, args.build)
     args.report = args.report or os.path.join(build, "mutation-report.md")
     restore_leftovers(os.path.join(build, "mutation-backup"), args.root)
-    files, pool = collect(args.root, args.files, args.table_cap, args.seed)
+    if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
+        subprocess.run(["cmake", "-S", args.root, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
+                        "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON"], check=True)
+    elif not os.path.exists(os.path.join(build, "compile_commands.json")):
+        subprocess.run(["cmake", "-B", build, "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON"], check=True)
+    files, pool, not_built = collect(args.root, args.files, args.table_cap, args.seed, built_files(build))
     if not files:
-        sys.exit(f"no file matches {' '.join(args.files)} under {args.root}")
+        sys.exit(f"no built file matches {' '.join(args.files)} under {args.root}"
+                 + (f" (not built here: {' '.join(not_built)})" if not_built else ""))
     pool = [mu for mu in pool if mu.op in args.ops]
     chosen = pool if args.all else random.Random(args.seed).sample(pool, min(args.sample, len(pool)))
     chosen.sort(key=lambda mu: (mu.path, mu.start, mu.end, mu.replacement))  # same file in a row: fewer rebuilds
@@ -605,10 +676,9 @@ def main():
             print(f"{mu.key()}\n    - {mu.before}\n    + {mu.after}")
         print(f"{len(chosen)} of {len(pool)} mutants in {len(files)} files: "
               + ", ".join(f"{op} {n}" for op, n in Counter(mu.op for mu in chosen).items()))
+        print(f"not built here, so not mutated: {' '.join(not_built) or 'none'}")
         return 0
 
-    if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
-        subprocess.run(["cmake", "-S", args.root, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release"], check=True)
     originals = {f: open(os.path.join(args.root, f), "rb").read() for f in files}
     git = ["git", "-C", args.root]
     git_before = subprocess.run(git + ["status", "--porcelain", "--", *files], capture_output=True, text=True).stdout
@@ -624,7 +694,7 @@ def main():
     clean = "CHANGED: " + " ".join(changed) if changed or git_before != git_after else \
         f"all {len(files)} files byte for byte as before, git status unchanged"
     apply_equivalents(chosen, os.path.join(args.root, args.equivalents))
-    interrupted = write_report(args, files, pool, chosen, baseline, clean, git_head)
+    interrupted = write_report(args, files, not_built, pool, chosen, baseline, clean, git_head)
     print(f"report: {args.report}; sources: {clean}")
     return 1 if changed else 130 if interrupted else 0
 

@@ -41,8 +41,10 @@ TEST(DataFiles, DamagedOptionsAreReadAsFarAsTheyGo) {
         EXPECT_EQ(std::tuple(s.setupDone == 7, s.tobaccoTaxPer1000 == 7, s.statusMode == "before"),
                   std::tuple(fieldsTaken < 1, fieldsTaken < 2, fieldsTaken < 15));
     }
-    // Blanks around a quoted text are not part of it.
-    scratch.Write("option.ini", "1,8744,5,0,5,1,0,0,0,0,  \"a b\" ,2,0,0,\t\"x\"\r\n");
+    // Blanks around a quoted text are not part of it, nor are byte-order marks at its start.
+    scratch.Write("option.ini",
+                  "1,8744,5,0,5,1,0,0,0,0,  \"\xEF\xBB\xBF\xEF\xBB\xBF"
+                  "a b\" ,2,0,0,\t\"x\"\r\n");
     TrackerSettings read;
     ASSERT_EQ(LoadOptions(read, folder), LoadResult::Complete);
     EXPECT_EQ(std::pair(read.blogUrl, read.statusMode), std::pair(std::string("a b"), std::string("x")));
@@ -59,7 +61,9 @@ TEST(DataFiles, ShiftJisOptionsAreReadAndWrittenBackInUtf8) {
                   "\x83\x5c\x83\x8b\x83\x57\x83\x83\x81\x5b\"\r\n");
     TrackerSettings read;
     ASSERT_EQ(LoadOptions(read, folder), LoadResult::Complete);
-    ASSERT_TRUE(SaveOptions(read, folder));
+    ASSERT_TRUE(SaveOptions(read, folder) && SaveProfile(read, folder));
+    // A file the program makes anew is the user's alone.
+    EXPECT_EQ(QFile::permissions(scratch.DataFile("initial.ini")) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(scratch.ReadText("option.ini"),
               "1,8744,5,1,5,1,1200,900,9241372,16777215,\"example.jp/日記\",2,0,0,\"ソルジャー\"\r\n");
 }

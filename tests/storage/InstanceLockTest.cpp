@@ -55,6 +55,18 @@ TEST(InstanceLock, OnlyALiveCopyHoldsIt) {
         InstanceLock sameUser;
         EXPECT_EQ(sameUser.Claim(otherFolder), thisProcess) << "a second copy of the user runs";
     }
+    // A copy in another process is named by its own number and name.
+    QTemporaryDir base;
+    QTemporaryDir runtime;
+    DataDirectory folder(base.path());
+    QProcess holder;
+    holder.start("flock", {base.path() + "/yorumadata", "-c", "echo locked; read -r line"});
+    ASSERT_TRUE(holder.waitForReadyRead(10000)) << "flock(1) did not lock the folder";
+    UseRuntimeFolder(runtime.path());
+    InstanceLock another;
+    EXPECT_EQ(another.Claim(folder), (LockHolder{holder.processId(), "flock"}));
+    holder.closeWriteChannel();
+    holder.waitForFinished();
     // A relative runtime folder is no runtime folder: nothing is made in the
     // current directory. (The claim falls back to the cache folder, whose lock
     // another copy may hold.)
