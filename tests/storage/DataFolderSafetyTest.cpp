@@ -13,10 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdio>
 #include <cstdlib>
 #include <thread>
-#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>

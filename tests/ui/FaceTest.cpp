@@ -8,14 +8,12 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMetaEnum>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyleFactory>
 #include <QValidator>

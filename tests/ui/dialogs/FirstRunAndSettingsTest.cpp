@@ -1,14 +1,13 @@
 // The first run and the settings window as the user meets them.
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include "app/Messages.h"
 #include "support/Program.h"
 #include "support/ScratchDirectory.h"
 #include "support/WidgetFinders.h"
@@ -86,7 +85,8 @@ TEST(FirstRun, HandOvers) {
 }
 
 // The settings window: opened where the main window stood, filled from the
-// stored settings, the information window and back, cancel, and a save. The tracker started on 5 October 2008 at 09:00;
+// stored settings, the information window and back, cancel, a refused save
+// and a save. The tracker started on 5 October 2008 at 09:00;
 // it is 15 October, 12:07, and the main window stands at 300, 150.
 TEST(SettingsWindow, InformationCancelAndSaves) {
     ScratchDirectory scratch;
@@ -140,8 +140,16 @@ TEST(SettingsWindow, InformationCancelAndSaves) {
     EXPECT_EQ(main->Value(kElapsedCaption)->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     EXPECT_EQ(scratch.Read("initial.ini") + scratch.Read("option.ini"), profile + options);
 
+    // A count out of range is refused: the window stays as typed, nothing is written. (A save
+    // that fails is the fault tests' part.)
     program.app.OpenSettings();
     ASSERT_NE(window = VisibleWindow("settingsWindow"), nullptr);
+    type("cigarettesBox", "0");
+    press("saveButton");
+    EXPECT_EQ(std::exchange(program.platform.messages, {}), QStringList{kRangeMessage});
+    ASSERT_EQ(VisibleWindow("settingsWindow"), window);
+    EXPECT_EQ(Find<QLineEdit>(window, "cigarettesBox")->text(), "0");
+    EXPECT_EQ(scratch.Read("initial.ini") + scratch.Read("option.ini"), profile + options);
 
     window->move(200, 100);
     type("cigarettesBox", "30");
