@@ -4,6 +4,7 @@
 
 #include "support/Program.h"
 #include "support/ScratchDirectory.h"
+#include "support/WidgetFinders.h"
 
 namespace {
 
@@ -36,3 +37,19 @@ TEST(DisplayState, PlacesArePulledOntoTheScreen) {
 }
 
 }  // namespace
+
+// A quiet save writes the places only when they differ from what the file
+// holds: once saved, the same places are not written again.
+TEST(DisplayState, AQuietSaveWritesOnlyNewPlaces) {
+    ScratchDirectory scratch;
+    scratch.WriteStartedTracker();
+    Program program{scratch.Path()};
+    program.app.StartUp();
+    VisibleWindow("mainWindow")->move(300, 150);
+    program.app.KeepPlaces();
+    EXPECT_EQ(scratch.Read("option.ini"), QByteArray(kStartedOptions).replace("1200,900", "4500,2250"));
+    scratch.Write("option.ini", "left alone\r\n");
+    program.app.KeepPlaces();
+    EXPECT_EQ(scratch.Read("option.ini"), "left alone\r\n");
+    ProcessDeletions();
+}
