@@ -47,7 +47,7 @@ TEST(DisplayState, AQuietSaveWritesOnlyNewPlaces) {
     program.app.StartUp();
     VisibleWindow("mainWindow")->move(300, 150);
     program.app.KeepPlaces();
-    EXPECT_EQ(scratch.Read("option.ini"), QByteArray(kStartedOptions).replace("1200,900", "4500,2250"));
+    EXPECT_EQ(scratch.ReadText("option.ini"), QString::fromUtf8(kStartedOptions).replace("1200,900", "4500,2250"));
     scratch.Write("option.ini", "left alone\r\n");
     program.app.KeepPlaces();
     EXPECT_EQ(scratch.Read("option.ini"), "left alone\r\n");
