@@ -31,6 +31,7 @@ TEST(MilestoneNotice, OnlyAMilestonePassedBetweenTwoRefreshesIsTold) {
          {{2008, 10, 16, 9, 0}, {2008, 10, 16, 9, 1}},
          duck},
         {"the choice off", "0\r\n", {2008, 10, 16, 8, 59}, {{2008, 10, 16, 9, 0}}, {}},
+        {"a choice that is no number: on", "on\r\n", {2008, 10, 16, 8, 59}, {{2008, 10, 16, 9, 0}}, duck},
         {"started after the arrival", nullptr, {2008, 10, 16, 9, 0}, {{2008, 10, 16, 9, 1}}, {}},
         {"the clock set back and forward again",
          nullptr,

@@ -27,6 +27,7 @@ TEST(DataFiles, DamagedOptionsAreReadAsFarAsTheyGo) {
         {QByteArray("1,8744\0,5", 9), LoadResult::Incomplete, 1},
         {"1,8744," + QByteArray(5 << 20, '7'), LoadResult::Incomplete, 2},
         {"1,8744\r\n5,0,5,1,0,0,0,0,\"\",2,0,0,\"x\"\r\n", LoadResult::Incomplete, 2},
+        {"\n1,8744,5,0,5,1,0,0,0,0,\"\",2,0,0,\"x\"\r\n", LoadResult::Incomplete, 0},
 #ifndef _WIN32  // there, such bytes are text in the system's code page
         {"1,8744,5,0,5,1,0,0,0,0,\"\xff\xfe\",2,0,0,\"\xc3\"\r\n", LoadResult::Unreadable, 0},
 #endif
