@@ -64,11 +64,11 @@ build_and_test "Release" release "$root/build"
 # full debug information: the preset builds with -g1.)
 build_and_test "Sanitizers" sanitize "$root/build-sanitize"
 
-# The same inputs every time; a random campaign is: bash fuzz/run.sh 600
+# The same inputs every time; a random campaign is: bash scripts/fuzz.sh 600
 echo
 echo "=== Fuzzing: each target's seeds and a fixed number of runs in $root/build-fuzz"
 fuzz_started=$SECONDS
-if bash fuzz/run.sh --replay; then
+if bash scripts/fuzz.sh --replay; then
     summary+=("Fuzzing: every target replayed its seeds and fixed runs, nothing found (build and runs $(step_time $((SECONDS - fuzz_started))))")
 else
     failed=1

@@ -3,12 +3,12 @@
 # and libFuzzer) and runs them. Exits non-zero when a build fails or any target
 # finds a crash, a hang, a leak or a broken rule.
 #
-#     bash fuzz/run.sh --replay [TARGET...]
+#     bash scripts/fuzz.sh --replay [TARGET...]
 #         What the test command runs: each target replays its seeds in
 #         fuzz/corpus/<target>/, then makes a fixed number of inputs from seed 1
 #         (about 15 s each here; YORUMA_FUZZ_RUNS sets another number), so that
 #         the same commit gives the same verdict on every run.
-#     bash fuzz/run.sh SECONDS [TARGET...]
+#     bash scripts/fuzz.sh SECONDS [TARGET...]
 #         A campaign: each target for SECONDS from a random seed, starting from
 #         the seeds and what earlier campaigns kept in build-fuzz/corpus/<target>/.
 #         A failing input is saved in build-fuzz/findings/; replay it with
