@@ -1,7 +1,8 @@
 // What the user reads and sees, pinned as data: every window in a fixed state
 // written out as text (title, size, each control's kind, text, place, font,
 // colours and accessible name, the popup menus, the message boxes), and every
-// drawn picture at 1x and 2x, compared with the files in tests/golden/.
+// drawn picture at 1x and 2x, compared with the files in tests/golden/; and
+// every window's texts readable under a dark palette.
 // YORUMA_UPDATE_GOLDEN=1 writes the files instead, so that an intended change
 // is one reviewed diff.
 
@@ -19,6 +20,9 @@
 #include <QValidator>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 
 #include "app/Messages.h"
 #include "support/GoldenFile.h"
@@ -186,21 +190,22 @@ protected:
     void TearDown() override { ProcessDeletions(); }
 };
 
-// The first run on each greeting's day, and a tracker started on 5 October
-// 2008 at 09:00 seen on 20 November at 12:07 (day 46: the ducks have come,
-// one rejoices).
-TEST_F(FaceTest, EveryWindowAndMessage) {
-    QString face;
+// Opens every window in the fixed state and hands each to `meet`: the first
+// run on each greeting's day, then a tracker started on 5 October 2008 at
+// 09:00 seen on 20 November at 12:07 (day 46: the ducks have come, one
+// rejoices), its display windows' version boxes asked for on the way. Gives
+// the messages shown.
+QStringList MeetEveryWindow(const std::function<void(QWidget*)>& meet) {
     for (const auto& [month, day] : {std::pair{12, 24}, {12, 25}, {1, 1}, {1, 2}, {1, 3}}) {
         ScratchDirectory scratch;
         Program program{scratch.Path()};
         program.platform.now = {2009, month, day, 9, 0};
         program.app.StartUp();
-        if (month == 12 && day == 24) face += DescribeWindow(VisibleWindow("profileWindow"));
+        if (month == 12 && day == 24) meet(VisibleWindow("profileWindow"));
         program.app.EnterProfile(QStringLiteral("20"), QStringLiteral("300"), 1);
-        if (month == 12 && day == 24) face += DescribeWindow(VisibleWindow("startConfirmation"));
+        if (month == 12 && day == 24) meet(VisibleWindow("startConfirmation"));
         program.app.StartTracking();
-        face += DescribeWindow(VisibleWindow("seasonalGreeting"));
+        meet(VisibleWindow("seasonalGreeting"));
         ProcessDeletions();
     }
     ScratchDirectory scratch;
@@ -208,37 +213,67 @@ TEST_F(FaceTest, EveryWindowAndMessage) {
     Program program{scratch.Path()};
     program.platform.now = {2008, 11, 20, 12, 7};
     program.app.StartUp();
-    const std::pair<void (App::*)(), Window> displays[] = {
-        {&App::SwitchToMainWindow, Window::Main},
-        {&App::SwitchToMiniWindow, Window::Mini},
+    const std::pair<void (App::*)(), Window> windows[] = {
+        {&App::SwitchToMainWindow, Window::Main}, {&App::SwitchToMiniWindow, Window::Mini},
+        {&App::OpenHelp, Window::Help},           {&App::OpenMilestones, Window::Milestones},
+        {&App::OpenSettings, Window::Settings},   {&App::OpenInfo, Window::Info},
     };
-    for (const auto& [show, kind] : displays) {
-        (program.app.*show)();
-        auto* window = static_cast<DisplayWindow*>(program.windows.Loaded(kind));
-        face += DescribeWindow(window);
-        window->MenuEntry("versionEntry")->trigger();
-    }
-    const std::pair<void (App::*)(), Window> others[] = {
-        {&App::OpenHelp, Window::Help},
-        {&App::OpenMilestones, Window::Milestones},
-        {&App::OpenSettings, Window::Settings},
-        {&App::OpenInfo, Window::Info},
-    };
-    for (const auto& [open, kind] : others) {
+    for (const auto& [open, kind] : windows) {
         (program.app.*open)();
-        face += DescribeWindow(program.windows.Loaded(kind));
+        QWidget* window = program.windows.Loaded(kind);
+        meet(window);
+        if (kind == Window::Main || kind == Window::Mini) {
+            static_cast<DisplayWindow*>(window)->MenuEntry("versionEntry")->trigger();
+        }
     }
+    return program.platform.messages;
+}
+
+TEST_F(FaceTest, EveryWindowAndMessage) {
+    QString face;
+    QStringList messages = MeetEveryWindow([&](QWidget* window) { face += DescribeWindow(window); });
     face += QStringLiteral("== message boxes, titled %1\n").arg(Quoted(kProgramTitle));
     using Writer = OtherWriter::Kind;
-    program.platform.messages << AlreadyRunningMessage({}) << AlreadyRunningMessage({4242, "yoruma"}) << kRangeMessage
-                              << kFutureMessage << kQuoteMessage << kWebPageMessage << DataFolderMessage({})
-                              << DataFolderMessage(UnsafeFolder{"/srv/shared", true, {Writer::EveryUser, {}}})
-                              << DataFolderMessage(UnsafeFolder{"/srv/y/yorumadata", false, {Writer::Owner, "ken"}})
-                              << DataFolderMessage(UnsafeFolder{"/srv/y/yorumadata", false, {Writer::Group, "staff"}});
-    for (const QString& message : program.platform.messages) {
+    messages << AlreadyRunningMessage({}) << AlreadyRunningMessage({4242, "yoruma"}) << kRangeMessage
+             << kFutureMessage << kQuoteMessage << kWebPageMessage << DataFolderMessage({})
+             << DataFolderMessage(UnsafeFolder{"/srv/shared", true, {Writer::EveryUser, {}}})
+             << DataFolderMessage(UnsafeFolder{"/srv/y/yorumadata", false, {Writer::Owner, "ken"}})
+             << DataFolderMessage(UnsafeFolder{"/srv/y/yorumadata", false, {Writer::Group, "staff"}});
+    for (const QString& message : messages) {
         face += "  " + Quoted(QString(message).replace("\r\n", "\n")) + '\n';
     }
     CompareWithGolden(QStringLiteral("face.txt"), face);
+}
+
+// The grey levels between the darkest and the lightest pixel of a shown
+// control that shows a text (a label, a button, a text box or a bar).
+int Contrast(QWidget* control) {
+    if (!control->isVisible() || control->property("text").toString().isEmpty()) return 255;
+    const QImage image = control->grab().toImage();
+    QList<int> greys;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) greys << qGray(image.pixel(x, y));
+    }
+    return greys.isEmpty() ? 0 : *std::ranges::max_element(greys) - *std::ranges::min_element(greys);
+}
+
+// Under a dark desktop palette (light text on dark ground) each text of every
+// window stands out from its ground, as a window that fixes a background
+// colour fixes the text colour with it.
+TEST_F(FaceTest, TextsStandOutUnderADarkPalette) {
+    QPalette dark;  // grounds of grey 40 (0x28), texts of grey 235 (0xeb)
+    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base, QPalette::AlternateBase}) {
+        dark.setColor(role, 0x282828);
+    }
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) dark.setColor(role, 0xebebeb);
+    QApplication::setPalette(dark);
+    MeetEveryWindow([](QWidget* window) {
+        ASSERT_TRUE(window != nullptr && window->isVisible());
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            EXPECT_GE(Contrast(control), 50) << window->objectName().toStdString() << ' '
+                                             << control->objectName().toStdString();
+        }
+    });
 }
 
 // What a window paints itself in an area (no controls, whose texts would
