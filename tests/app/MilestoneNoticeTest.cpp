@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
+#include "support/GoldenTable.h"
 #include "support/Program.h"
 #include "support/ScratchDirectory.h"
 #include "ui/MainWindow.h"
@@ -12,48 +11,26 @@
 
 namespace {
 
-using Notices = QList<std::pair<QString, QString>>;
+// "09:00" on 16 October 2008.
+MomentParts OnTheDay(const QString& time) { return {2008, 10, 16, time.left(2).toInt(), time.mid(3).toInt()}; }
 
-// The tracker of kStartedProfile, quit on 5 October 2008 at 09:00: its first
-// duck arrives eleven days later, on 16 October at 09:00.
 TEST(MilestoneNotice, OnlyAMilestonePassedBetweenTwoRefreshesIsTold) {
-    const Notices duck{{"ヨルマ式", "アヒル副隊長がお祝いに来ました"}};
-    const struct {
-        const char* what;
-        const char* noticeFile;  // nullptr: none
-        MomentParts start;
-        std::vector<MomentParts> ticks;
-        Notices expected;
-    } cases[] = {
-        {"arrival between two ticks, then a tick more",
-         nullptr,
-         {2008, 10, 16, 8, 59},
-         {{2008, 10, 16, 9, 0}, {2008, 10, 16, 9, 1}},
-         duck},
-        {"the choice off", "0\r\n", {2008, 10, 16, 8, 59}, {{2008, 10, 16, 9, 0}}, {}},
-        {"a choice that is no number: on", "on\r\n", {2008, 10, 16, 8, 59}, {{2008, 10, 16, 9, 0}}, duck},
-        {"started after the arrival", nullptr, {2008, 10, 16, 9, 0}, {{2008, 10, 16, 9, 1}}, {}},
-        {"the clock set back and forward again",
-         nullptr,
-         {2008, 10, 16, 9, 0},
-         {{2008, 10, 16, 8, 59}, {2008, 10, 16, 9, 0}},
-         {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    CheckGoldenTable("app/MilestoneNotice.txt", [](const GoldenRow& row) {
         ScratchDirectory scratch;
         scratch.WriteStartedTracker();
-        if (c.noticeFile != nullptr) scratch.Write("notice.ini", c.noticeFile);
+        scratch.WriteAsTabled("notice.ini", row.Text("notice.ini"));
         Program program{scratch.Path()};
-        program.platform.now = c.start;
+        program.platform.now = OnTheDay(QString::fromStdString(row.Text("start")));
         program.app.StartUp();
-        for (const MomentParts& tick : c.ticks) {
-            program.platform.now = tick;
+        for (const QString& tick : QString::fromStdString(row.Text("ticks")).split(' ')) {
+            program.platform.now = OnTheDay(tick);
             program.app.OnTick();
         }
-        EXPECT_EQ(program.platform.notices, c.expected);
+        QStringList told;
+        for (const auto& [title, text] : program.platform.notices) told << title + "：" + text;
         ProcessDeletions();
-    }
+        return Results(told.join(" / ").toStdString());
+    });
 }
 
 TEST(MilestoneNotice, AClickBringsTheWindowBackAndTheMenusChoiceIsSavedAtOnce) {

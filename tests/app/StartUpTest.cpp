@@ -3,60 +3,32 @@
 #include <gtest/gtest.h>
 
 #include "app/Messages.h"
+#include "support/GoldenTable.h"
 #include "support/Program.h"
 #include "support/ScratchDirectory.h"
 #include "support/WidgetFinders.h"
 
 namespace {
 
-const QByteArray kNoFile;
-// What the first start writes where there is no file, on 18 October 2008 at 21:30.
-const QByteArray kFirstProfile = "2008,10,18,21,30,20,300,85\r\n";
-const QByteArray kFirstOptions = "0,8744,5,0,5,1,0,0,9241372,16777215,\"nubera.example.jp/\",2,0,0,\"ソルジャー\"\r\n";
-
-// "option.ini" of a started tracker with the set-up field and window mode
-// given, whole or cut short after the mini window's left edge.
-QByteArray Options(int setupDone, int windowMode, bool whole = true) {
-    const QString line = QStringLiteral("%1,8744,5,0,5,1,1200,900,9241372,16777215,\"\",%2,0,0");
-    return line.arg(setupDone).arg(windowMode).toUtf8() + (whole ? ",\"ソルジャー\"\r\n" : "\r\n");
-}
-
+// Started on 18 October 2008 at 21:30 with the files given.
 TEST(StartUp, OpensTheWindowTheFilesNameAndKeepsWhatItCannotRead) {
-    // "initial.ini" and "option.ini" (kNoFile: none), how often the data-folder
-    // message is shown, the window shown and the set-up field then.
-    const std::tuple<QByteArray, QByteArray, int, const char*, int> starts[] = {
-        {kNoFile, kNoFile, 0, "profileWindow", 0},
-        {kStartedProfile, Options(1, WindowMode::kMiniNeverUsed), 0, "mainWindow", 1},
-        {kStartedProfile, Options(1, WindowMode::kMain), 0, "mainWindow", 1},
-        {kStartedProfile, Options(5, WindowMode::kMiniNeverUsed), 0, "mainWindow", 5},
-        {kStartedProfile, Options(1, WindowMode::kMini), 0, "miniWindow", 1},
-        {kStartedProfile, Options(0, WindowMode::kMini), 0, "profileWindow", 0},
-        // A short or empty file beside a recorded quit moment: the moment runs on, every
-        // option at its default in memory, the file kept as it is until the next save.
-        {kStartedProfile, Options(1, WindowMode::kMini, false), 1, "mainWindow", 1},
-        {kStartedProfile, "\r\n", 1, "mainWindow", 1},
-        // The program's own first file, cut: nothing was recorded yet.
-        {kStartedProfile, Options(0, WindowMode::kMini, false), 0, "profileWindow", 0},
-        {"garbage that is never read here", Options(0, WindowMode::kMiniNeverUsed), 0, "profileWindow", 0},
-    };
-    for (const auto& start : starts) {
-        SCOPED_TRACE(::testing::PrintToString(start));
-        const auto& [profile, options, messages, shown, setupDone] = start;
+    CheckGoldenTable("app/StartUp.txt", [](const GoldenRow& row) {
         ScratchDirectory scratch;
-        if (!profile.isEmpty()) scratch.Write("initial.ini", profile);
-        if (!options.isEmpty()) scratch.Write("option.ini", options);
+        scratch.WriteAsTabled("initial.ini", row.Text("initial.ini"));
+        scratch.WriteAsTabled("option.ini", row.Text("option.ini"));
         Program program{scratch.Path()};
         program.platform.now = {2008, 10, 18, 21, 30};
         program.app.StartUp();
+        QStringList shown;
         for (const char* window : {"profileWindow", "mainWindow", "miniWindow"}) {
-            EXPECT_EQ(VisibleWindow(window) != nullptr, QLatin1String(window) == QLatin1String(shown)) << window;
+            if (VisibleWindow(window) != nullptr) shown << window;
         }
+        const qsizetype messages = program.platform.messages.size();
         EXPECT_EQ(program.platform.messages, QStringList(messages, kDataFolderMessage));
-        EXPECT_EQ(program.app.Settings().setupDone, setupDone);
-        EXPECT_EQ(scratch.Read("initial.ini"), profile.isEmpty() ? kFirstProfile : profile);
-        EXPECT_EQ(scratch.ReadText("option.ini").toUtf8(), options.isEmpty() ? kFirstOptions : options);
         ProcessDeletions();
-    }
+        return Results(shown.join(' ').toStdString(), messages, program.app.Settings().setupDone,
+                       scratch.ReadAsTabled("initial.ini"), scratch.ReadAsTabled("option.ini"));
+    });
 }
 
 // A second copy names the copy that runs and ends, its files untouched.

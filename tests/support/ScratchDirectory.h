@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <string>
+
 #include "storage/DataFiles.h"
 #include "storage/FileText.h"
 #include "support/Printers.h"
@@ -34,6 +36,14 @@ public:
         QFile file(DataFile(name));
         file.open(QIODevice::WriteOnly);
         file.write(bytes);
+    }
+    // A data file as golden tables write it: "-" for none, "\r\n" for a line end.
+    void WriteAsTabled(const char* name, const std::string& tabled) const {
+        if (tabled != "-") WriteText(name, QString::fromStdString(tabled).replace("\\r\\n", "\r\n"));
+    }
+    std::string ReadAsTabled(const char* name) const {
+        if (!QFile::exists(DataFile(name))) return "-";
+        return ReadText(name).replace("\r\n", "\\r\\n").toStdString();
     }
     void WriteStartedTracker() const {
         Write("initial.ini", kStartedProfile);
