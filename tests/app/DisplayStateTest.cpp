@@ -2,38 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include "support/GoldenTable.h"
 #include "support/Program.h"
 #include "support/ScratchDirectory.h"
 #include "support/WidgetFinders.h"
 
 namespace {
 
-// The screen is 19200 × 14400 twips. A window that would stand (nearly) off
-// it goes to the middle; a negative place goes to the edge.
+// The screen is 19200 × 14400 twips.
 TEST(DisplayState, PlacesArePulledOntoTheScreen) {
-    const WindowPlace middle{9600, 7200};
-    // The main and the mini window's places as stored, and where they open.
-    const std::tuple<WindowPlace, WindowPlace, WindowPlace, WindowPlace> places[] = {
-        {{14200, 11400}, {15700, 12900}, {14200, 11400}, {15700, 12900}},
-        {{14201, 0}, {15701, 0}, middle, middle},
-        {{0, 11401}, {0, 12901}, middle, middle},
-        {{-15, -30}, {-1, -15}, {0, 0}, {0, 0}},
-    };
-    for (const auto& [storedMain, storedMini, main, mini] : places) {
-        SCOPED_TRACE(::testing::PrintToString(std::pair(storedMain, storedMini)));
+    CheckGoldenTable("app/DisplayState.txt", [](const GoldenRow& row) {
         ScratchDirectory scratch;
         scratch.Write("initial.ini", kStartedProfile);
-        const QString options = QStringLiteral("1,8744,5,0,5,1,%1,%2,0,1,\"\",1,%3,%4,\"\"\r\n");
-        scratch.Write(
-            "option.ini",
-            options.arg(storedMain.left).arg(storedMain.top).arg(storedMini.left).arg(storedMini.top).toUtf8());
+        scratch.WriteAsTabled("option.ini", row.Text("option.ini"));
         Program program{scratch.Path()};
         program.app.StartUp();
         const TrackerSettings& s = program.app.Settings();
-        EXPECT_EQ((WindowPlace{s.mainLeft, s.mainTop}), main);
-        EXPECT_EQ((WindowPlace{s.miniLeft, s.miniTop}), mini);
         ProcessDeletions();
-    }
+        return Results(s.mainLeft, s.mainTop, s.miniLeft, s.miniTop);
+    });
 }
 
 }  // namespace

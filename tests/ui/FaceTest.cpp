@@ -234,8 +234,8 @@ TEST_F(FaceTest, EveryWindowAndMessage) {
     QStringList messages = MeetEveryWindow([&](QWidget* window) { face += DescribeWindow(window); });
     face += QStringLiteral("== message boxes, titled %1\n").arg(Quoted(kProgramTitle));
     using Writer = OtherWriter::Kind;
-    messages << AlreadyRunningMessage({}) << AlreadyRunningMessage({4242, "yoruma"}) << kRangeMessage
-             << kFutureMessage << kQuoteMessage << kWebPageMessage << DataFolderMessage({})
+    messages << AlreadyRunningMessage({}) << AlreadyRunningMessage({4242, "yoruma"}) << kRangeMessage << kFutureMessage
+             << kQuoteMessage << kWebPageMessage << DataFolderMessage({})
              << DataFolderMessage(UnsafeFolder{"/srv/shared", true, {Writer::EveryUser, {}}})
              << DataFolderMessage(UnsafeFolder{"/srv/y/yorumadata", false, {Writer::Owner, "ken"}})
              << DataFolderMessage(UnsafeFolder{"/srv/y/yorumadata", false, {Writer::Group, "staff"}});
@@ -270,8 +270,8 @@ TEST_F(FaceTest, TextsStandOutUnderADarkPalette) {
     MeetEveryWindow([](QWidget* window) {
         ASSERT_TRUE(window != nullptr && window->isVisible());
         for (QWidget* control : window->findChildren<QWidget*>()) {
-            EXPECT_GE(Contrast(control), 50) << window->objectName().toStdString() << ' '
-                                             << control->objectName().toStdString();
+            EXPECT_GE(Contrast(control), 50)
+                << window->objectName().toStdString() << ' ' << control->objectName().toStdString();
         }
     });
 }

@@ -3,11 +3,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include "app/Messages.h"
+#include "support/GoldenTable.h"
 #include "support/Program.h"
 #include "support/ScratchDirectory.h"
 #include "support/WidgetFinders.h"
@@ -19,69 +21,47 @@ namespace {
 // that to the main window where it stood, or on its days to the greeting and
 // from there to the main window where the greeting stood. The other buttons
 // and the greeting's close box end the program with nothing written.
-//
-// Each case: the moment "開始" is asked for, the button that answers the
-// confirmation by Tab and Enter (none: the start button, focused at first),
-// the greeting's title, and the profile written (none: the program ends, by
-// the button or by the greeting's close box).
 TEST(FirstRun, HandOvers) {
-    const std::tuple<MomentParts, const char*, const char*, const char*> cases[] = {
-        {{2008, 12, 23, 23, 59}, nullptr, "", "2008,12,23,23,59,20,300,50"},
-        {{2008, 12, 24, 0, 0}, nullptr, "クリスマスイブ - nubeworks", "2008,12,24,0,0,20,300,50"},
-        {{2008, 12, 25, 23, 59}, nullptr, "メリークリスマス - nubeworks", "2008,12,25,23,59,20,300,50"},
-        {{2008, 12, 26, 0, 0}, nullptr, "", "2008,12,26,0,0,20,300,50"},
-        {{2009, 1, 1, 0, 0}, nullptr, "謹賀新年 - nubeworks", nullptr},
-        {{2009, 1, 3, 23, 59}, nullptr, "謹賀新年 - nubeworks", "2009,1,3,23,59,20,300,50"},
-        {{2009, 1, 4, 0, 0}, nullptr, "", "2009,1,4,0,0,20,300,50"},
-        {{2008, 10, 15, 12, 7}, "laterButton", "", nullptr},
-        {{2008, 10, 15, 12, 7}, "neverButton", "", nullptr},
-    };
-    for (const auto& handOver : cases) {
-        SCOPED_TRACE(::testing::PrintToString(handOver));
-        const auto& [asked, button, greetingTitle, profileWritten] = handOver;
+    CheckGoldenTable("ui/FirstRun.txt", [](const GoldenRow& row) {
+        const QStringList asked = QString::fromStdString(row.Text("asked")).split(QRegularExpression("[- :]"));
+        const std::string button = row.Text("button");
         ScratchDirectory scratch;
         Program program{scratch.Path()};
         program.app.StartUp();
-        const QByteArray profile = scratch.Read("initial.ini");
-        const QByteArray options = scratch.Read("option.ini");
         QWidget* window = VisibleWindow("profileWindow");
-        ASSERT_NE(window, nullptr);
+        EXPECT_NE(window, nullptr);
         Find<QRadioButton>(window, "sizeChoice0")->setChecked(true);
         Find<QLineEdit>(window, "priceBox")->insert("300");
         Find<QLineEdit>(window, "cigarettesBox")->setText("20");
         QTest::keyClick(Find<QLineEdit>(window, "priceBox"), Qt::Key_Return);  // Enter in a box moves on
         ProcessDeletions();
         QWidget* confirmation = VisibleWindow("startConfirmation");
-        ASSERT_NE(confirmation, nullptr);
+        EXPECT_NE(confirmation, nullptr);
         confirmation->move(200, 100);
-        program.platform.now = asked;
-        ASSERT_TRUE(TabTo(confirmation, button ? button : "startButton"));
+        program.platform.now = {asked[0].toInt(), asked[1].toInt(), asked[2].toInt(), asked[3].toInt(),
+                                asked[4].toInt()};
+        EXPECT_TRUE(TabTo(confirmation, button == "-" ? "startButton" : button.c_str()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         ProcessDeletions();
         QWidget* greeting = VisibleWindow("seasonalGreeting");
-        EXPECT_EQ(greeting ? greeting->windowTitle().toStdString() : "", greetingTitle);
+        const std::string greetingTitle = greeting ? greeting->windowTitle().toStdString() : "-";
         if (greeting != nullptr) {
             EXPECT_EQ(VisibleWindow("mainWindow"), nullptr);
             greeting->move(150, 75);
             program.platform.now = {2009, 1, 4, 0, 3};  // pressed later: the moment asked for counts
-            if (profileWritten != nullptr) {
+            if (row.Text("greeting") == "Enter") {
                 QTest::keyClick(greeting, Qt::Key_Return);
             } else {
                 greeting->close();
             }
             ProcessDeletions();
         }
-        EXPECT_EQ(program.app.Ended(), profileWritten == nullptr);
-        EXPECT_EQ(scratch.Read("initial.ini"), profileWritten ? QByteArray(profileWritten) + "\r\n" : profile);
-        const QPoint place = greeting ? QPoint(150, 75) : QPoint(200, 100);
-        const QByteArray started =
-            QStringLiteral("1,8744,5,0,5,1,%1,%2,").arg(place.x() * 15).arg(place.y() * 15).toUtf8();
-        const QByteArray startedOptions = QByteArray(options).replace("0,8744,5,0,5,1,0,0,", started);
-        EXPECT_EQ(scratch.Read("option.ini"), profileWritten ? startedOptions : options);
         const QWidget* main = VisibleWindow("mainWindow");  // none once the program has ended
-        EXPECT_EQ(main ? std::optional(main->frameGeometry().topLeft()) : std::nullopt,
-                  profileWritten ? std::optional(place) : std::nullopt);
-    }
+        const QPoint place = main ? main->frameGeometry().topLeft() : QPoint();
+        const std::string mainAt = main ? QStringLiteral("%1,%2").arg(place.x()).arg(place.y()).toStdString() : "-";
+        return Results(greetingTitle, program.app.Ended(), mainAt, scratch.ReadAsTabled("initial.ini"),
+                       scratch.ReadAsTabled("option.ini"));
+    });
 }
 
 // The settings window: opened where the main window stood, filled from the
