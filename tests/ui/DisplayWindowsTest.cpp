@@ -1,6 +1,6 @@
 // The main and mini windows as the user meets them: the figures and their
 // copy, switching, the popup menu, the tray, the keyboard, web pages, the end;
-// and every window's readability.
+// and the keyboard in the help, settings and information windows.
 
 #include <QLabel>
 #include <QMenu>
