@@ -10,10 +10,7 @@ TEST(DailyMessage, IndexByDayCalendarAndDraw) {
     });
 }
 
-// The table's two ends, and nothing past them.
 TEST(DailyMessage, TextsOfTheTableOnly) {
-    EXPECT_EQ(DailyMessageText(0), "さあ今日からいよいよヨルマです！がんばりましょう！");
-    EXPECT_FALSE(DailyMessageText(59).empty());
-    EXPECT_EQ(DailyMessageText(60), "");
-    EXPECT_EQ(DailyMessageText(-1), "");
+    CheckGoldenTable("engine/DailyMessage-texts.txt",
+                     [](const GoldenRow& row) { return Results(DailyMessageText(row.Int("index"))); });
 }
