@@ -2,53 +2,43 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
+#include <array>
 
+#include "support/GoldenTable.h"
 #include "support/ScratchDirectory.h"
 
 using namespace DataFiles;
 
 namespace {
 
-// Fields before the damage are taken; the rest keep what the record held.
-TEST(DataFiles, DamagedOptionsAreReadAsFarAsTheyGo) {
-    // The file, what its load finds and how many of its leading fields it takes.
-    const std::tuple<QByteArray, LoadResult, int> files[] = {
-        {"1,8744,5,0,5,1,0,0,0,0,\"\",2,0,0,\"x\"", LoadResult::Complete, 15},
-        {"  1, 8744 ,5,0,5,1,0,0,0,0, \"a b\" ,2,0,0,  \"x\",9\r\n", LoadResult::Complete, 15},
-        {"1,8744,5,0,5,1,0,0,0,0,\"\",2,0,0,\r\n", LoadResult::Complete, 15},
-        {"1,8744,5,0,5,1,0,0,0,0,\"\",2,0,0\r\n", LoadResult::Incomplete, 14},
-        {"", LoadResult::Incomplete, 0},
-        {"1,87", LoadResult::Incomplete, 2},
-        {"1,87x4,5", LoadResult::Incomplete, 1},
-        {"1,2147483648,5", LoadResult::Incomplete, 1},
-        {"1,8744,5,0,5,1,0,0,0,0,\"abc,2,0,0,\"x\"", LoadResult::Incomplete, 11},
-        {QByteArray("1,8744\0,5", 9), LoadResult::Incomplete, 1},
-        {"1,8744," + QByteArray(5 << 20, '7'), LoadResult::Incomplete, 2},
-        {"1,8744\r\n5,0,5,1,0,0,0,0,\"\",2,0,0,\"x\"\r\n", LoadResult::Incomplete, 2},
-        {"\n1,8744,5,0,5,1,0,0,0,0,\"\",2,0,0,\"x\"\r\n", LoadResult::Incomplete, 0},
-#ifndef _WIN32  // there, such bytes are text in the system's code page
-        {"1,8744,5,0,5,1,0,0,0,0,\"\xff\xfe\",2,0,0,\"\xc3\"\r\n", LoadResult::Unreadable, 0},
-#endif
-    };
+// The load's findings by name, as the tables write them.
+constexpr std::array<const char*, 5> kLoadResultNames{"Complete", "Incomplete", "NotOpened", "Unreadable", "Refused"};
+
+// Loads `file` as "option.ini" over a record that holds 7 and "before" where the
+// file's fields would go: what the load finds, then the fields it took or kept.
+GoldenResults LoadedOverARecord(const QByteArray& file) {
     ScratchDirectory scratch;
-    const DataDirectory folder(scratch.Path());
-    for (const auto& [content, result, fieldsTaken] : files) {
-        SCOPED_TRACE(content.left(60).toStdString());
-        scratch.Write("option.ini", content);
-        TrackerSettings s{.setupDone = 7, .tobaccoTaxPer1000 = 7, .statusMode = "before"};
-        EXPECT_EQ(LoadOptions(s, folder), result);
-        EXPECT_EQ(std::tuple(s.setupDone == 7, s.tobaccoTaxPer1000 == 7, s.statusMode == "before"),
-                  std::tuple(fieldsTaken < 1, fieldsTaken < 2, fieldsTaken < 15));
-    }
-    // Blanks around a quoted text are not part of it, nor are byte-order marks at its start.
-    scratch.Write("option.ini",
-                  "1,8744,5,0,5,1,0,0,0,0,  \"\xEF\xBB\xBF\xEF\xBB\xBF"
-                  "a b\" ,2,0,0,\t\"x\"\r\n");
-    TrackerSettings read;
-    ASSERT_EQ(LoadOptions(read, folder), LoadResult::Complete);
-    EXPECT_EQ(std::pair(read.blogUrl, read.statusMode), std::pair(std::string("a b"), std::string("x")));
+    scratch.Write("option.ini", file);
+    TrackerSettings s{.setupDone = 7, .tobaccoTaxPer1000 = 7, .blogUrl = "before", .statusMode = "before"};
+    const LoadResult result = LoadOptions(s, DataDirectory(scratch.Path()));
+    return Results(kLoadResultNames.at(static_cast<std::size_t>(result)), s.setupDone, s.tobaccoTaxPer1000, s.blogUrl,
+                   s.statusMode);
+}
+
+// The cases stand in tests/golden/storage/DamagedOptions.txt.
+TEST(DataFiles, DamagedOptionsAreReadAsFarAsTheyGo) {
+    CheckGoldenTable("storage/DamagedOptions.txt", [](const GoldenRow& row) {
+#ifdef _WIN32
+        if (row.Text("system") == "notWindows") throw GoldenRowSkipped("such bytes are text in the system's code page");
+#endif
+        return LoadedOverARecord(QByteArray::fromPercentEncoding(QByteArray::fromStdString(row.Text("file"))));
+    });
+}
+
+// Reading stops long before the end of a line longer than any the program writes.
+TEST(DataFiles, AnOverlongFieldIsNotTaken) {
+    EXPECT_EQ(LoadedOverARecord("1,8744," + QByteArray(5 << 20, '7')),
+              Results("Incomplete", 1, 8744, "before", "before"));
 }
 
 #ifndef _WIN32  // there, such bytes are text in the system's code page
