@@ -27,8 +27,8 @@ TEST(StartUp, OpensTheWindowTheFilesNameAndKeepsWhatItCannotRead) {
         EXPECT_EQ(program.platform.messages, QStringList(messages, kDataFolderMessage));
         ProcessDeletions();
         const TrackerSettings& s = program.app.Settings();
-        const QString runsFrom = QString::asprintf("%d-%02d-%02d %02d:%02d", s.quitYear, s.quitMonth, s.quitDay,
-                                                   s.quitHour, s.quitMinute);
+        const QString runsFrom =
+            QString::asprintf("%d-%02d-%02d %02d:%02d", s.quitYear, s.quitMonth, s.quitDay, s.quitHour, s.quitMinute);
         return Results(shown.join(' ').toStdString(), messages, s.setupDone,
                        shown.contains("profileWindow") ? "-" : runsFrom.toStdString(),
                        scratch.ReadAsTabled("initial.ini"), scratch.ReadAsTabled("option.ini"));
