@@ -6,13 +6,14 @@
 #include "support/GoldenTable.h"
 #include "support/Program.h"
 #include "support/ScratchDirectory.h"
+#include "support/TabledMoment.h"
 #include "ui/MainWindow.h"
 #include "ui/MiniWindow.h"
 
 namespace {
 
 // "09:00" on 16 October 2008.
-MomentParts OnTheDay(const QString& time) { return {2008, 10, 16, time.left(2).toInt(), time.mid(3).toInt()}; }
+MomentParts OnTheDay(const QString& time) { return Moment("2008-10-16 " + time.toStdString()); }
 
 TEST(MilestoneNotice, OnlyAMilestonePassedBetweenTwoRefreshesIsTold) {
     CheckGoldenTable("app/MilestoneNotice.txt", [](const GoldenRow& row) {

@@ -6,6 +6,7 @@
 #include "support/GoldenTable.h"
 #include "support/Program.h"
 #include "support/ScratchDirectory.h"
+#include "support/TabledMoment.h"
 #include "support/WidgetFinders.h"
 
 namespace {
@@ -27,10 +28,9 @@ TEST(StartUp, OpensTheWindowTheFilesNameAndKeepsWhatItCannotRead) {
         EXPECT_EQ(program.platform.messages, QStringList(messages, kDataFolderMessage));
         ProcessDeletions();
         const TrackerSettings& s = program.app.Settings();
-        const QString runsFrom =
-            QString::asprintf("%d-%02d-%02d %02d:%02d", s.quitYear, s.quitMonth, s.quitDay, s.quitHour, s.quitMinute);
+        const MomentParts quit{s.quitYear, s.quitMonth, s.quitDay, s.quitHour, s.quitMinute};
         return Results(shown.join(' ').toStdString(), messages, s.setupDone,
-                       shown.contains("profileWindow") ? "-" : runsFrom.toStdString(),
+                       shown.contains("profileWindow") ? "-" : MomentText(quit),
                        scratch.ReadAsTabled("initial.ini"), scratch.ReadAsTabled("option.ini"));
     });
 }

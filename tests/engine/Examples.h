@@ -1,31 +1,14 @@
 #pragma once
-// What the engine's tests share: moments as their golden tables write them, the
-// duck slots, the settings of a quit moment and a refresh.
+// What the engine's tests share: the duck slots, the settings of a quit moment
+// and a refresh.
 
 #include <array>
-#include <cstdio>
-#include <stdexcept>
 #include <string>
 
 #include "engine/MomentParts.h"
 #include "engine/RefreshStatus.h"
 #include "engine/TrackerSettings.h"
-
-// "2026-03-10 09:41"
-inline MomentParts Moment(const std::string& text) {
-    MomentParts moment;
-    const int read = std::sscanf(text.c_str(), "%d-%d-%d %d:%d", &moment.year, &moment.month, &moment.day, &moment.hour,
-                                 &moment.minute);
-    if (read != 5) throw std::invalid_argument("not a moment: " + text);
-    return moment;
-}
-
-inline std::string MomentText(const MomentParts& moment) {
-    std::array<char, 64> text{};
-    std::snprintf(text.data(), text.size(), "%d-%02d-%02d %02d:%02d", moment.year, moment.month, moment.day,
-                  moment.hour, moment.minute);
-    return text.data();
-}
+#include "support/TabledMoment.h"
 
 // Duck pictures, left to right: "X.X".
 inline std::string Slots(const std::array<bool, 3>& shown) {

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -12,6 +11,7 @@
 #include "support/GoldenTable.h"
 #include "support/Program.h"
 #include "support/ScratchDirectory.h"
+#include "support/TabledMoment.h"
 #include "support/WidgetFinders.h"
 #include "ui/MainWindow.h"
 
@@ -23,7 +23,6 @@ namespace {
 // and the greeting's close box end the program with nothing written.
 TEST(FirstRun, HandOvers) {
     CheckGoldenTable("ui/FirstRun.txt", [](const GoldenRow& row) {
-        const QStringList asked = QString::fromStdString(row.Text("asked")).split(QRegularExpression("[- :]"));
         const std::string button = row.Text("button");
         ScratchDirectory scratch;
         Program program{scratch.Path()};
@@ -38,8 +37,7 @@ TEST(FirstRun, HandOvers) {
         QWidget* confirmation = VisibleWindow("startConfirmation");
         EXPECT_NE(confirmation, nullptr);
         confirmation->move(200, 100);
-        program.platform.now = {asked[0].toInt(), asked[1].toInt(), asked[2].toInt(), asked[3].toInt(),
-                                asked[4].toInt()};
+        program.platform.now = Moment(row.Text("asked"));
         EXPECT_TRUE(TabTo(confirmation, button == "-" ? "startButton" : button.c_str()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         ProcessDeletions();
